@@ -1,0 +1,39 @@
+# Native build: the core as a library, the command-line tools, and the unit tests
+# (the tests and the core they exercise are built with AddressSanitizer and UBSan).
+set(CMAKE_RUNTIME_OUTPUT_DIRECTORY ${CMAKE_SOURCE_DIR}/build/bin)
+find_package(Threads REQUIRED)
+
+option(TESS_SANITIZE "Build the core and tests with ASan and UBSan" ON)
+set(SANITIZE_FLAGS -fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=undefined)
+
+function(tess_core_library name)
+  add_library(${name} STATIC ${CORE_SOURCES} ${ARGN})
+  target_include_directories(${name} PUBLIC ${CMAKE_SOURCE_DIR})
+  target_link_libraries(${name} PUBLIC Threads::Threads)
+endfunction()
+
+# The tools link the core built for speed; the tests link a sanitized copy.
+tess_core_library(tesscore ${HEADLESS_SOURCES})
+
+file(GLOB TESSC_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tools/tessc/*.cpp)
+if(TESSC_SOURCES)
+  add_executable(tessc ${TESSC_SOURCES})
+  target_link_libraries(tessc PRIVATE tesscore)
+endif()
+
+add_executable(tessrun ${CMAKE_SOURCE_DIR}/tools/tessrun/main.cpp)
+target_link_libraries(tessrun PRIVATE tesscore)
+
+enable_testing()
+find_package(GTest REQUIRED)
+tess_core_library(tesscore_checked ${HEADLESS_SOURCES})
+if(TESS_SANITIZE)
+  target_compile_options(tesscore_checked PUBLIC ${SANITIZE_FLAGS})
+  target_link_options(tesscore_checked PUBLIC ${SANITIZE_FLAGS})
+endif()
+file(GLOB UNIT_TESTS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/unit/*.cpp)
+add_executable(unit_tests ${UNIT_TESTS})
+set_target_properties(unit_tests PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR})
+target_link_libraries(unit_tests PRIVATE tesscore_checked GTest::gtest_main)
+include(GoogleTest)
+gtest_discover_tests(unit_tests DISCOVERY_TIMEOUT 60)

@@ -1,0 +1,56 @@
+// The text layer every window carries: a byte grid of logical lines with a
+// foreground and a background colour per byte, written at a cursor like a
+// character screen.
+#pragma once
+#include <array>
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace tess {
+
+inline constexpr uint32_t kTransparent = 0xFFFFFFFF;
+
+class TextLayer {
+ public:
+  static constexpr int kSize = 8192;
+
+  struct WriteResult {
+    int start = 0;          // cursor offset before the write
+    std::string expanded;   // the input after folding, decoding and tab expansion
+    bool ends_line = false;
+  };
+
+  // The write operation: store a value text at the cursor with the given colours.
+  WriteResult write(std::string_view value_text, uint32_t foreground, uint32_t background);
+
+  void clear();
+
+  // Removes the first logical line (with all its wrapped rows) and puts the cursor
+  // at the end of what is left. Used when painting finds the text too tall.
+  void scroll_first_line();
+
+  int length() const;
+  std::string_view text() const { return {text_.data(), static_cast<std::size_t>(length())}; }
+  uint8_t byte(int i) const { return static_cast<uint8_t>(text_[static_cast<std::size_t>(i)]); }
+  uint32_t foreground(int i) const { return fg_[static_cast<std::size_t>(i)]; }
+  uint32_t background(int i) const { return bg_[static_cast<std::size_t>(i)]; }
+
+  int cursor = 0;
+
+ private:
+  void store(char c, uint32_t fg, uint32_t bg);
+  void open_gap(int count, uint32_t fg, uint32_t bg);
+
+  // One more byte than the layer holds: a zero that is never written, so every
+  // walk over the text stops inside the arrays.
+  std::array<char, kSize + 1> text_{};
+  std::array<uint32_t, kSize> fg_{};
+  std::array<uint32_t, kSize> bg_{};
+};
+
+// The work-buffer stage of the write operation (CR LF folded, cut to what the work
+// buffer holds, escapes decoded); exposed for the hosts' byte streams and tests.
+std::string fold_and_decode(std::string_view value_text);
+
+}  // namespace tess

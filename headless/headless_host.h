@@ -1,0 +1,56 @@
+// The headless host: the console is an 80 x 25 grid, every write goes to a byte
+// stream, and statements that need a display or a device are refused.
+#pragma once
+#include <condition_variable>
+#include <cstdio>
+#include <mutex>
+#include <string>
+
+#include "console/grid_layout.h"
+#include "console/text_layer.h"
+#include "interp/host.h"
+
+namespace tess {
+
+class Interpreter;
+
+class HeadlessHost : public Host {
+ public:
+  struct Options {
+    bool utf8 = false;       // convert the stream from code page 932
+    std::FILE* out = stdout;  // the byte stream of text writes (null: none)
+    std::FILE* err = stderr;  // diagnostics
+  };
+  explicit HeadlessHost(Options options);
+
+  void attach(Interpreter& in) { interp_ = &in; }
+
+  void write_text(std::string_view value_text) override;
+  void report_error(const Diagnostic& diagnostic) override;
+  void end_program() override;
+  void beep() override {}
+  uint32_t start_thread(std::function<void()> body) override;
+  uint32_t current_thread_id() override;
+
+  // Blocks until the program has ended.
+  void wait_for_end();
+  bool had_error() const { return had_error_; }
+  const TextLayer& console() const { return console_; }
+
+ private:
+  void emit(std::string_view bytes);
+
+  Options options_;
+  Interpreter* interp_ = nullptr;
+  TextLayer console_;
+  Grid grid_;
+  std::mutex mutex_;
+  std::condition_variable ended_cv_;
+  bool ended_ = false;
+  bool had_error_ = false;
+};
+
+// Code page 932 bytes to UTF-8 (bytes that do not convert are kept as they are).
+std::string cp932_to_utf8(std::string_view bytes);
+
+}  // namespace tess

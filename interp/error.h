@@ -1,0 +1,18 @@
+// The runtime error: every error a Tessaly program can make ends the run through it.
+#pragma once
+#include <string>
+
+namespace tess {
+
+// Thrown by a handler (or anything it calls); the dispatcher turns it into the
+// error report, so a handler never has to unwind by hand.
+struct ProgramError {
+  int number;
+  std::string detail;
+};
+
+[[noreturn]] inline void raise_error(int number, std::string detail = {}) {
+  throw ProgramError{number, std::move(detail)};
+}
+
+}  // namespace tess

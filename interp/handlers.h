@@ -1,0 +1,16 @@
+// Declarations of every statement handler named in statement_table.h.
+// Each subsystem defines its own; those that need a device are defined by the
+// Win32 host and, as refusals, by the headless host.
+#pragma once
+#include <string_view>
+
+#include "console/console_handlers.h"
+
+namespace tess {
+
+struct Exec;
+
+void stmt_nothing(Exec&, std::string_view args);
+void stmt_beep(Exec&, std::string_view args);
+
+}  // namespace tess

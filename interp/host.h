@@ -1,0 +1,46 @@
+// What the interpreter core asks of the program that hosts it: the Win32 runtime
+// or the headless runner. Everything behind this interface is platform work.
+#pragma once
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <string_view>
+
+namespace tess {
+
+// What the programmer sees about a runtime error (the user sees only the fixed box).
+struct Diagnostic {
+  int number = 0;
+  std::string detail;
+  int32_t line_number = -1;  // -1: the line has no number
+  int32_t position = 0;      // byte position of the statement in the program text
+  std::string statement;     // the failing statement as cut by the runner
+  std::string format() const;
+};
+
+inline constexpr char kErrorMessage[] = "\x83\x76\x83\x8d\x83\x4f\x83\x89\x83\x80\x93\xe0\x82\xc5"
+                                        "\x83\x47\x83\x89\x81\x5b\x82\xaa\x8b\x4e\x82\xab\x82\xdc"
+                                        "\x82\xb5\x82\xbd";  // "プログラム内でエラーが起きました" (CP932)
+inline constexpr char kErrorTitle[] = "\x83\x47\x83\x89\x81\x5b";  // "エラー" (CP932)
+
+class Host {
+ public:
+  virtual ~Host() = default;
+
+  // The write operation on the current text window, then its painting.
+  virtual void write_text(std::string_view value_text) = 0;
+
+  // The error report: the fixed message box, and the diagnostic for the programmer.
+  virtual void report_error(const Diagnostic& diagnostic) = 0;
+
+  // Ends the program (WM_DESTROY to the console window). May be called more than once.
+  virtual void end_program() = 0;
+
+  virtual void beep() = 0;
+
+  // Starts a system thread; returns its identifier.
+  virtual uint32_t start_thread(std::function<void()> body) = 0;
+  virtual uint32_t current_thread_id() = 0;
+};
+
+}  // namespace tess

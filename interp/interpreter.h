@@ -1,0 +1,93 @@
+// The interpreter: the program text, the per-thread tables, the interpreter lock
+// and the runner and dispatcher that every execution thread uses. One instance per
+// run; the hosts own it.
+#pragma once
+#include <array>
+#include <atomic>
+#include <condition_variable>
+#include <cstdint>
+#include <mutex>
+#include <string>
+#include <string_view>
+
+#include "interp/host.h"
+#include "interp/program_text.h"
+#include "interp/thread_slots.h"
+
+namespace tess {
+
+class Interpreter;
+
+// What a handler gets besides its argument text.
+struct Exec {
+  Interpreter& in;
+  int slot;
+  std::unique_lock<std::mutex>& lock;  // handlers that wait release it themselves
+  bool end_thread = false;             // set by the end statement
+  ThreadSlot& thread();
+};
+
+// The current text colours, stored with every written byte.
+struct TextColours {
+  uint32_t foreground = 0xFFFFFF;
+  uint32_t background = 0;  // 0xFFFFFFFF: transparent
+};
+
+class Interpreter {
+ public:
+  Interpreter(Host& host, ProgramText text);
+  Interpreter(const Interpreter&) = delete;
+  Interpreter& operator=(const Interpreter&) = delete;
+
+  Host& host() { return host_; }
+  const ProgramText& text() const { return text_; }
+  ThreadSlot& slot(int t) { return slots_[static_cast<std::size_t>(t)]; }
+  TextColours& colours() { return colours_; }
+
+  // Run start: clears the interpreter state (variables, tables) for a new run.
+  void reset();
+
+  // The statement runner of one execution thread; returns when the thread ends.
+  void run_thread(int t);
+
+  // Runs one statement under the interpreter lock; false ends the thread.
+  bool dispatch(std::string_view statement, int t);
+
+  // Marks slot 0 as the main thread on the calling thread and sets the running flag.
+  void begin_main_thread();
+
+  // Cooperative stop: every runner and wait loop checks this flag.
+  void request_stop();
+  bool stop_requested() const { return stop_.load(std::memory_order_relaxed); }
+  bool running() const { return running_.load(); }
+  void clear_running() { running_ = false; }
+
+  // Waits until no slot is in use, at most timeout_ms; true when all have ended.
+  bool wait_for_threads(int timeout_ms);
+
+  // Sleeps up to ms, waking early when a stop is requested.
+  void sleep_unless_stopped(int64_t ms);
+
+  // The pending statement of the event traps, run by thread 0 between statements.
+  void set_pending(std::string statement);
+
+ private:
+  void end_thread(int t);
+  void report(const struct ProgramError& error, std::string_view statement, int t);
+  bool run_statement(Exec& ex, std::string_view statement);
+  bool take_pending(std::string& out);
+
+  Host& host_;
+  ProgramText text_;
+  std::array<ThreadSlot, kThreadSlots> slots_;
+  TextColours colours_;
+  std::mutex lock_;  // the interpreter lock
+  std::atomic<bool> stop_{false};
+  std::atomic<bool> running_{false};
+  std::mutex state_mutex_;  // guards thread ends and the pending statement
+  std::condition_variable state_changed_;
+  std::string pending_;
+  std::atomic<bool> has_pending_{false};
+};
+
+}  // namespace tess

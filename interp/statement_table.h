@@ -1,0 +1,98 @@
+// The statement codes: one row per code, defined once. The dispatcher's routing,
+// the tokeniser's keywords, the disassembler's names and the reference check are
+// all derived from this list.
+//
+// X(code, keyword, handler, flags, role)
+//   keyword  source-language keyword ("" for codes that only the tokeniser emits)
+//   handler  a function `void handler(Exec&, std::string_view args)` declared in
+//            interp/handlers.h, or NOT_BUILT while its subsystem is still to come
+//   flags    StmtFlag bits (see statements.h)
+#pragma once
+
+#define TESS_STATEMENTS(X)                                                                  \
+  X(0x1010, "PRINT", stmt_print, kNone, "print to the current window or a file")              \
+  X(0x1011, "INPUT", NOT_BUILT, kNone, "input from the keyboard or a file")                  \
+  X(0x1012, "OPEN", NOT_BUILT, kNone, "open a file or a serial port")                        \
+  X(0x1013, "CLOSE", NOT_BUILT, kNone, "close files")                                        \
+  X(0x1014, "KEY", NOT_BUILT, kNone, "function-key trap on / off / stop")                    \
+  X(0x1015, "MOUSE", NOT_BUILT, kNone, "mouse trap on / off / stop")                         \
+  X(0x1016, "LPRINT", NOT_BUILT, kNone, "print on the printer")                              \
+  X(0x1017, "FIELD", NOT_BUILT, kNone, "declare the fields of a random-access file")         \
+  X(0x1018, "LSET", NOT_BUILT, kNone, "left-justified field assignment")                     \
+  X(0x1019, "RSET", NOT_BUILT, kNone, "right-justified field assignment")                    \
+  X(0x101A, "WRITE", NOT_BUILT, kNone, "write items to the current window or a file")        \
+  X(0x1020, "RUN", NOT_BUILT, kThread, "restart at a target, optionally keeping variables")  \
+  X(0x1021, "IF", NOT_BUILT, kThread, "conditional (then / else, one-line or braces)")       \
+  X(0x1023, "GOTO", NOT_BUILT, kThread, "jump")                                              \
+  X(0x1024, "GOSUB", NOT_BUILT, kThread, "call a subroutine")                                \
+  X(0x1025, "RETURN", NOT_BUILT, kThread, "return from a subroutine")                        \
+  X(0x1026, "ON", NOT_BUILT, kThread, "computed branch; registers key and mouse handlers")   \
+  X(0x1027, "FOR", NOT_BUILT, kThread, "counted loop head")                                  \
+  X(0x1030, "NEXT", NOT_BUILT, kThread, "counted loop end")                                  \
+  X(0x1031, "", NOT_BUILT, kThread, "clearing jump: clears skip mode")                       \
+  X(0x1032, "WHILE", NOT_BUILT, kThread, "conditional-loop test")                            \
+  X(0x1033, "WEND", NOT_BUILT, kThread, "plain jump (loop back)")                            \
+  X(0x1034, "THREAD", NOT_BUILT, kNone, "start an execution thread")                         \
+  X(0x1035, "CHDIR", NOT_BUILT, kNone, "change directory")                                   \
+  X(0x1036, "COPY", NOT_BUILT, kNone, "copy a file")                                         \
+  X(0x1037, "KILL", NOT_BUILT, kNone, "delete a file")                                       \
+  X(0x1038, "MKDIR", NOT_BUILT, kNone, "make a directory")                                   \
+  X(0x1039, "NAME", NOT_BUILT, kNone, "rename a file")                                       \
+  X(0x103A, "FILES", NOT_BUILT, kNone, "list files")                                         \
+  X(0x1040, "BLOAD", NOT_BUILT, kNone, "load an image")                                      \
+  X(0x1041, "CIRCLE", NOT_BUILT, kNone, "circle, arc or ellipse")                            \
+  X(0x1042, "PAINT", NOT_BUILT, kNone, "paint (flood fill)")                                 \
+  X(0x1043, "PMOVE", NOT_BUILT, kNone, "move the last point")                                \
+  X(0x1044, "PRESET", NOT_BUILT, kNone, "erase a point")                                     \
+  X(0x1045, "PSET", NOT_BUILT, kNone, "point")                                               \
+  X(0x1046, "SCROLL", NOT_BUILT, kNone, "scroll the graphics")                               \
+  X(0x1047, "GPRINT", NOT_BUILT, kNone, "draw text")                                         \
+  X(0x1050, "MCI", NOT_BUILT, kNone, "send an MCI command string")                           \
+  X(0x1051, "PLAY", NOT_BUILT, kReleasesLock, "play music strings")                          \
+  X(0x1060, "CLEAR", NOT_BUILT, kNone, "interpreter reset (clear all variables)")            \
+  X(0x1061, "DIM", NOT_BUILT, kNone, "declare variables and arrays (dimension)")             \
+  X(0x1062, "ERASE", NOT_BUILT, kNone, "erase arrays and array elements")                    \
+  X(0x1063, "DEFTYPE", NOT_BUILT, kNone, "default type by initial letter")                   \
+  X(0x1064, "DATA", stmt_nothing, kNone, "data statement: does nothing when executed")       \
+  X(0x1065, "READ", NOT_BUILT, kNone, "read data items into variables")                      \
+  X(0x1066, "RESTORE", NOT_BUILT, kNone, "restore the data pointer")                         \
+  X(0x1067, "SWAP", NOT_BUILT, kNone, "swap two variables")                                  \
+  X(0x1070, "BEEP", stmt_beep, kNone, "beep")                                                \
+  X(0x1071, "CLS", NOT_BUILT, kNone, "clear screen")                                         \
+  X(0x1072, "COLOR", NOT_BUILT, kNone, "colour")                                             \
+  X(0x1073, "DEF", NOT_BUILT, kNoExpand, "define a user function")                           \
+  X(0x1078, "END", NOT_BUILT, kThread, "end the program or the thread")                      \
+  X(0x1079, "SHELL", NOT_BUILT, kNone, "start a program or open a document")                 \
+  X(0x107A, "LET", NOT_BUILT, kNone, "assignment (explicit form)")                           \
+  X(0x107B, "LOCATE", NOT_BUILT, kNone, "set the text position of the current window")       \
+  X(0x107C, "MID$", NOT_BUILT, kNone, "replace part of a string variable")                   \
+  X(0x107D, "RANDOMIZE", NOT_BUILT, kNone, "seed the random numbers")                        \
+  X(0x107E, "NOP", stmt_nothing, kNone, "does nothing")                                      \
+  X(0x107F, "PRINTER", NOT_BUILT, kNone, "choose the printer")                               \
+  X(0x1080, "CLIPBOARD", NOT_BUILT, kNone, "put text on the clipboard")                      \
+  X(0x1081, "SETENV", NOT_BUILT, kNone, "set an environment variable")                       \
+  X(0x1082, "WAIT", NOT_BUILT, kReleasesLock, "wait a number of milliseconds")               \
+  X(0x1084, "CONSOLE", NOT_BUILT, kNone, "set the console text area")                        \
+  X(0x1090, "WCLOSE", NOT_BUILT, kNone, "close a window")                                    \
+  X(0x1091, "WEVENT", NOT_BUILT, kNone, "wait for a window event")                           \
+  X(0x1092, "MSGBOX", NOT_BUILT, kNone, "message box")                                       \
+  X(0x1093, "SENDMSG", NOT_BUILT, kNone, "send a message to a window")                       \
+  X(0x1094, "SCROLLBAR", NOT_BUILT, kNone, "scroll bar")                                     \
+  X(0x1095, "WSHOW", NOT_BUILT, kNone, "show a window")                                      \
+  X(0x1096, "WSELECT", NOT_BUILT, kNone, "window selection (the current text window)")       \
+  X(0x1097, "WINDOW", NOT_BUILT, kNone, "create a window or control")                        \
+  X(0x1098, "WMOVE", NOT_BUILT, kNone, "move a window")                                      \
+  X(0x10B0, "MENU", NOT_BUILT, kNone, "create menu")                                         \
+  X(0x10B1, "POPUPMENU", NOT_BUILT, kNone, "create pop-up menu")                             \
+  X(0x10B2, "DELETEMENU", NOT_BUILT, kNone, "delete menu item")                              \
+  X(0x10B3, "DESTROYMENU", NOT_BUILT, kNone, "destroy menu")                                 \
+  X(0x10B4, "DRAWMENU", NOT_BUILT, kNone, "redraw menu bar")                                 \
+  X(0x10B5, "ENABLEMENU", NOT_BUILT, kNone, "enable menu item")                              \
+  X(0x10B6, "INSERTMENU", NOT_BUILT, kNone, "insert menu item")                              \
+  X(0x10B7, "REMOVEMENU", NOT_BUILT, kNone, "remove menu item")                              \
+  X(0x10B8, "SYSMENU", NOT_BUILT, kNone, "restore system menu")                              \
+  X(0x10B9, "SETMENU", NOT_BUILT, kNone, "set menu")                                         \
+  X(0x10BA, "TRACKMENU", NOT_BUILT, kNone, "track pop-up menu")                              \
+  X(0x1110, "GET", NOT_BUILT, kNone, "read a record (#) or get an image")                    \
+  X(0x1112, "PUT", NOT_BUILT, kNone, "write a record (#) or put an image")                   \
+  X(0x1114, "LINE", NOT_BUILT, kNone, "line input, or line drawing")

@@ -1,0 +1,33 @@
+// Statement codes and their handlers, derived from statement_table.h.
+#pragma once
+#include <cstdint>
+#include <span>
+#include <string_view>
+
+namespace tess {
+
+struct Exec;
+using Handler = void (*)(Exec&, std::string_view args);
+
+enum StmtFlag : unsigned {
+  kNone = 0,
+  kThread = 1,        // the handler works on its execution thread's tables
+  kNoExpand = 2,      // the argument text reaches the handler unexpanded
+  kReleasesLock = 4,  // the handler leaves the interpreter lock itself
+};
+
+struct StatementInfo {
+  uint16_t code;
+  std::string_view keyword;
+  Handler handler;  // null while the statement's subsystem is not built
+  unsigned flags;
+  std::string_view role;
+};
+
+// Every listed statement, in code order.
+std::span<const StatementInfo> all_statements();
+
+// The row for a code, or null when the code is not listed.
+const StatementInfo* find_statement(uint16_t code);
+
+}  // namespace tess

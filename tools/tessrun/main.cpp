@@ -1,0 +1,70 @@
+// tessrun: runs a Tessaly program headless. The console is an 80 x 25 grid;
+// stdout receives every text written to it, stdin supplies typed input.
+//   tessrun [--screen] [--utf8] PROGRAM
+// Exit status: 0 after a normal end, 1 after a runtime error, 2 for an unusable
+// program or arguments.
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+#include <thread>
+
+#include "headless/headless_host.h"
+#include "interp/interpreter.h"
+#include "startup/program_loader.h"
+
+namespace {
+
+int usage() {
+  std::fprintf(stderr, "usage: tessrun [--screen] [--utf8] PROGRAM\n");
+  return 2;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  bool screen = false, utf8 = false;
+  const char* path = nullptr;
+  for (int i = 1; i < argc; ++i) {
+    if (std::strcmp(argv[i], "--screen") == 0) screen = true;
+    else if (std::strcmp(argv[i], "--utf8") == 0) utf8 = true;
+    else if (argv[i][0] == '-' || path) return usage();
+    else path = argv[i];
+  }
+  if (!path) return usage();
+
+  auto loaded = tess::load_program_file(path);
+  if (auto* error = std::get_if<tess::ImageError>(&loaded)) {
+    std::fprintf(stderr, "tessrun: %s: %s\n", path, error->message.c_str());
+    return 2;
+  }
+  auto& image = std::get<tess::ProgramImage>(loaded);
+
+  tess::HeadlessHost::Options options;
+  options.utf8 = utf8;
+  options.out = screen ? nullptr : stdout;
+  tess::HeadlessHost host(options);
+  tess::Interpreter interp(host, tess::ProgramText(image.text));
+  host.attach(interp);
+  interp.reset();
+
+  std::thread main_thread([&] {
+    interp.begin_main_thread();
+    interp.run_thread(0);
+  });
+  host.wait_for_end();
+  interp.request_stop();
+  const bool all_ended = interp.wait_for_threads(2000);
+
+  if (screen) {
+    auto text = host.console().text();
+    std::string bytes(text);
+    if (utf8) bytes = tess::cp932_to_utf8(bytes);
+    std::fwrite(bytes.data(), 1, bytes.size(), stdout);
+  }
+  std::fflush(stdout);
+  const int status = host.had_error() ? 1 : 0;
+  if (!all_ended) std::_Exit(status);  // a thread stuck in a wait must not hold the exit
+  main_thread.join();
+  return status;
+}
