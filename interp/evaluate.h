@@ -1,0 +1,44 @@
+// The evaluators and argument helpers that every handler and built-in uses.
+#pragma once
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace tess {
+
+class Interpreter;
+
+// Numeric evaluator: an expression (operators, operator tokens, literals,
+// variables, array elements) to a number.
+double eval_number(Interpreter& in, std::string_view expr);
+
+// Condition evaluator: comparisons (numeric and string) joined by the logical
+// operators; -1 for true, 0 for false, or the numeric value.
+double eval_condition(Interpreter& in, std::string_view expr);
+
+// String evaluator: literals and string variables joined by '+'; the result is
+// the escaped value without quotes.
+std::string eval_string(Interpreter& in, std::string_view expr);
+
+// The integer view: truncate toward zero to 64 bits, keep the low 32.
+int32_t integer_view(double value);
+
+// Number to value text: "%.14g".
+std::string number_text(double value);
+
+// Blank stripper: drops blanks and tabs outside double quotes.
+std::string strip_blanks(std::string_view text);
+
+// Argument splitter: the argument from start up to the next comma outside
+// quotes and parentheses; returns the position after that comma, or text.size()
+// when the argument was the last.
+std::size_t split_argument(std::string_view text, std::size_t start, std::string& argument);
+
+// Argument count: commas outside quotes and parentheses, plus one. A ')' without
+// '(' is a runtime error.
+int count_arguments(std::string_view text);
+
+// Assignment: "name=expression" for numeric and string variables and elements.
+void assign(Interpreter& in, std::string_view text);
+
+}  // namespace tess
