@@ -10,6 +10,7 @@
 #include <string>
 #include <string_view>
 
+#include "builtins/random_generator.h"
 #include "interp/host.h"
 #include "interp/program_text.h"
 #include "interp/thread_slots.h"
@@ -43,6 +44,7 @@ class Interpreter {
   const ProgramText& text() const { return text_; }
   ThreadSlot& slot(int t) { return slots_[static_cast<std::size_t>(t)]; }
   TextColours& colours() { return colours_; }
+  RandomGenerator& random() { return random_; }
 
   // Run start: clears the interpreter state (variables, tables) for a new run.
   void reset();
@@ -81,6 +83,7 @@ class Interpreter {
   ProgramText text_;
   std::array<ThreadSlot, kThreadSlots> slots_;
   TextColours colours_;
+  RandomGenerator random_;  // lives for the whole run, across run starts
   std::mutex lock_;  // the interpreter lock
   std::atomic<bool> stop_{false};
   std::atomic<bool> running_{false};
