@@ -37,3 +37,7 @@ set_target_properties(unit_tests PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BIN
 target_link_libraries(unit_tests PRIVATE tesscore_checked GTest::gtest_main)
 include(GoogleTest)
 gtest_discover_tests(unit_tests DISCOVERY_TIMEOUT 60)
+
+# Hand-made images for tests.
+add_executable(mkimage ${CMAKE_SOURCE_DIR}/tests/tools/mkimage.cpp)
+target_link_libraries(mkimage PRIVATE tesscore)

@@ -1,6 +1,7 @@
-// Control flow that the runner and dispatcher use directly: the else check of
-// skip mode and the block close.
+// Control flow that the runner and dispatcher use directly (the else check of
+// skip mode and the block close) and the moves that several statements share.
 #pragma once
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -10,9 +11,20 @@ namespace tess {
 class Interpreter;
 
 // In skip mode: the statement to run (possibly cut before an else), or nothing.
+// A missing block end is error 20.
 std::optional<std::string> else_check(Interpreter& in, int t, std::string_view statement);
 
 // A statement beginning with '}'.
 void block_close(Interpreter& in, int t, std::string_view statement);
+
+// The jump: counter to the target, skip mode cleared, statement start found.
+void jump_to(Interpreter& in, int t, int32_t target);
+
+// The call: the return entry pushed (error 99 at the 1024th), then the jump.
+void call_to(Interpreter& in, int t, int32_t target);
+
+// The interpreter reset's part: every thread's return positions cleared (the
+// depths stay).
+void clear_return_stacks(Interpreter& in);
 
 }  // namespace tess

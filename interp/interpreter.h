@@ -11,6 +11,7 @@
 #include <string_view>
 
 #include "builtins/random_generator.h"
+#include "interp/event_traps.h"
 #include "interp/host.h"
 #include "interp/program_text.h"
 #include "interp/thread_slots.h"
@@ -73,6 +74,13 @@ class Interpreter {
   // The pending statement of the event traps, run by thread 0 between statements.
   void set_pending(std::string statement);
 
+  // The thread start: the lowest free slot runs from pc on a new system thread.
+  // Answers the slot, or -1 when all 255 are in use.
+  int start_thread(int32_t pc);
+
+  EventTraps& traps() { return traps_; }
+  int32_t& data_pointer() { return data_pointer_; }  // the next data item
+
  private:
   void end_thread(int t);
   void report(const struct ProgramError& error, std::string_view statement, int t);
@@ -91,6 +99,8 @@ class Interpreter {
   std::condition_variable state_changed_;
   std::string pending_;
   std::atomic<bool> has_pending_{false};
+  EventTraps traps_;
+  int32_t data_pointer_ = 0;
 };
 
 }  // namespace tess

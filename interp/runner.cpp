@@ -87,19 +87,18 @@ void Interpreter::run_thread(int t) {
   }
 }
 
+// The slot is freed and waiters are told while the state mutex is held, so a
+// shutdown that sees every slot free can release the interpreter at once.
 void Interpreter::end_thread(int t) {
+  std::lock_guard guard(state_mutex_);
   ThreadSlot& s = slot(t);
-  bool last = false;
-  {
-    std::lock_guard guard(state_mutex_);
-    s.in_use = false;
-    s.thread_id = 0;
-    last = true;
-    for (const auto& other : slots_)
-      if (other.in_use) last = false;
-  }
+  s.in_use = false;
+  s.thread_id = 0;
+  bool last = true;
+  for (const auto& other : slots_)
+    if (other.in_use) last = false;
+  if (last && running_ && !stop_) host_.end_program();
   state_changed_.notify_all();
-  if (last && running_ && !stop_requested()) host_.end_program();
 }
 
 void Interpreter::begin_main_thread() {

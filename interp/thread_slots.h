@@ -3,10 +3,18 @@
 #include <array>
 #include <atomic>
 #include <cstdint>
+#include <vector>
 
 namespace tess {
 
 inline constexpr int kThreadSlots = 255;
+inline constexpr int kReturnStackSize = 1024;
+
+// A pending call: where to continue and the skip mode to continue in.
+struct ReturnEntry {
+  int32_t pc = 0;
+  bool skip_mode = false;
+};
 
 struct ThreadSlot {
   int32_t pc = 0;               // where the runner stands
@@ -14,6 +22,9 @@ struct ThreadSlot {
   bool skip_mode = false;       // the rest of the line is a one-line then- or else-part
   std::atomic<bool> in_use{false};
   std::atomic<uint32_t> thread_id{0};
+  int32_t call_depth = 0;  // entries on the return stack
+  std::vector<ReturnEntry> returns = std::vector<ReturnEntry>(kReturnStackSize);
+  bool loop_continue = false;  // set by the loop end: the loop head steps
 };
 
 }  // namespace tess

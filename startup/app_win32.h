@@ -1,0 +1,51 @@
+// The runtime process: the state that the window thread, the window procedures
+// and the execution threads share. One instance, reached through app().
+#pragma once
+#include <windows.h>
+
+#include <atomic>
+#include <memory>
+#include <string>
+
+#include "interp/interpreter.h"
+#include "startup/program_image.h"
+#include "startup/win32_host.h"
+#include "windows/window_table_win32.h"
+
+namespace tess {
+
+// The console text-area setting: wrapping and scrolling also obey it when on.
+struct TextArea {
+  bool on = false;
+  int width = 0, height = 0;  // pixels
+};
+
+struct App {
+  HINSTANCE instance = nullptr;
+  SIZE screen{};
+  HWND console = nullptr;
+  std::string module_directory;  // drive and directory, with a trailing backslash
+  std::string command_line_value;
+
+  WindowTable windows;
+  HWND current_text_window = nullptr;
+  TextArea text_area;
+  FontRecord font;
+  HFONT console_font = nullptr;
+
+  Win32Host host;
+  std::unique_ptr<Interpreter> interp;
+  HANDLE loader_thread = nullptr;
+  std::atomic<bool> shutting_down{false};
+  // Set when shutdown had to terminate a thread: the C runtime's locks may be
+  // held by it, so the process ends without running any further cleanup.
+  std::atomic<bool> threads_terminated{false};
+};
+
+App& app();
+
+inline constexpr char kConsoleClass[] = "VudEvir";
+inline constexpr char kNormalClass[] = "NORMAL";
+inline constexpr char kPromptClass[] = "PROMPT";
+
+}  // namespace tess

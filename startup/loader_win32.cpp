@@ -1,0 +1,121 @@
+#include "startup/loader_win32.h"
+
+#include <imm.h>
+
+#include <cstring>
+#include <vector>
+
+#include "startup/app_win32.h"
+
+namespace tess {
+namespace {
+
+constexpr char kFileSystemError[] = "\x83\x74\x83\x40\x83\x43\x83\x8b\x83\x56\x83\x58\x83\x65\x83\x80\x20\x83\x47\x83\x89\x81\x5b";  // "ファイルシステム エラー"
+constexpr char kBrokenImage[] = "\x83\x76\x83\x8d\x83\x4f\x83\x89\x83\x80\x83\x43\x83\x81\x81\x5b\x83\x57\x82\xaa\x89\xf3\x82\xea\x82\xc4\x82\xa2\x82\xdc\x82\xb7";  // "プログラムイメージが壊れています"
+
+// The whole executable, read shared for reading.
+bool read_own_file(std::vector<uint8_t>& bytes) {
+  char path[MAX_PATH + 1] = {};
+  GetModuleFileNameA(nullptr, path, MAX_PATH);
+  HANDLE file = CreateFileA(path, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (file == INVALID_HANDLE_VALUE) return false;
+  LARGE_INTEGER size{};
+  bool ok = GetFileSizeEx(file, &size) && size.QuadPart < (1LL << 31);
+  if (ok) {
+    bytes.resize(static_cast<std::size_t>(size.QuadPart));
+    DWORD got = 0;
+    ok = ReadFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &got, nullptr) && got == bytes.size();
+  }
+  CloseHandle(file);
+  return ok;
+}
+
+LOGFONTA to_logfont(const FontRecord& f) {
+  LOGFONTA lf{};
+  lf.lfHeight = f.height, lf.lfWidth = f.width, lf.lfEscapement = f.escapement;
+  lf.lfOrientation = f.orientation, lf.lfWeight = f.weight, lf.lfItalic = f.italic;
+  lf.lfUnderline = f.underline, lf.lfStrikeOut = f.strike_out, lf.lfCharSet = f.char_set;
+  lf.lfOutPrecision = f.out_precision, lf.lfClipPrecision = f.clip_precision;
+  lf.lfQuality = f.quality, lf.lfPitchAndFamily = f.pitch_and_family;
+  static_assert(sizeof(lf.lfFaceName) == sizeof(f.face_name));
+  std::memcpy(lf.lfFaceName, f.face_name.data(), sizeof(lf.lfFaceName));
+  return lf;
+}
+
+void create_console_font(HWND console, const FontRecord& font) {
+  LOGFONTA lf = to_logfont(font);
+  app().console_font = CreateFontIndirectA(&lf);
+  if (HIMC context = ImmGetContext(console)) {
+    ImmSetCompositionFontA(context, &lf);
+    ImmReleaseContext(console, context);
+  }
+}
+
+void stop_before_running(HWND console, const char* text, const char* title, HWND owner) {
+  MessageBoxA(owner, text, title, MB_ICONERROR);
+  SendMessageA(console, WM_DESTROY, 0, 0);
+}
+
+}  // namespace
+
+void run_start() {
+  App& a = app();
+  a.current_text_window = a.console;
+  SendMessageA(a.console, WM_KILLFOCUS, 0, 0);
+  a.interp->reset();
+}
+
+DWORD WINAPI loader_thread(LPVOID parameter) {
+  HWND console = static_cast<HWND>(parameter);
+  App& a = app();
+  std::vector<uint8_t> file;
+  if (!read_own_file(file)) {
+    stop_before_running(console, kFileSystemError, "Error", console);
+    return 0;
+  }
+  auto parsed = parse_file_tail(file);
+  if (auto* error = std::get_if<ImageError>(&parsed)) {
+    const std::string text = std::string(kBrokenImage) + "\n" + error->message;
+    stop_before_running(console, text.c_str(), "Tessaly", console);
+    return 0;
+  }
+  ProgramImage& image = std::get<ProgramImage>(parsed);
+  file = {};
+  a.font = image.font;
+  if (!image.start_hidden) {
+    UpdateWindow(console);
+    ShowWindow(console, SW_SHOW);
+    SetForegroundWindow(console);
+  }
+  a.interp = std::make_unique<Interpreter>(a.host, ProgramText(image.text));
+  image.text = {};
+  create_console_font(console, a.font);
+  run_start();
+  a.interp->begin_main_thread();
+  a.interp->run_thread(0);
+  return 0;
+}
+
+void shutdown() {
+  App& a = app();
+  if (!a.interp || !a.interp->running()) return;
+  Interpreter& interp = *a.interp;
+  interp.request_stop();
+  // Threads stop at their next statement or wait; only one stuck in a system call
+  // (a message box, a blocking device) is terminated.
+  if (!interp.wait_for_threads(1500)) {
+    a.threads_terminated = true;
+    a.host.terminate_threads_except(GetCurrentThreadId());
+    if (WaitForSingleObject(a.loader_thread, 0) == WAIT_TIMEOUT) TerminateThread(a.loader_thread, 0);
+  }
+  interp.clear_running();
+  interp.colours() = TextColours{};
+  a.text_area = TextArea{};
+  a.windows.release_all();
+  if (a.console_font) DeleteObject(a.console_font);
+  a.console_font = nullptr;
+  // A terminated thread may have held the heap lock: then nothing more is freed.
+  if (!a.threads_terminated) a.interp.reset();
+}
+
+}  // namespace tess

@@ -1,0 +1,16 @@
+// The loader thread: reads the program image from the executable's own tail,
+// prepares the console, performs the run start and becomes execution thread 0.
+#pragma once
+#include <windows.h>
+
+namespace tess {
+
+DWORD WINAPI loader_thread(LPVOID console_window);
+
+// The run start: console as current text window, caret removed, interpreter reset.
+void run_start();
+
+// The ordered shutdown, run on the window thread when the console window is destroyed.
+void shutdown();
+
+}  // namespace tess

@@ -1,0 +1,52 @@
+// The Win32 host: the interpreter's window onto the console window, message
+// boxes, system threads and the transcript.
+#pragma once
+#include <windows.h>
+
+#include <cstdio>
+#include <map>
+#include <mutex>
+
+#include "interp/host.h"
+
+namespace tess {
+
+// When TESSALY_TRANSCRIPT names a file, every text written to the console text
+// layer (as the headless runner prints it) and every diagnostic is appended there.
+class Transcript {
+ public:
+  Transcript();
+  ~Transcript();
+  Transcript(const Transcript&) = delete;
+  Transcript& operator=(const Transcript&) = delete;
+  bool active() const { return file_ != nullptr; }
+  void write(std::string_view bytes);
+  void diagnostic(std::string_view line);
+
+ private:
+  std::mutex mutex_;
+  std::FILE* file_ = nullptr;
+  bool at_line_start_ = true;
+};
+
+class Win32Host : public Host {
+ public:
+  void write_text(std::string_view value_text) override;
+  void report_error(const Diagnostic& diagnostic) override;
+  void end_program() override;
+  void beep() override { MessageBeep(0); }
+  uint32_t start_thread(std::function<void()> body) override;
+  uint32_t current_thread_id() override { return GetCurrentThreadId(); }
+
+  // Handles of the system threads started for execution threads, for the
+  // shutdown's last resort.
+  void terminate_threads_except(DWORD keep);
+  Transcript& transcript() { return transcript_; }
+
+ private:
+  Transcript transcript_;
+  std::mutex threads_mutex_;
+  std::map<DWORD, HANDLE> threads_;
+};
+
+}  // namespace tess

@@ -1,0 +1,93 @@
+#include <cstdlib>
+#include <memory>
+
+#include "console/text_paint_win32.h"
+#include "startup/app_win32.h"
+#include "startup/win32_host.h"
+
+namespace tess {
+
+Transcript::Transcript() {
+  const char* path = std::getenv("TESSALY_TRANSCRIPT");
+  if (path && *path) file_ = std::fopen(path, "ab");
+}
+
+Transcript::~Transcript() {
+  if (file_) std::fclose(file_);
+}
+
+void Transcript::write(std::string_view bytes) {
+  if (!file_ || bytes.empty()) return;
+  std::lock_guard guard(mutex_);
+  std::fwrite(bytes.data(), 1, bytes.size(), file_);
+  std::fflush(file_);
+  at_line_start_ = bytes.back() == '\n';
+}
+
+// A diagnostic always stands on a line of its own.
+void Transcript::diagnostic(std::string_view line) {
+  if (!file_) return;
+  std::lock_guard guard(mutex_);
+  if (!at_line_start_) std::fputc('\n', file_);
+  std::fwrite(line.data(), 1, line.size(), file_);
+  std::fputc('\n', file_);
+  std::fflush(file_);
+  at_line_start_ = true;
+}
+
+void Win32Host::write_text(std::string_view value_text) {
+  auto result = text_write(value_text);
+  if (transcript_.active()) {
+    transcript_.write(result.expanded);
+    if (result.ends_line) transcript_.write("\n");
+  }
+}
+
+void Win32Host::report_error(const Diagnostic& diagnostic) {
+  const std::string line = diagnostic.format();
+  OutputDebugStringA((line + "\n").c_str());
+  transcript_.diagnostic(line);
+  MessageBoxA(nullptr, kErrorMessage, kErrorTitle, MB_ICONERROR);
+}
+
+// Posted rather than sent: the thread that ends the program must be free to
+// finish while the window thread shuts down.
+void Win32Host::end_program() { PostMessageA(app().console, WM_DESTROY, 0, 0); }
+
+namespace {
+
+struct ThreadStart {
+  std::function<void()> body;
+  Win32Host* host;
+};
+
+DWORD WINAPI thread_entry(LPVOID parameter) {
+  std::unique_ptr<ThreadStart> start(static_cast<ThreadStart*>(parameter));
+  start->body();
+  return 0;
+}
+
+}  // namespace
+
+uint32_t Win32Host::start_thread(std::function<void()> body) {
+  auto start = std::make_unique<ThreadStart>(ThreadStart{std::move(body), this});
+  std::lock_guard guard(threads_mutex_);
+  DWORD id = 0;
+  HANDLE handle = CreateThread(nullptr, 0, thread_entry, start.get(), CREATE_SUSPENDED, &id);
+  if (!handle) return 0;
+  start.release();  // the thread owns it now
+  threads_[id] = handle;
+  ResumeThread(handle);
+  return id;
+}
+
+void Win32Host::terminate_threads_except(DWORD keep) {
+  std::lock_guard guard(threads_mutex_);
+  for (auto& [id, handle] : threads_) {
+    if (id != keep && WaitForSingleObject(handle, 0) == WAIT_TIMEOUT) TerminateThread(handle, 0);
+    CloseHandle(handle);
+  }
+  threads_.clear();
+}
+
+}  // namespace tess

@@ -1,0 +1,265 @@
+// uidriver: drives a Windows program the way a person would, for tests under Wine.
+// Commands run in order; each result is one line on stdout (or in --out FILE).
+//
+//   start EXE "ARGS"            start a program (ARGS may be "")
+//   wait-window CLASS MS        wait for a top-level window of the program; prints
+//                               "window CLASS visible=0|1"
+//   visible CLASS               prints "visible CLASS 0|1"
+//   wait-box MS                 wait for a message box; prints "box TITLE|TEXT"
+//   press ID                    presses a button of the last box (1 = OK)
+//   type TEXT                   WM_CHAR for each byte (\n, \r, \t, \xNN escapes)
+//   key VK                      WM_KEYDOWN / WM_KEYUP (decimal or 0x.. virtual key)
+//   mouse MSG X Y               a mouse message (decimal or 0x.. message number)
+//   close CLASS                 WM_CLOSE to the program's window of that class
+//   capture CLASS FILE.bmp      the window's client area as a 24-bit BMP
+//   clipboard                   prints "clipboard TEXT"
+//   sleep MS
+//   wait-exit MS                prints "exit CODE" or "still-running" (then kills it)
+//   run-to-end MS               waits for the program to end, answering every message
+//                               box with OK and printing it as "box TITLE|TEXT"
+#include <windows.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+#include <vector>
+
+namespace {
+
+struct Target {
+  PROCESS_INFORMATION process{};
+  HWND last_box = nullptr;
+};
+
+std::FILE* out = stdout;
+
+void say(const std::string& line) {
+  std::fprintf(out, "%s\n", line.c_str());
+  std::fflush(out);
+}
+
+struct FindData {
+  DWORD pid;
+  const char* class_name;
+  HWND found;
+};
+
+BOOL CALLBACK find_window_of_process(HWND hwnd, LPARAM lparam) {
+  auto* data = reinterpret_cast<FindData*>(lparam);
+  DWORD pid = 0;
+  GetWindowThreadProcessId(hwnd, &pid);
+  char name[256] = {};
+  GetClassNameA(hwnd, name, sizeof name);
+  // Message boxes must be visible: Wine keeps hidden dialogs of its own around.
+  const bool wanted = std::strcmp(name, data->class_name) == 0 &&
+                      (std::strcmp(name, "#32770") != 0 || IsWindowVisible(hwnd));
+  if (pid == data->pid && wanted) {
+    data->found = hwnd;
+    return FALSE;
+  }
+  return TRUE;
+}
+
+HWND find_window(const Target& t, const char* class_name) {
+  FindData data{t.process.dwProcessId, class_name, nullptr};
+  EnumWindows(find_window_of_process, reinterpret_cast<LPARAM>(&data));
+  return data.found;
+}
+
+HWND wait_for_window(const Target& t, const char* class_name, int ms) {
+  for (int waited = 0; waited <= ms; waited += 20) {
+    if (HWND hwnd = find_window(t, class_name)) return hwnd;
+    Sleep(20);
+  }
+  return nullptr;
+}
+
+std::string unescape(const char* s) {
+  std::string r;
+  for (; *s; ++s) {
+    if (*s == '\\' && s[1]) {
+      ++s;
+      if (*s == 'n') r += '\n';
+      else if (*s == 'r') r += '\r';
+      else if (*s == 't') r += '\t';
+      else if (*s == 'x' && s[1] && s[2]) {
+        char hex[3] = {s[1], s[2], 0};
+        r += static_cast<char>(std::strtol(hex, nullptr, 16));
+        s += 2;
+      } else r += *s;
+    } else {
+      r += *s;
+    }
+  }
+  return r;
+}
+
+bool save_bmp(HWND hwnd, const char* path) {
+  RECT rc{};
+  GetClientRect(hwnd, &rc);
+  const int w = rc.right, h = rc.bottom;
+  if (w <= 0 || h <= 0) return false;
+  HDC window_dc = GetDC(hwnd);
+  HDC mem = CreateCompatibleDC(window_dc);
+  BITMAPINFO bi{};
+  bi.bmiHeader.biSize = sizeof(bi.bmiHeader);
+  bi.bmiHeader.biWidth = w;
+  bi.bmiHeader.biHeight = h;
+  bi.bmiHeader.biPlanes = 1;
+  bi.bmiHeader.biBitCount = 24;
+  void* bits = nullptr;
+  HBITMAP dib = CreateDIBSection(window_dc, &bi, DIB_RGB_COLORS, &bits, nullptr, 0);
+  HGDIOBJ old = SelectObject(mem, dib);
+  BitBlt(mem, 0, 0, w, h, window_dc, 0, 0, SRCCOPY);
+  GdiFlush();
+  const DWORD stride = static_cast<DWORD>((w * 3 + 3) & ~3);
+  const DWORD image_size = stride * static_cast<DWORD>(h);
+  BITMAPFILEHEADER fh{};
+  fh.bfType = 0x4D42;
+  fh.bfOffBits = sizeof(fh) + sizeof(bi.bmiHeader);
+  fh.bfSize = fh.bfOffBits + image_size;
+  bi.bmiHeader.biSizeImage = image_size;
+  std::FILE* f = std::fopen(path, "wb");
+  bool ok = f != nullptr;
+  if (f) {
+    std::fwrite(&fh, sizeof fh, 1, f);
+    std::fwrite(&bi.bmiHeader, sizeof bi.bmiHeader, 1, f);
+    std::fwrite(bits, 1, image_size, f);
+    std::fclose(f);
+  }
+  SelectObject(mem, old);
+  DeleteObject(dib);
+  DeleteDC(mem);
+  ReleaseDC(hwnd, window_dc);
+  return ok;
+}
+
+std::string clipboard_text() {
+  std::string text;
+  if (!OpenClipboard(nullptr)) return text;
+  if (HANDLE h = GetClipboardData(CF_TEXT)) {
+    if (const char* p = static_cast<const char*>(GlobalLock(h))) {
+      text = p;
+      GlobalUnlock(h);
+    }
+  }
+  CloseClipboard();
+  return text;
+}
+
+void say_box(HWND box) {
+  char title[512] = {}, text[2048] = {};
+  GetWindowTextA(box, title, sizeof title);
+  GetDlgItemTextA(box, 0xFFFF, text, sizeof text);
+  say(std::string("box ") + title + "|" + text);
+}
+
+unsigned long number(const char* s) { return std::strtoul(s, nullptr, 0); }
+
+int run(int argc, char** argv) {
+  Target t;
+  for (int i = 1; i < argc; ++i) {
+    const std::string cmd = argv[i];
+    auto arg = [&](int k) -> const char* { return i + k < argc ? argv[i + k] : ""; };
+    if (cmd == "--out") {
+      out = std::fopen(arg(1), "wb");
+      if (!out) return 2;
+      i += 1;
+    } else if (cmd == "start") {
+      std::string line = std::string("\"") + arg(1) + "\"";
+      if (*arg(2)) line += std::string(" ") + arg(2);
+      STARTUPINFOA si{};
+      si.cb = sizeof si;
+      std::vector<char> buf(line.begin(), line.end());
+      buf.push_back(0);
+      if (!CreateProcessA(nullptr, buf.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &t.process)) {
+        say("start-failed");
+        return 1;
+      }
+      WaitForInputIdle(t.process.hProcess, 5000);
+      i += 2;
+    } else if (cmd == "wait-window") {
+      HWND hwnd = wait_for_window(t, arg(1), static_cast<int>(number(arg(2))));
+      say(hwnd ? std::string("window ") + arg(1) + " visible=" + (IsWindowVisible(hwnd) ? "1" : "0")
+               : std::string("no-window ") + arg(1));
+      i += 2;
+    } else if (cmd == "visible") {
+      HWND hwnd = find_window(t, arg(1));
+      say(std::string("visible ") + arg(1) + " " + (hwnd && IsWindowVisible(hwnd) ? "1" : "0"));
+      i += 1;
+    } else if (cmd == "wait-box") {
+      t.last_box = wait_for_window(t, "#32770", static_cast<int>(number(arg(1))));
+      if (t.last_box) {
+        say_box(t.last_box);
+      } else {
+        say("no-box");
+      }
+      i += 1;
+    } else if (cmd == "press") {
+      if (t.last_box) PostMessageA(t.last_box, WM_COMMAND, number(arg(1)), 0);
+      i += 1;
+    } else if (cmd == "type") {
+      HWND hwnd = find_window(t, "VudEvir");
+      for (char c : unescape(arg(1))) PostMessageA(hwnd, WM_CHAR, static_cast<unsigned char>(c), 1);
+      i += 1;
+    } else if (cmd == "key") {
+      HWND hwnd = find_window(t, "VudEvir");
+      PostMessageA(hwnd, WM_KEYDOWN, number(arg(1)), 1);
+      PostMessageA(hwnd, WM_KEYUP, number(arg(1)), 0xC0000001);
+      i += 1;
+    } else if (cmd == "mouse") {
+      HWND hwnd = find_window(t, "VudEvir");
+      PostMessageA(hwnd, static_cast<UINT>(number(arg(1))), 0, MAKELPARAM(number(arg(2)), number(arg(3))));
+      i += 3;
+    } else if (cmd == "close") {
+      if (HWND hwnd = find_window(t, arg(1))) PostMessageA(hwnd, WM_CLOSE, 0, 0);
+      i += 1;
+    } else if (cmd == "capture") {
+      HWND hwnd = find_window(t, arg(1));
+      say(hwnd && save_bmp(hwnd, arg(2)) ? "captured" : "capture-failed");
+      i += 2;
+    } else if (cmd == "clipboard") {
+      say("clipboard " + clipboard_text());
+    } else if (cmd == "sleep") {
+      Sleep(static_cast<DWORD>(number(arg(1))));
+      i += 1;
+    } else if (cmd == "wait-exit") {
+      const DWORD start = GetTickCount();
+      if (WaitForSingleObject(t.process.hProcess, static_cast<DWORD>(number(arg(1)))) == WAIT_OBJECT_0) {
+        DWORD code = 0;
+        GetExitCodeProcess(t.process.hProcess, &code);
+        say("exit " + std::to_string(code) + " after " + std::to_string(GetTickCount() - start) + "ms");
+      } else {
+        say("still-running");
+        TerminateProcess(t.process.hProcess, 9);
+      }
+      i += 1;
+    } else if (cmd == "run-to-end") {
+      const DWORD limit = static_cast<DWORD>(number(arg(1)));
+      const DWORD start = GetTickCount();
+      bool ended = false;
+      while (!ended && GetTickCount() - start < limit) {
+        ended = WaitForSingleObject(t.process.hProcess, 20) == WAIT_OBJECT_0;
+        if (HWND box = find_window(t, "#32770")) {
+          say_box(box);
+          PostMessageA(box, WM_COMMAND, IDOK, 0);
+          Sleep(50);
+        }
+      }
+      DWORD code = 0;
+      if (ended) GetExitCodeProcess(t.process.hProcess, &code);
+      else TerminateProcess(t.process.hProcess, 9);
+      say(ended ? "exit " + std::to_string(code) : std::string("still-running"));
+      i += 1;
+    } else {
+      say("unknown-command " + cmd);
+      return 2;
+    }
+  }
+  return 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) { return run(argc, argv); }

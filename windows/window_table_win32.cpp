@@ -1,0 +1,65 @@
+#include "windows/window_table_win32.h"
+
+namespace tess {
+
+int WindowTable::index_of(HWND hwnd) const {
+  if (!hwnd) return -1;
+  for (int i = 0; i < kCapacity; ++i)
+    if (records_[static_cast<std::size_t>(i)].hwnd == hwnd) return i;
+  return -1;
+}
+
+WindowRecord* WindowTable::find(HWND hwnd) {
+  const int i = index_of(hwnd);
+  return i < 0 ? nullptr : &records_[static_cast<std::size_t>(i)];
+}
+
+bool WindowTable::create(HWND hwnd, bool dark, SIZE screen) {
+  if (!hwnd) return false;
+  WindowRecord* record = nullptr;
+  for (auto& r : records_)
+    if (!r.hwnd) {
+      record = &r;
+      break;
+    }
+  if (!record) return false;
+
+  record->hwnd = hwnd;
+  record->caret = {};
+  record->caret_enabled = false;
+  record->layer = std::make_unique<TextLayer>();
+  record->composition = {};
+  record->composition.dwStyle = CFS_POINT;
+
+  HDC window_dc = GetDC(hwnd);
+  record->bitmap = CreateCompatibleBitmap(window_dc, screen.cx, screen.cy);
+  record->memory_dc = CreateCompatibleDC(window_dc);
+  record->original_bitmap = SelectObject(record->memory_dc, record->bitmap);
+  HGDIOBJ previous_brush = SelectObject(record->memory_dc, GetStockObject(dark ? BLACK_BRUSH : WHITE_BRUSH));
+  PatBlt(record->memory_dc, 0, 0, screen.cx, screen.cy, PATCOPY);
+  SelectObject(record->memory_dc, previous_brush);
+  BitBlt(window_dc, 0, 0, screen.cx, screen.cy, record->memory_dc, 0, 0, SRCCOPY);
+  ReleaseDC(hwnd, window_dc);
+  return true;
+}
+
+void WindowTable::release(HWND hwnd) {
+  WindowRecord* record = find(hwnd);
+  if (!record) return;
+  record->hwnd = nullptr;
+  record->layer.reset();
+  if (record->memory_dc) {
+    SelectObject(record->memory_dc, record->original_bitmap);
+    DeleteDC(record->memory_dc);
+  }
+  if (record->bitmap) DeleteObject(record->bitmap);
+  record->memory_dc = nullptr;
+  record->bitmap = nullptr;
+}
+
+void WindowTable::release_all() {
+  for (auto& r : records_)
+    if (r.hwnd) release(r.hwnd);
+}
+
+}  // namespace tess

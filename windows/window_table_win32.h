@@ -1,0 +1,43 @@
+// The window table: one record per window the runtime draws into, record 0 the
+// console. Each record carries the window's backing bitmap and its text layer.
+#pragma once
+#include <windows.h>
+#include <imm.h>
+
+#include <array>
+#include <memory>
+
+#include "console/text_layer.h"
+
+namespace tess {
+
+struct WindowRecord {
+  HWND hwnd = nullptr;
+  HDC memory_dc = nullptr;         // the backing bitmap's context
+  HBITMAP bitmap = nullptr;
+  HGDIOBJ original_bitmap = nullptr;
+  std::unique_ptr<TextLayer> layer;
+  POINT caret{};                   // bottom-left of the cursor cell at the last paint
+  bool caret_enabled = false;
+  RECT saved_client{};             // client rectangle at the last paint while not minimised
+  COMPOSITIONFORM composition{};
+};
+
+class WindowTable {
+ public:
+  static constexpr int kCapacity = 1024;
+
+  // The record of a window, or null (a null handle has none).
+  WindowRecord* find(HWND hwnd);
+  int index_of(HWND hwnd) const;
+
+  // Takes the first free record; false when all are in use.
+  bool create(HWND hwnd, bool dark, SIZE screen);
+  void release(HWND hwnd);
+  void release_all();
+
+ private:
+  std::array<WindowRecord, kCapacity> records_;
+};
+
+}  // namespace tess
