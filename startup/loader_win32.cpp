@@ -103,7 +103,7 @@ void shutdown() {
   interp.request_stop();
   // Threads stop at their next statement or wait; only one stuck in a system call
   // (a message box, a blocking device) is terminated.
-  if (!interp.wait_for_threads(1500)) {
+  if (!interp.wait_for_threads(1000)) {
     a.threads_terminated = true;
     a.host.terminate_threads_except(GetCurrentThreadId());
     if (WaitForSingleObject(a.loader_thread, 0) == WAIT_TIMEOUT) TerminateThread(a.loader_thread, 0);

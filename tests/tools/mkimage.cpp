@@ -1,7 +1,7 @@
 // mkimage: builds a program image from program text written with C-style escapes
 // (\n, \t, \\, \xNN), for tests that need images the tokeniser cannot make
 // (corrupt, truncated or hand-crafted ones).
-//   mkimage [--hidden] [--exe RUNTIME] [--truncate N] [--length-trailer N] OUT TEXT
+//   mkimage [--hidden] [--exe RUNTIME] [--truncate N] [--length-trailer N] [--text-length N] OUT TEXT
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -42,22 +42,29 @@ std::string unescape(const char* s) {
 int main(int argc, char** argv) {
   bool hidden = false;
   const char* exe = nullptr;
-  long truncate = -1, trailer = -1;
+  long truncate = -1, trailer = -1, text_length = -1;
   int i = 1;
   for (; i < argc && argv[i][0] == '-' && argv[i][1] == '-'; ++i) {
     if (!std::strcmp(argv[i], "--hidden")) hidden = true;
     else if (!std::strcmp(argv[i], "--exe") && i + 1 < argc) exe = argv[++i];
     else if (!std::strcmp(argv[i], "--truncate") && i + 1 < argc) truncate = std::atol(argv[++i]);
     else if (!std::strcmp(argv[i], "--length-trailer") && i + 1 < argc) trailer = std::atol(argv[++i]);
+    else if (!std::strcmp(argv[i], "--text-length") && i + 1 < argc) text_length = std::atol(argv[++i]);
     else break;
   }
   if (argc - i != 2) {
-    std::fprintf(stderr, "usage: mkimage [--hidden] [--exe RUNTIME] [--truncate N] [--length-trailer N] OUT TEXT\n");
+    std::fprintf(stderr, "usage: mkimage [--hidden] [--exe RUNTIME] [--truncate N] [--length-trailer N] [--text-length N] OUT TEXT\n");
     return 2;
   }
   const std::string text = unescape(argv[i + 1]);
   auto image = tess::build_image(tess::default_console_font(), hidden,
                                  {reinterpret_cast<const uint8_t*>(text.data()), text.size()});
+  if (text_length >= 0) {
+    // The text length field stands just before the text, which ends 4 bytes before the end.
+    const std::size_t field = image.size() - 4 - text.size() - 4;
+    const auto n = static_cast<uint32_t>(text_length);
+    for (int k = 0; k < 4; ++k) image[field + static_cast<std::size_t>(k)] = static_cast<uint8_t>(n >> (24 - 8 * k));
+  }
   if (trailer >= 0) {
     const auto n = static_cast<uint32_t>(trailer);
     std::size_t end = image.size();

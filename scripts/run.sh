@@ -1,0 +1,39 @@
+#!/usr/bin/env bash
+# Runs a Tessaly program on runtime.exe under Wine: on the user's display when
+# there is one, otherwise on a private Xvfb display with a screenshot saved.
+#   run.sh [PROGRAM]   PROGRAM: a .bas source (default examples/hello.bas), an
+#                      image, or a finished .exe
+set -euo pipefail
+ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+source "$ROOT/scripts/env.sh"
+program="${1:-$ROOT/examples/hello.bas}"
+[ -f "$program" ] || { echo "no such program: $program" >&2; exit 2; }
+mkdir -p "$BUILD/run"
+name="$(basename "${program%.*}")"
+exe="$BUILD/run/$name.exe"
+case "$program" in
+  *.bas) "$BUILD/bin/tessc" build "$program" -o "$exe" --runtime "$BUILD/win/runtime.exe" ;;
+  *.exe) cp "$program" "$exe" ;;
+  *) cat "$BUILD/win/runtime.exe" "$program" >"$exe" ;;
+esac
+
+transcript="$BUILD/run/$name.transcript"
+rm -f "$transcript"
+export TESSALY_TRANSCRIPT="$transcript"
+if [ -n "${DISPLAY:-}" ] && xdpyinfo >/dev/null 2>&1; then
+  tess_start_wine
+  trap 'tess_stop_wine' EXIT
+  wine "$exe" || true
+else
+  tess_start_display
+  tess_start_wine
+  trap 'tess_stop_wine; tess_stop_display' EXIT
+  shot="$BUILD/run/$name.bmp"
+  wine "$BUILD/win/uidriver.exe" --out "$(winepath -w "$BUILD/run/$name.driver")" \
+    start "$(winepath -w "$exe")" "" wait-window VudEvir 10000 sleep 3000 \
+    capture VudEvir "$(winepath -w "$shot")" close VudEvir wait-exit 5000 >/dev/null 2>&1 || true
+  if [ -f "$shot" ]; then
+    convert "$shot" "$BUILD/run/$name.png" && echo "screenshot: $BUILD/run/$name.png" >&2
+  fi
+fi
+[ -f "$transcript" ] && iconv -f CP932 -t UTF-8 "$transcript" || true

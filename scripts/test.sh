@@ -1,0 +1,64 @@
+#!/usr/bin/env bash
+# Every test: native unit tests (sanitized), program tests on both hosts, and the
+# GUI tests of runtime.exe under Wine. Ends with "tests: N passed, N failed".
+set -uo pipefail
+ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+source "$ROOT/scripts/env.sh"
+total_passed=0; total_failed=0; suites_failed=()
+
+count() {  # suite name, passed, failed
+  total_passed=$((total_passed + $2)); total_failed=$((total_failed + $3))
+  [ "$3" -gt 0 ] && suites_failed+=("$1")
+  return 0
+}
+
+section() { printf '\n== %s ==\n' "$1"; }
+
+section "unit tests"
+ctest --test-dir "$BUILD/native" -j "$(nproc)" --output-on-failure --timeout 300 >"$BUILD/ctest.log" 2>&1
+ctest_status=$?
+grep -E 'tests passed|Failed|\*\*\*' "$BUILD/ctest.log" | tail -30
+summary="$(grep -E '[0-9]+% tests passed, [0-9]+ tests? failed out of [0-9]+' "$BUILD/ctest.log" | tail -1)"
+if [ -n "$summary" ]; then
+  failed="$(sed -E 's/.* ([0-9]+) tests? failed out of ([0-9]+).*/\1/' <<<"$summary")"
+  all="$(sed -E 's/.* failed out of ([0-9]+).*/\1/' <<<"$summary")"
+  count unit $((all - failed)) "$failed"
+else
+  count unit 0 1
+fi
+[ $ctest_status -ne 0 ] && [ "${failed:-1}" = 0 ] && count unit 0 1
+
+if [ -x "$ROOT/scripts/fuzz.sh" ] && [ -z "${TESS_NO_FUZZ:-}" ]; then
+  section "fuzzing (short)"
+  if "$ROOT/scripts/fuzz.sh" 30; then count fuzz 1 0; else count fuzz 0 1; fi
+fi
+
+section "Wine"
+tess_start_display
+tess_start_wine
+trap 'tess_stop_wine; tess_stop_display' EXIT
+
+section "program tests (headless and Wine)"
+out="$("$ROOT/scripts/program_tests.sh" --wine 2>&1)"
+printf '%s\n' "$out" | grep -v '^ok ' | tail -40
+line="$(grep -E '^program tests: ' <<<"$out" | tail -1)"
+if [ -n "$line" ]; then
+  count programs "$(sed -E 's/.*: ([0-9]+) passed.*/\1/' <<<"$line")" "$(sed -E 's/.* ([0-9]+) failed.*/\1/' <<<"$line")"
+else
+  count programs 0 1
+fi
+
+section "GUI tests"
+out="$("$ROOT/tests/gui/gui_tests.sh" 2>&1)"
+printf '%s\n' "$out"
+line="$(grep -E '^gui tests: ' <<<"$out" | tail -1)"
+if [ -n "$line" ]; then
+  count gui "$(sed -E 's/.*: ([0-9]+) passed.*/\1/' <<<"$line")" "$(sed -E 's/.* ([0-9]+) failed.*/\1/' <<<"$line")"
+else
+  count gui 0 1
+fi
+
+echo
+[ ${#suites_failed[@]} -gt 0 ] && echo "failing suites: ${suites_failed[*]}"
+echo "tests: $total_passed passed, $total_failed failed"
+[ "$total_failed" -eq 0 ]
