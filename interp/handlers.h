@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "console/console_handlers.h"
+#include "interp/flow_handlers.h"
 
 namespace tess {
 

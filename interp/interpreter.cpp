@@ -1,5 +1,8 @@
 #include "interp/interpreter.h"
 
+#include "interp/control_flow.h"
+#include "interp/data_pointer.h"
+
 namespace tess {
 
 Interpreter::Interpreter(Host& host, ProgramText text) : host_(host), text_(std::move(text)) {}
@@ -7,6 +10,11 @@ Interpreter::Interpreter(Host& host, ProgramText text) : host_(host), text_(std:
 // The interpreter reset of a run start and of the restart and reset statements.
 // Each table that later subsystems add clears itself here; files, windows and
 // devices stay open.
-void Interpreter::reset() { set_pending({}); }
+void Interpreter::reset() {
+  reset_data_pointer(*this);
+  clear_return_stacks(*this);
+  traps_.reset_mouse_traps();
+  set_pending({});
+}
 
 }  // namespace tess

@@ -1,6 +1,7 @@
 // The statement runner: walks the program text from a thread's program counter,
 // cuts one statement at a time and hands it to the dispatcher.
 #include "interp/control_flow.h"
+#include "interp/error.h"
 #include "interp/interpreter.h"
 
 namespace tess {
@@ -57,7 +58,15 @@ void Interpreter::run_thread(int t) {
         if (stop_requested()) return end_thread(t);
         bool keep_going = true;
         if (s.skip_mode) {
-          if (auto kept = else_check(*this, t, buf)) keep_going = dispatch(*kept, t);
+          std::optional<std::string> kept;
+          try {
+            kept = else_check(*this, t, buf);
+          } catch (const ProgramError& error) {
+            std::lock_guard guard(lock_);  // reported as a failing statement is
+            report(error, buf, t);
+            return end_thread(t);
+          }
+          if (kept) keep_going = dispatch(*kept, t);
         } else {
           keep_going = dispatch(buf, t);
         }

@@ -21,18 +21,18 @@
   X(0x1018, "LSET", NOT_BUILT, kNone, "left-justified field assignment")                     \
   X(0x1019, "RSET", NOT_BUILT, kNone, "right-justified field assignment")                    \
   X(0x101A, "WRITE", NOT_BUILT, kNone, "write items to the current window or a file")        \
-  X(0x1020, "RUN", NOT_BUILT, kThread, "restart at a target, optionally keeping variables")  \
+  X(0x1020, "RUN", stmt_restart, kThread, "restart at a target, optionally keeping variables")  \
   X(0x1021, "IF", NOT_BUILT, kThread, "conditional (then / else, one-line or braces)")       \
-  X(0x1023, "GOTO", NOT_BUILT, kThread, "jump")                                              \
-  X(0x1024, "GOSUB", NOT_BUILT, kThread, "call a subroutine")                                \
-  X(0x1025, "RETURN", NOT_BUILT, kThread, "return from a subroutine")                        \
+  X(0x1023, "GOTO", stmt_jump, kThread, "jump")                                              \
+  X(0x1024, "GOSUB", stmt_call, kThread, "call a subroutine")                                \
+  X(0x1025, "RETURN", stmt_return, kThread, "return from a subroutine")                        \
   X(0x1026, "ON", NOT_BUILT, kThread, "computed branch; registers key and mouse handlers")   \
   X(0x1027, "FOR", NOT_BUILT, kThread, "counted loop head")                                  \
   X(0x1030, "NEXT", NOT_BUILT, kThread, "counted loop end")                                  \
-  X(0x1031, "", NOT_BUILT, kThread, "clearing jump: clears skip mode")                       \
+  X(0x1031, "", stmt_clearing_jump, kThread, "clearing jump: clears skip mode")                       \
   X(0x1032, "WHILE", NOT_BUILT, kThread, "conditional-loop test")                            \
-  X(0x1033, "WEND", NOT_BUILT, kThread, "plain jump (loop back)")                            \
-  X(0x1034, "THREAD", NOT_BUILT, kNone, "start an execution thread")                         \
+  X(0x1033, "WEND", stmt_plain_jump, kThread, "plain jump (loop back)")                            \
+  X(0x1034, "THREAD", stmt_thread, kNone, "start an execution thread")                         \
   X(0x1035, "CHDIR", NOT_BUILT, kNone, "change directory")                                   \
   X(0x1036, "COPY", NOT_BUILT, kNone, "copy a file")                                         \
   X(0x1037, "KILL", NOT_BUILT, kNone, "delete a file")                                       \
@@ -49,7 +49,7 @@
   X(0x1047, "GPRINT", NOT_BUILT, kNone, "draw text")                                         \
   X(0x1050, "MCI", NOT_BUILT, kNone, "send an MCI command string")                           \
   X(0x1051, "PLAY", NOT_BUILT, kReleasesLock, "play music strings")                          \
-  X(0x1060, "CLEAR", NOT_BUILT, kNone, "interpreter reset (clear all variables)")            \
+  X(0x1060, "CLEAR", stmt_reset, kNone, "interpreter reset (clear all variables)")            \
   X(0x1061, "DIM", NOT_BUILT, kNone, "declare variables and arrays (dimension)")             \
   X(0x1062, "ERASE", NOT_BUILT, kNone, "erase arrays and array elements")                    \
   X(0x1063, "DEFTYPE", NOT_BUILT, kNone, "default type by initial letter")                   \

@@ -1,0 +1,39 @@
+// The data pointer: data statements are found only where a statement may begin.
+#include "interp/data_pointer.h"
+
+#include "interp/flow_scan.h"
+#include "interp/interpreter.h"
+
+namespace tess {
+namespace {
+
+constexpr uint8_t kDataCode = 0x64;
+
+bool is_digit(uint8_t c) { return c >= '0' && c <= '9'; }
+bool at_end(const ProgramText& text, int32_t pos) { return pos >= text.length(); }
+
+}  // namespace
+
+// A statement may begin at the text start, after a line end (past the line
+// number) or after a ':'; blanks and further ':' may stand before it.
+int32_t next_data_statement(const ProgramText& text, int32_t pos) {
+  if (pos < 0) pos = 0;
+  bool at_statement = pos == 0 || text.at(pos - 1) == '\n';
+  while (!at_end(text, pos)) {
+    if (at_statement) {
+      if (text.at(pos - 1) != ':')
+        while (is_digit(text.at(pos))) ++pos;
+      while (is_blank(text.at(pos)) || text.at(pos) == ':') ++pos;
+      if (text.at(pos) == 0x10 && text.at(pos + 1) == kDataCode) return pos + 3;
+    }
+    while (!at_end(text, pos) && text.at(pos) != ':' && text.at(pos) != '\n') ++pos;
+    if (at_end(text, pos)) break;
+    ++pos;
+    at_statement = true;
+  }
+  return text.length();
+}
+
+void reset_data_pointer(Interpreter& in) { in.data_pointer() = next_data_statement(in.text(), 0); }
+
+}  // namespace tess

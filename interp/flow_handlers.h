@@ -1,0 +1,42 @@
+// Statement handlers of control flow, execution threads, event traps, data and
+// declarations.
+#pragma once
+#include <string_view>
+
+namespace tess {
+
+struct Exec;
+
+// Jumps, calls, the computed branch, restart and end.
+void stmt_jump(Exec&, std::string_view args);
+void stmt_plain_jump(Exec&, std::string_view args);
+void stmt_clearing_jump(Exec&, std::string_view args);
+void stmt_call(Exec&, std::string_view args);
+void stmt_return(Exec&, std::string_view args);
+void stmt_computed_branch(Exec&, std::string_view args);
+void stmt_restart(Exec&, std::string_view args);
+void stmt_reset(Exec&, std::string_view args);
+void stmt_end(Exec&, std::string_view args);
+void stmt_wait(Exec&, std::string_view args);
+
+// The conditional and the loops.
+void stmt_conditional(Exec&, std::string_view args);
+void stmt_loop_head(Exec&, std::string_view args);
+void stmt_loop_end(Exec&, std::string_view args);
+void stmt_loop_test(Exec&, std::string_view args);
+
+void stmt_thread(Exec&, std::string_view args);
+
+// Event traps.
+void stmt_key_trap(Exec&, std::string_view args);
+void stmt_mouse_trap(Exec&, std::string_view args);
+
+// Data and declarations.
+void stmt_read(Exec&, std::string_view args);
+void stmt_restore(Exec&, std::string_view args);
+void stmt_type_default(Exec&, std::string_view args);
+void stmt_declare(Exec&, std::string_view args);
+void stmt_swap(Exec&, std::string_view args);
+void stmt_replace_part(Exec&, std::string_view args);
+
+}  // namespace tess
