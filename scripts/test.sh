@@ -28,6 +28,16 @@ else
 fi
 [ $ctest_status -ne 0 ] && [ "${failed:-1}" = 0 ] && count unit 0 1
 
+section "command-line tests"
+out="$("$ROOT/tests/cli/cli_tests.sh" 2>&1)"
+printf '%s\n' "$out" | grep -v '^ok ' 
+line="$(grep -E '^cli tests: ' <<<"$out" | tail -1)"
+if [ -n "$line" ]; then
+  count cli "$(sed -E 's/.*: ([0-9]+) passed.*/\1/' <<<"$line")" "$(sed -E 's/.* ([0-9]+) failed.*/\1/' <<<"$line")"
+else
+  count cli 0 1
+fi
+
 if [ -x "$ROOT/scripts/fuzz.sh" ] && [ -z "${TESS_NO_FUZZ:-}" ]; then
   section "fuzzing (short)"
   if "$ROOT/scripts/fuzz.sh" 30; then count fuzz 1 0; else count fuzz 0 1; fi
