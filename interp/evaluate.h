@@ -1,8 +1,11 @@
 // The evaluators and argument helpers that every handler and built-in uses.
 #pragma once
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <string_view>
+
+#include "interp/variables.h"
 
 namespace tess {
 
@@ -16,6 +19,10 @@ double eval_number(Interpreter& in, std::string_view expr);
 // operators; -1 for true, 0 for false, or the numeric value.
 double eval_condition(Interpreter& in, std::string_view expr);
 
+// Comparison evaluator: one comparison (numeric, or string when the left side
+// is a literal or a string name) to -1 or 0.
+int32_t eval_comparison(Interpreter& in, std::string_view expr);
+
 // String evaluator: literals and string variables joined by '+'; the result is
 // the escaped value without quotes.
 std::string eval_string(Interpreter& in, std::string_view expr);
@@ -25,6 +32,10 @@ int32_t integer_view(double value);
 
 // Number to value text: "%.14g".
 std::string number_text(double value);
+
+// Display form of number text: the zero of a leading "0." dropped, also after
+// a minus (0.5 shows as .5, -0.25 as -.25).
+std::string display_form(std::string_view number);
 
 // Blank stripper: drops blanks and tabs outside double quotes.
 std::string strip_blanks(std::string_view text);
@@ -37,6 +48,13 @@ std::size_t split_argument(std::string_view text, std::size_t start, std::string
 // Argument count: commas outside quotes and parentheses, plus one. A ')' without
 // '(' is a runtime error.
 int count_arguments(std::string_view text);
+
+// Argument count check: false on a mismatch, or the runtime error when raise.
+bool check_argument_count(std::string_view text, int expected, bool raise);
+
+// Text shift: the text from pos moves right by n bytes (n > 0, opening a gap of
+// blanks) or left by -n bytes (closing the gap before pos).
+void shift_text(std::string& text, std::size_t pos, std::ptrdiff_t n);
 
 // Assignment: "name=expression" for numeric and string variables and elements.
 void assign(Interpreter& in, std::string_view text);

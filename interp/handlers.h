@@ -6,6 +6,7 @@
 
 #include "console/console_handlers.h"
 #include "interp/flow_handlers.h"
+#include "interp/value_handlers.h"
 
 namespace tess {
 

@@ -11,7 +11,11 @@ Interpreter::Interpreter(Host& host, ProgramText text) : host_(host), text_(std:
 // Each table that later subsystems add clears itself here; files, windows and
 // devices stay open.
 void Interpreter::reset() {
+  variables_.numbers.clear();
+  variables_.strings.clear();
   reset_data_pointer(*this);
+  variables_.letters.clear();
+  user_functions_.clear();
   clear_return_stacks(*this);
   traps_.reset_mouse_traps();
   set_pending({});

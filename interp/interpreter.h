@@ -12,9 +12,12 @@
 
 #include "builtins/random_generator.h"
 #include "interp/event_traps.h"
+#include "interp/error.h"
 #include "interp/host.h"
 #include "interp/program_text.h"
 #include "interp/thread_slots.h"
+#include "interp/user_functions.h"
+#include "interp/variable_store.h"
 
 namespace tess {
 
@@ -81,9 +84,13 @@ class Interpreter {
   EventTraps& traps() { return traps_; }
   int32_t& data_pointer() { return data_pointer_; }  // the next data item
 
+  VariableStore& variables() { return variables_; }
+  UserFunctionTable& user_functions() { return user_functions_; }
+  int& eval_depth() { return eval_depth_; }  // nesting of evaluations and calls
+
  private:
   void end_thread(int t);
-  void report(const struct ProgramError& error, std::string_view statement, int t);
+  void report(const ProgramError& error, std::string_view statement, int t);
   bool run_statement(Exec& ex, std::string_view statement);
   bool take_pending(std::string& out);
 
@@ -101,6 +108,9 @@ class Interpreter {
   std::atomic<bool> has_pending_{false};
   EventTraps traps_;
   int32_t data_pointer_ = 0;
+  VariableStore variables_;
+  UserFunctionTable user_functions_;
+  int eval_depth_ = 0;
 };
 
 }  // namespace tess

@@ -51,7 +51,7 @@
   X(0x1051, "PLAY", NOT_BUILT, kReleasesLock, "play music strings")                          \
   X(0x1060, "CLEAR", stmt_reset, kNone, "interpreter reset (clear all variables)")            \
   X(0x1061, "DIM", NOT_BUILT, kNone, "declare variables and arrays (dimension)")             \
-  X(0x1062, "ERASE", NOT_BUILT, kNone, "erase arrays and array elements")                    \
+  X(0x1062, "ERASE", stmt_erase, kNone, "erase arrays and array elements")                   \
   X(0x1063, "DEFTYPE", NOT_BUILT, kNone, "default type by initial letter")                   \
   X(0x1064, "DATA", stmt_nothing, kNone, "data statement: does nothing when executed")       \
   X(0x1065, "READ", NOT_BUILT, kNone, "read data items into variables")                      \
@@ -60,10 +60,10 @@
   X(0x1070, "BEEP", stmt_beep, kNone, "beep")                                                \
   X(0x1071, "CLS", NOT_BUILT, kNone, "clear screen")                                         \
   X(0x1072, "COLOR", NOT_BUILT, kNone, "colour")                                             \
-  X(0x1073, "DEF", NOT_BUILT, kNoExpand, "define a user function")                           \
+  X(0x1073, "DEF", stmt_def, kNoExpand, "define a user function")                            \
   X(0x1078, "END", NOT_BUILT, kThread, "end the program or the thread")                      \
   X(0x1079, "SHELL", NOT_BUILT, kNone, "start a program or open a document")                 \
-  X(0x107A, "LET", NOT_BUILT, kNone, "assignment (explicit form)")                           \
+  X(0x107A, "LET", stmt_let, kNone, "assignment (explicit form)")                            \
   X(0x107B, "LOCATE", NOT_BUILT, kNone, "set the text position of the current window")       \
   X(0x107C, "MID$", NOT_BUILT, kNone, "replace part of a string variable")                   \
   X(0x107D, "RANDOMIZE", NOT_BUILT, kNone, "seed the random numbers")                        \

@@ -23,7 +23,7 @@ inline constexpr std::size_t kMaxTypeLetters = 255;
 // Nested groups, indexes and calls recurse; deeper nesting than this is refused
 // so that no execution thread can run out of stack.
 inline constexpr int kMaxNesting = 1000;
-inline constexpr std::size_t kMaxArrayElements = std::size_t{1} << 26;
+inline constexpr std::size_t kMaxArrayElements = std::size_t{1} << 24;
 
 [[noreturn]] inline void value_error(std::string detail) { raise_error(kValueError, std::move(detail)); }
 

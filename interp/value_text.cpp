@@ -54,3 +54,29 @@ std::string decode(std::string_view value, bool keep_zero_bytes) {
 }
 
 }  // namespace tess
+
+namespace tess {
+
+std::string quote(std::string_view text) {
+  if (!text.empty() && text[0] == '"') return std::string(text);
+  std::string out;
+  out.reserve(text.size() + 2);
+  out += '"';
+  out += text;
+  out += '"';
+  return out;
+}
+
+std::string_view unquote(std::string_view text) {
+  if (text.empty() || text[0] != '"') return text;
+  const std::size_t close = text.find('"', 1);
+  return text.substr(1, close == std::string_view::npos ? std::string_view::npos : close - 1);
+}
+
+void upper_case(std::string& text) {
+  // The C locale's toupper: only a to z change, so Shift-JIS bytes stay intact.
+  for (char& c : text)
+    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+}
+
+}  // namespace tess

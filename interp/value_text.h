@@ -20,3 +20,17 @@ void encode_byte(unsigned char byte, std::string& out);
 std::string decode(std::string_view value, bool keep_zero_bytes);
 
 }  // namespace tess
+
+namespace tess {
+
+// Quote: text that does not begin with a double quote gets one before and after.
+std::string quote(std::string_view text);
+
+// Unquote: text that begins with a double quote becomes the bytes up to the next
+// one (anything after it is dropped); other text is left as it is.
+std::string_view unquote(std::string_view text);
+
+// Upper-case, byte by byte, in place.
+void upper_case(std::string& text);
+
+}  // namespace tess
