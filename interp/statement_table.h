@@ -14,23 +14,23 @@
   X(0x1011, "INPUT", NOT_BUILT, kNone, "input from the keyboard or a file")                  \
   X(0x1012, "OPEN", NOT_BUILT, kNone, "open a file or a serial port")                        \
   X(0x1013, "CLOSE", NOT_BUILT, kNone, "close files")                                        \
-  X(0x1014, "KEY", NOT_BUILT, kNone, "function-key trap on / off / stop")                    \
-  X(0x1015, "MOUSE", NOT_BUILT, kNone, "mouse trap on / off / stop")                         \
+  X(0x1014, "KEY", stmt_key_trap, kNone, "function-key trap on / off / stop")                    \
+  X(0x1015, "MOUSE", stmt_mouse_trap, kNone, "mouse trap on / off / stop")                         \
   X(0x1016, "LPRINT", NOT_BUILT, kNone, "print on the printer")                              \
   X(0x1017, "FIELD", NOT_BUILT, kNone, "declare the fields of a random-access file")         \
   X(0x1018, "LSET", NOT_BUILT, kNone, "left-justified field assignment")                     \
   X(0x1019, "RSET", NOT_BUILT, kNone, "right-justified field assignment")                    \
   X(0x101A, "WRITE", NOT_BUILT, kNone, "write items to the current window or a file")        \
   X(0x1020, "RUN", stmt_restart, kThread, "restart at a target, optionally keeping variables")  \
-  X(0x1021, "IF", NOT_BUILT, kThread, "conditional (then / else, one-line or braces)")       \
+  X(0x1021, "IF", stmt_conditional, kThread, "conditional (then / else, one-line or braces)")       \
   X(0x1023, "GOTO", stmt_jump, kThread, "jump")                                              \
   X(0x1024, "GOSUB", stmt_call, kThread, "call a subroutine")                                \
   X(0x1025, "RETURN", stmt_return, kThread, "return from a subroutine")                        \
-  X(0x1026, "ON", NOT_BUILT, kThread, "computed branch; registers key and mouse handlers")   \
-  X(0x1027, "FOR", NOT_BUILT, kThread, "counted loop head")                                  \
-  X(0x1030, "NEXT", NOT_BUILT, kThread, "counted loop end")                                  \
+  X(0x1026, "ON", stmt_computed_branch, kThread, "computed branch; registers key and mouse handlers")   \
+  X(0x1027, "FOR", stmt_loop_head, kThread, "counted loop head")                                  \
+  X(0x1030, "NEXT", stmt_loop_end, kThread, "counted loop end")                                  \
   X(0x1031, "", stmt_clearing_jump, kThread, "clearing jump: clears skip mode")                       \
-  X(0x1032, "WHILE", NOT_BUILT, kThread, "conditional-loop test")                            \
+  X(0x1032, "WHILE", stmt_loop_test, kThread, "conditional-loop test")                            \
   X(0x1033, "WEND", stmt_plain_jump, kThread, "plain jump (loop back)")                            \
   X(0x1034, "THREAD", stmt_thread, kNone, "start an execution thread")                         \
   X(0x1035, "CHDIR", NOT_BUILT, kNone, "change directory")                                   \
@@ -54,14 +54,14 @@
   X(0x1062, "ERASE", stmt_erase, kNone, "erase arrays and array elements")                   \
   X(0x1063, "DEFTYPE", NOT_BUILT, kNone, "default type by initial letter")                   \
   X(0x1064, "DATA", stmt_nothing, kNone, "data statement: does nothing when executed")       \
-  X(0x1065, "READ", NOT_BUILT, kNone, "read data items into variables")                      \
-  X(0x1066, "RESTORE", NOT_BUILT, kNone, "restore the data pointer")                         \
+  X(0x1065, "READ", stmt_read, kNone, "read data items into variables")                      \
+  X(0x1066, "RESTORE", stmt_restore, kNone, "restore the data pointer")                         \
   X(0x1067, "SWAP", NOT_BUILT, kNone, "swap two variables")                                  \
   X(0x1070, "BEEP", stmt_beep, kNone, "beep")                                                \
   X(0x1071, "CLS", NOT_BUILT, kNone, "clear screen")                                         \
   X(0x1072, "COLOR", NOT_BUILT, kNone, "colour")                                             \
   X(0x1073, "DEF", stmt_def, kNoExpand, "define a user function")                            \
-  X(0x1078, "END", NOT_BUILT, kThread, "end the program or the thread")                      \
+  X(0x1078, "END", stmt_end, kThread, "end the program or the thread")                      \
   X(0x1079, "SHELL", NOT_BUILT, kNone, "start a program or open a document")                 \
   X(0x107A, "LET", stmt_let, kNone, "assignment (explicit form)")                            \
   X(0x107B, "LOCATE", NOT_BUILT, kNone, "set the text position of the current window")       \
@@ -71,7 +71,7 @@
   X(0x107F, "PRINTER", NOT_BUILT, kNone, "choose the printer")                               \
   X(0x1080, "CLIPBOARD", NOT_BUILT, kNone, "put text on the clipboard")                      \
   X(0x1081, "SETENV", NOT_BUILT, kNone, "set an environment variable")                       \
-  X(0x1082, "WAIT", NOT_BUILT, kReleasesLock, "wait a number of milliseconds")               \
+  X(0x1082, "WAIT", stmt_wait, kReleasesLock, "wait a number of milliseconds")               \
   X(0x1084, "CONSOLE", NOT_BUILT, kNone, "set the console text area")                        \
   X(0x1090, "WCLOSE", NOT_BUILT, kNone, "close a window")                                    \
   X(0x1091, "WEVENT", NOT_BUILT, kNone, "wait for a window event")                           \
