@@ -15,14 +15,19 @@ endfunction()
 # The tools link the core built for speed; the tests link a sanitized copy.
 tess_core_library(tesscore ${HEADLESS_SOURCES})
 
+# The tokeniser (source to program text, and back), used by tessc, tessrun and the tests.
+file(GLOB TOKENIZER_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tools/tokenizer/*.cpp)
+add_library(tesstok STATIC ${TOKENIZER_SOURCES})
+target_include_directories(tesstok PUBLIC ${CMAKE_SOURCE_DIR})
+
 file(GLOB TESSC_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tools/tessc/*.cpp)
 if(TESSC_SOURCES)
   add_executable(tessc ${TESSC_SOURCES})
-  target_link_libraries(tessc PRIVATE tesscore)
+  target_link_libraries(tessc PRIVATE tesstok tesscore)
 endif()
 
 add_executable(tessrun ${CMAKE_SOURCE_DIR}/tools/tessrun/main.cpp)
-target_link_libraries(tessrun PRIVATE tesscore)
+target_link_libraries(tessrun PRIVATE tesstok tesscore)
 
 enable_testing()
 find_package(GTest REQUIRED)
@@ -34,7 +39,7 @@ endif()
 file(GLOB UNIT_TESTS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/unit/*.cpp)
 add_executable(unit_tests ${UNIT_TESTS})
 set_target_properties(unit_tests PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR})
-target_link_libraries(unit_tests PRIVATE tesscore_checked GTest::gtest_main)
+target_link_libraries(unit_tests PRIVATE tesstok tesscore_checked GTest::gtest_main)
 include(GoogleTest)
 gtest_discover_tests(unit_tests DISCOVERY_TIMEOUT 60)
 

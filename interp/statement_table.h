@@ -29,7 +29,7 @@
   X(0x1026, "ON", stmt_computed_branch, kThread, "computed branch; registers key and mouse handlers")   \
   X(0x1027, "FOR", stmt_loop_head, kThread, "counted loop head")                                  \
   X(0x1030, "NEXT", stmt_loop_end, kThread, "counted loop end")                                  \
-  X(0x1031, "", stmt_clearing_jump, kThread, "clearing jump: clears skip mode")                       \
+  X(0x1031, "EXIT", stmt_clearing_jump, kThread, "clearing jump: clears skip mode")                       \
   X(0x1032, "WHILE", stmt_loop_test, kThread, "conditional-loop test")                            \
   X(0x1033, "WEND", stmt_plain_jump, kThread, "plain jump (loop back)")                            \
   X(0x1034, "THREAD", stmt_thread, kNone, "start an execution thread")                         \
@@ -39,7 +39,7 @@
   X(0x1038, "MKDIR", NOT_BUILT, kNone, "make a directory")                                   \
   X(0x1039, "NAME", NOT_BUILT, kNone, "rename a file")                                       \
   X(0x103A, "FILES", NOT_BUILT, kNone, "list files")                                         \
-  X(0x1040, "BLOAD", NOT_BUILT, kNone, "load an image")                                      \
+  X(0x1040, "LOADIMAGE", NOT_BUILT, kNone, "load an image")                                      \
   X(0x1041, "CIRCLE", NOT_BUILT, kNone, "circle, arc or ellipse")                            \
   X(0x1042, "PAINT", NOT_BUILT, kNone, "paint (flood fill)")                                 \
   X(0x1043, "PMOVE", NOT_BUILT, kNone, "move the last point")                                \
@@ -52,7 +52,7 @@
   X(0x1060, "CLEAR", stmt_reset, kNone, "interpreter reset (clear all variables)")            \
   X(0x1061, "DIM", NOT_BUILT, kNone, "declare variables and arrays (dimension)")             \
   X(0x1062, "ERASE", stmt_erase, kNone, "erase arrays and array elements")                   \
-  X(0x1063, "DEFTYPE", NOT_BUILT, kNone, "default type by initial letter")                   \
+  X(0x1063, "DEFINT", NOT_BUILT, kNone, "default type by initial letter")                   \
   X(0x1064, "DATA", stmt_nothing, kNone, "data statement: does nothing when executed")       \
   X(0x1065, "READ", stmt_read, kNone, "read data items into variables")                      \
   X(0x1066, "RESTORE", stmt_restore, kNone, "restore the data pointer")                         \

@@ -81,7 +81,7 @@ std::string format_font_text(const FontRecord& f) {
 
 FontRecord default_console_font() {
   FontRecord f;
-  parse_font_text("-16 0 0 0 400 0 0 0 128 0 0 0 49 12", f);  // SHIFTJIS_CHARSET, FIXED_PITCH|FF_MODERN
+  parse_font_text("16 0 0 0 400 0 0 0 128 0 0 0 49 10", f);  // SHIFTJIS_CHARSET, FIXED_PITCH|FF_MODERN, 10 pt
   static constexpr char kFace[] = "IPAGothic";
   std::copy(std::begin(kFace), std::end(kFace), f.face_name.begin());
   return f;

@@ -47,7 +47,8 @@ std::vector<uint8_t> build_image(const FontRecord& font, bool start_hidden,
 void parse_font_text(std::string_view text, FontRecord& font);
 std::string format_font_text(const FontRecord& font);
 
-// A readable default console font: 16-pixel gothic, fixed pitch.
+// The default console font: a fixed-pitch Japanese gothic, cell height 16,
+// character set 128, printer point size 10.
 FontRecord default_console_font();
 
 }  // namespace tess

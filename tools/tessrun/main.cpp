@@ -1,6 +1,7 @@
 // tessrun: runs a Tessaly program headless. The console is an 80 x 25 grid;
 // stdout receives every text written to it, stdin supplies typed input.
 //   tessrun [--screen] [--utf8] PROGRAM
+// PROGRAM is an image, an executable with an image appended, or a source (*.bas).
 // Exit status: 0 after a normal end, 1 after a runtime error, 2 for an unusable
 // program or arguments.
 #include <cstdio>
@@ -12,8 +13,23 @@
 #include "headless/headless_host.h"
 #include "interp/interpreter.h"
 #include "startup/program_loader.h"
+#include "tools/tokenizer/tokenizer.h"
 
 namespace {
+
+// A source file (*.bas) is tokenised in memory; anything else is an image or an
+// executable with an image appended.
+bool is_source(const std::string& path) { return path.size() > 4 && path.substr(path.size() - 4) == ".bas"; }
+
+std::variant<tess::ProgramImage, tess::ImageError> load(const std::string& path) {
+  if (!is_source(path)) return tess::load_program_file(path);
+  auto result = tess::tok::tokenize_file(path, tess::tok::Encoding::kUtf8);
+  if (auto* error = std::get_if<tess::tok::FileError>(&result)) return tess::ImageError{error->text()};
+  tess::ProgramImage image;
+  image.font = tess::default_console_font();
+  image.text = std::move(std::get<std::vector<uint8_t>>(result));
+  return image;
+}
 
 int usage() {
   std::fprintf(stderr, "usage: tessrun [--screen] [--utf8] PROGRAM\n");
@@ -33,9 +49,10 @@ int main(int argc, char** argv) {
   }
   if (!path) return usage();
 
-  auto loaded = tess::load_program_file(path);
+  auto loaded = load(path);
   if (auto* error = std::get_if<tess::ImageError>(&loaded)) {
-    std::fprintf(stderr, "tessrun: %s: %s\n", path, error->message.c_str());
+    if (is_source(path)) std::fprintf(stderr, "%s\n", error->message.c_str());  // file:line:column: message
+    else std::fprintf(stderr, "tessrun: %s: %s\n", path, error->message.c_str());
     return 2;
   }
   auto& image = std::get<tess::ProgramImage>(loaded);
