@@ -3,6 +3,9 @@
 #include <string>
 #include <string_view>
 
+#include "builtins/numeric_builtins.h"
+#include "builtins/string_builtins.h"
+
 namespace tess {
 
 class Interpreter;

@@ -1,0 +1,29 @@
+// The numeric built-ins (code group 0x10).
+#pragma once
+#include <string>
+#include <string_view>
+
+namespace tess {
+
+class Interpreter;
+
+std::string fn_cdbl(Interpreter&, std::string_view args);
+std::string fn_cint(Interpreter&, std::string_view args);
+std::string fn_csng(Interpreter&, std::string_view args);
+std::string fn_abs(Interpreter&, std::string_view args);
+std::string fn_atn(Interpreter&, std::string_view args);
+std::string fn_cos(Interpreter&, std::string_view args);
+std::string fn_exp(Interpreter&, std::string_view args);
+std::string fn_fix(Interpreter&, std::string_view args);
+std::string fn_int(Interpreter&, std::string_view args);
+std::string fn_log(Interpreter&, std::string_view args);
+std::string fn_rnd(Interpreter&, std::string_view args);
+std::string fn_sgn(Interpreter&, std::string_view args);
+std::string fn_sin(Interpreter&, std::string_view args);
+std::string fn_sqr(Interpreter&, std::string_view args);
+std::string fn_tan(Interpreter&, std::string_view args);
+std::string fn_loword(Interpreter&, std::string_view args);
+std::string fn_hiword(Interpreter&, std::string_view args);
+std::string fn_makelong(Interpreter&, std::string_view args);
+
+}  // namespace tess
