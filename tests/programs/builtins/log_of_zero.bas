@@ -1,0 +1,3 @@
+print "before"
+print log(0)
+print "after"

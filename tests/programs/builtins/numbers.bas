@@ -1,0 +1,5 @@
+print cint(2.5);cint(-2.5);cint(-2.6);fix(-2.7);int(-2.7)
+print csng(1/3);cdbl(1/3)
+print makelong(1,2);makelong(0,65535);hiword(-1);loword(65636)
+print abs(-3);sgn(-0.1);sqr(16);log(1);exp(0)
+print rnd(1);rnd(0);rnd(0)

@@ -1,0 +1,5 @@
+print instr("abcabc","c");instr(4,"abcabc","c");instr(5,"abcabc","");instr("abcabc","z")
+print mid$("abcdef",3,2);"|";mid$("abcdef",7);"|";left$("abc",5);"|";right$("abc",2)
+print asc(chr$(34));str$(0.5);str$(-0.25);str$(100)
+print val("12abc");val("&hff");val("&o17");val("-&h10");val("1e5")
+print string$(3,"ab");"|";space$(2);"|";hex$(-1);"|";oct$(8)
