@@ -129,7 +129,7 @@ double eval_flat(Interpreter& in, std::string_view s) {
   if (s.empty()) return 0;
   std::array<double, kMaxOperands> values;
   std::array<Op, kMaxOperands> ops;
-  std::size_t nv = 0, no = 0;
+  std::size_t nv = 0, no = 0, operands = 0;
   auto reduce = [&] {
     const Op op = ops[--no];
     const double b = values[--nv];
@@ -139,7 +139,7 @@ double eval_flat(Interpreter& in, std::string_view s) {
   for (;;) {
     const std::size_t end = operand_end(s, i);
     if (end - i > kMaxOperandToken) limit_error("an operand longer than 255 bytes");
-    if (nv == kMaxOperands) limit_error("more than 255 operands");
+    if (++operands > kMaxOperands) limit_error("more than 255 operands");
     values[nv++] = read_operand(in, s.substr(i, end - i));
     i = end;
     if (i >= s.size()) break;

@@ -1,0 +1,59 @@
+// The assignment, erase and definition statements through the dispatcher.
+#include "program_runner.h"
+#include "values_fixture.h"
+
+namespace tess::testing {
+namespace {
+
+class Statements : public ValuesTest {
+ protected:
+  bool run(std::string_view statement) { return in.dispatch(statement, 0); }
+};
+
+TEST_F(Statements, PlainAndExplicitAssignment) {
+  EXPECT_TRUE(run("x = 1 + 2"));
+  EXPECT_EQ(num("x"), 3);
+  EXPECT_TRUE(run("\x10\x7A y=x*2"));
+  EXPECT_EQ(num("y"), 6);
+  EXPECT_TRUE(run("t=3<4"));
+  EXPECT_EQ(num("t"), -1);
+  EXPECT_TRUE(run("f=3=4"));
+  EXPECT_EQ(num("f"), 0);
+  EXPECT_TRUE(run("s$ = \"a b\" + \"c\""));
+  EXPECT_EQ(str("s$"), "a bc");
+  EXPECT_TRUE(run("a(1+1)=5"));
+  EXPECT_EQ(num("a(2)"), 5);
+}
+
+TEST_F(Statements, DefinitionKeepsItsTokensAndCallsExpand) {
+  EXPECT_TRUE(run("\x10\x73 sq(v) = v * v"));
+  EXPECT_TRUE(run("r=\x01" "f\x16\x10sq(4)+1"));
+  EXPECT_EQ(num("r"), 17);
+  EXPECT_EQ(num("v"), 4);
+}
+
+TEST_F(Statements, EraseNamesInAList) {
+  EXPECT_TRUE(run("a(1)=1"));
+  EXPECT_TRUE(run("b$(1)=\"x\""));
+  EXPECT_TRUE(run("\x10\x62 a, b$"));
+  EXPECT_EQ(num("a(1)"), 0);
+  EXPECT_EQ(str("b$(1)"), "");
+}
+
+TEST_F(Statements, AssignmentWithoutEqualsIsARuntimeError) {
+  EXPECT_FALSE(run("x+1"));
+  EXPECT_TRUE(in.stop_requested());
+}
+
+TEST(StatementPrograms, AssignmentsRunInAProgram) {
+  auto r = run_text(" x=1\n y=x+1:z$=\"q\"\n \x10\x10 \"done\"\n");
+  EXPECT_EQ(r.status, 0);
+  EXPECT_EQ(r.out, "done\n");
+  auto bad = run_text(" x=5/0\n \x10\x10 \"not reached\"\n");
+  EXPECT_EQ(bad.status, 1);
+  EXPECT_EQ(bad.out, "");
+  EXPECT_NE(bad.err.find("division by 0"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace tess::testing
