@@ -8,6 +8,7 @@
 #include "interp/flow_handlers.h"
 #include "interp/flow_scan.h"
 #include "interp/interpreter.h"
+#include "interp/variables.h"
 
 namespace tess {
 namespace {
@@ -69,10 +70,7 @@ void stmt_loop_head(Exec& ex, std::string_view args) {
   const std::string variable = without_blanks(head.assignment.substr(0, equals));
 
   if (s.loop_continue) {
-    // Seventeen digits carry the sum to the variable without rounding it.
-    char value[40];
-    std::snprintf(value, sizeof value, "%.17g", eval_number(ex.in, variable) + increment);
-    assign(ex.in, variable + "=" + value);
+    write_number(ex.in, variable, read_number(ex.in, variable) + increment);
   } else {
     assign(ex.in, head.assignment);
   }

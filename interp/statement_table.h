@@ -50,13 +50,13 @@
   X(0x1050, "MCI", NOT_BUILT, kNone, "send an MCI command string")                           \
   X(0x1051, "PLAY", NOT_BUILT, kReleasesLock, "play music strings")                          \
   X(0x1060, "CLEAR", stmt_reset, kNone, "interpreter reset (clear all variables)")            \
-  X(0x1061, "DIM", NOT_BUILT, kNone, "declare variables and arrays (dimension)")             \
+  X(0x1061, "DIM", stmt_declare, kNone, "declare variables and arrays (dimension)")             \
   X(0x1062, "ERASE", stmt_erase, kNone, "erase arrays and array elements")                   \
-  X(0x1063, "DEFINT", NOT_BUILT, kNone, "default type by initial letter")                   \
+  X(0x1063, "DEFINT", stmt_type_default, kNone, "default type by initial letter")                   \
   X(0x1064, "DATA", stmt_nothing, kNone, "data statement: does nothing when executed")       \
   X(0x1065, "READ", stmt_read, kNone, "read data items into variables")                      \
   X(0x1066, "RESTORE", stmt_restore, kNone, "restore the data pointer")                         \
-  X(0x1067, "SWAP", NOT_BUILT, kNone, "swap two variables")                                  \
+  X(0x1067, "SWAP", stmt_swap, kNone, "swap two variables")                                  \
   X(0x1070, "BEEP", stmt_beep, kNone, "beep")                                                \
   X(0x1071, "CLS", NOT_BUILT, kNone, "clear screen")                                         \
   X(0x1072, "COLOR", NOT_BUILT, kNone, "colour")                                             \
@@ -65,7 +65,7 @@
   X(0x1079, "SHELL", NOT_BUILT, kNone, "start a program or open a document")                 \
   X(0x107A, "LET", stmt_let, kNone, "assignment (explicit form)")                            \
   X(0x107B, "LOCATE", NOT_BUILT, kNone, "set the text position of the current window")       \
-  X(0x107C, "MID$", NOT_BUILT, kNone, "replace part of a string variable")                   \
+  X(0x107C, "MID$", stmt_replace_part, kNone, "replace part of a string variable")                   \
   X(0x107D, "RANDOMIZE", NOT_BUILT, kNone, "seed the random numbers")                        \
   X(0x107E, "NOP", stmt_nothing, kNone, "does nothing")                                      \
   X(0x107F, "PRINTER", NOT_BUILT, kNone, "choose the printer")                               \

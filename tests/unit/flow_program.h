@@ -44,6 +44,7 @@ inline const std::string SWAP = "\x10\x67";
 inline const std::string MID = "\x10\x7C";
 inline const std::string END = "\x10\x78";
 inline const std::string WAIT = "\x10\x82";
+inline const std::string AND = "\x01&";  // operator token
 
 inline std::string program(std::string_view source) {
   std::string out;
@@ -51,6 +52,11 @@ inline std::string program(std::string_view source) {
   std::vector<std::pair<std::size_t, std::string>> uses;
   for (std::size_t i = 0; i < source.size(); ++i) {
     const char c = source[i];
+    if ((c == '\x10' || c == '\x11') && i + 1 < source.size()) {  // a code byte may be '`' or '@'
+      out += source.substr(i, 2);
+      ++i;
+      continue;
+    }
     if (c == '`' || c == '@') {
       const std::size_t close = source.find(c, i + 1);
       if (close == std::string_view::npos) throw std::invalid_argument("unclosed label");
