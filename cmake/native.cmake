@@ -40,6 +40,9 @@ file(GLOB UNIT_TESTS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/unit/*.cpp)
 add_executable(unit_tests ${UNIT_TESTS})
 set_target_properties(unit_tests PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR})
 target_link_libraries(unit_tests PRIVATE tesstok tesscore_checked GTest::gtest_main)
+# Tests that read the repository's own files (the language reference, the example
+# and program-test sources).
+target_compile_definitions(unit_tests PRIVATE TESS_SOURCE_DIR="${CMAKE_SOURCE_DIR}")
 include(GoogleTest)
 gtest_discover_tests(unit_tests DISCOVERY_TIMEOUT 60)
 

@@ -17,9 +17,16 @@ std::string lower(std::string_view word) {
   return out;
 }
 
+// An error at the statement's keyword (a view into the line, except for "?").
+SourceError at_keyword(const Cursor& c, std::string_view keyword, std::string message) {
+  const auto* begin = c.text().data();
+  if (keyword.data() < begin || keyword.data() > begin + c.text().size()) return c.error(std::move(message));
+  return c.error_at(static_cast<std::size_t>(keyword.data() - begin), std::move(message));
+}
+
 void no_loop_in_if(const Cursor& c, const StatementPlace& place, std::string_view keyword) {
   if (place.in_if_part)
-    throw c.error(upper(keyword) + " cannot stand in a one-line IF; use braces");
+    throw at_keyword(c, keyword, upper(keyword) + " cannot stand in a one-line IF; use braces");
 }
 
 // Reads one of the words (upper case) or fails with the message.
@@ -145,7 +152,7 @@ void computed_branch(Tokenizer& t, Cursor& c, const StatementPlace& place, uint1
 
 void loop_head(Tokenizer& t, Cursor& c, const StatementPlace& place, uint16_t code, std::string_view keyword) {
   no_loop_in_if(c, place, keyword);
-  Frame frame{Construct::kFor, place.before, t.out().new_anchor(), {}, c.error("FOR without NEXT")};
+  Frame frame{Construct::kFor, place.before, t.out().new_anchor(), {}, at_keyword(c, keyword, "FOR without NEXT")};
   t.code(code);
   t.out().byte(' ');
   t.out().target(frame.exit, TargetForm::kHex);
@@ -171,7 +178,7 @@ void loop_end(Tokenizer& t, Cursor& c, const StatementPlace& place, uint16_t cod
   bool first = true;
   do {
     c.skip_blanks();
-    const SourceError where = c.error("");
+    const SourceError where = first ? at_keyword(c, keyword, "") : c.error("");
     const std::string variable(c.read_name());
     Frame frame = t.pop(Construct::kFor, where, "NEXT without FOR");
     if (!variable.empty() && variable != frame.variable)
@@ -188,7 +195,7 @@ void loop_end(Tokenizer& t, Cursor& c, const StatementPlace& place, uint16_t cod
 
 void while_head(Tokenizer& t, Cursor& c, const StatementPlace& place, uint16_t code, std::string_view keyword) {
   no_loop_in_if(c, place, keyword);
-  Frame frame{Construct::kWhile, place.before, t.out().new_anchor(), {}, c.error("WHILE without WEND")};
+  Frame frame{Construct::kWhile, place.before, t.out().new_anchor(), {}, at_keyword(c, keyword, "WHILE without WEND")};
   t.code(code);
   t.out().byte(' ');
   t.out().target(frame.exit, TargetForm::kHex8);
@@ -200,7 +207,7 @@ void while_head(Tokenizer& t, Cursor& c, const StatementPlace& place, uint16_t c
 
 void while_end(Tokenizer& t, Cursor& c, const StatementPlace& place, uint16_t code, std::string_view keyword) {
   no_loop_in_if(c, place, keyword);
-  Frame frame = t.pop(Construct::kWhile, c.error(""), "WEND without WHILE");
+  Frame frame = t.pop(Construct::kWhile, at_keyword(c, keyword, ""), "WEND without WHILE");
   t.code(code);
   t.out().byte(' ');
   t.out().target(frame.head, TargetForm::kHex);
@@ -208,10 +215,10 @@ void while_end(Tokenizer& t, Cursor& c, const StatementPlace& place, uint16_t co
 }
 
 // EXIT FOR / EXIT WHILE: the clearing jump to the separator after the loop end.
-void loop_exit(Tokenizer& t, Cursor& c, const StatementPlace&, uint16_t code, std::string_view) {
+void loop_exit(Tokenizer& t, Cursor& c, const StatementPlace&, uint16_t code, std::string_view keyword) {
   const std::string word = expect_word(c, {"FOR", "WHILE"}, "EXIT needs FOR or WHILE");
   const Frame* frame = t.innermost(word == "FOR" ? Construct::kFor : Construct::kWhile);
-  if (!frame) throw c.error("EXIT " + word + " outside " + word);
+  if (!frame) throw at_keyword(c, keyword, "EXIT " + word + " outside " + word);
   t.code(code);
   t.out().byte(' ');
   t.out().target(frame->exit, TargetForm::kHex);
