@@ -21,8 +21,12 @@ class ExpressionWriter {
   ExpressionWriter(Cursor& c, const ExpressionOptions& options) : c_(c), options_(options) {}
 
   std::string run() {
-    while (!at_expression_end(c_, options_)) step();
-    return out_;
+    for (;;) {
+      const std::size_t before = c_.pos();
+      if (at_expression_end(c_, options_)) return out_;
+      if (c_.pos() != before && operand_ && starts_operand()) throw c_.error("expected an operator, ',' or ':'");
+      step();
+    }
   }
 
  private:
@@ -38,6 +42,16 @@ class ExpressionWriter {
     out_.append(c_.rest().substr(0, size));
     operand_ = ch == ')';
     c_.advance(size);
+  }
+
+  // Two operands with only blanks between them: a missing operator or separator.
+  // Operator words are names too, and a '(' after a name is its index list.
+  bool starts_operand() const {
+    const char ch = c_.peek();
+    if (ch == '"' || std::isdigit(static_cast<unsigned char>(ch))) return true;
+    if (!is_name_start(ch)) return false;
+    Cursor ahead = c_;
+    return !operator_letter(ahead.read_name());
   }
 
   void string_literal() {

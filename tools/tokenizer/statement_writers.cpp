@@ -179,10 +179,11 @@ void loop_end(Tokenizer& t, Cursor& c, const StatementPlace& place, uint16_t cod
   do {
     c.skip_blanks();
     const SourceError where = first ? at_keyword(c, keyword, "") : c.error("");
+    const SourceError variable_at = c.error("");
     const std::string variable(c.read_name());
     Frame frame = t.pop(Construct::kFor, where, "NEXT without FOR");
     if (!variable.empty() && variable != frame.variable)
-      throw SourceError{where.line, where.column, "NEXT " + variable + " does not match FOR " + frame.variable};
+      throw SourceError{variable_at.line, variable_at.column, "NEXT " + variable + " does not match FOR " + frame.variable};
     if (!first) t.out().byte(':');
     first = false;
     t.code(code);
