@@ -78,8 +78,9 @@ TEST(Jump, ClearingJumpRefusesFFFFFFFD) {
 TEST(Jump, PlainJumpKeepsSkipMode) {
   // The plain jump lands on a ':' of another line; skip mode still cuts at else.
   auto r = run_text(program(" " + IF + " 1 THEN " + WEND + " @x@\n " + END + "\n " + P + " \"a\"`x`: " + P +
-                            " \"b\" ELSE " + P + " \"c\"\n"));
+                            " \"b\" : ELSE " + P + " \"c\"\n"));
   EXPECT_EQ(r.out, "b\n");
+  EXPECT_EQ(r.status, 0) << r.err;
 }
 
 TEST(Call, ReturnsAfterTheCallStatement) {
@@ -109,9 +110,11 @@ TEST(Call, The1023rdNestedCallWorksThe1024thFails) {
 }
 
 TEST(Call, FromThenPartReturnsIntoSkipMode) {
-  auto r = run_text(program(" " + IF + " 1 THEN " + GOSUB + " @s@ : " + P + " \"then\" ELSE " + P + " \"else\"\n " +
+  // Outside skip mode the else statement would be taken for an assignment.
+  auto r = run_text(program(" " + IF + " 1 THEN " + GOSUB + " @s@ : " + P + " \"then\" : ELSE " + P + " \"else\"\n " +
                             P + " \"after\" : " + END + "`s`\n " + P + " \"sub\" : " + RETURN + "\n"));
   EXPECT_EQ(r.out, "sub\nthen\nafter\n");
+  EXPECT_EQ(r.status, 0) << r.err;
 }
 
 std::string computed(std::string_view selector, std::string_view kind = "GOTO") {
@@ -172,6 +175,10 @@ TEST(Conditional, OneLineThenAndElse) {
   EXPECT_EQ(run_text(" " + IF + " 0 THEN " + P + " \"a\" : " + P + " \"b\"\n " + P + " \"c\"\n").out, "c\n");
   EXPECT_EQ(run_text(" " + IF + " 0 THEN " + P + " \"a\" ELSE " + P + " \"b\" : " + P + " \"b2\"\n").out, "b\nb2\n");
   EXPECT_EQ(run_text(" " + IF + " 1 THEN " + P + " \"a\" : " + P + " \"a2\" ELSE " + P + " \"b\"\n").out, "a\na2\n");
+  // An else standing at the start of a statement ends the then-part.
+  auto r = run_text(" " + IF + " 1 THEN " + P + " \"a\" : ELSE " + P + " \"b\" : " + P + " \"b2\"\n " + P + " \"c\"\n");
+  EXPECT_EQ(r.out, "a\nc\n");
+  EXPECT_EQ(r.status, 0) << r.err;
   EXPECT_EQ(run_text(" " + P + " \"x\" : " + IF + " 0 THEN " + P + " \"a\" ELSE " + P + " \"b\"\n").out, "x\nb\n");
 }
 
