@@ -1,0 +1,43 @@
+#!/usr/bin/env bash
+# Fuzzes the evaluators and call expansion: fuzz.sh [SECONDS] (default 30).
+# Builds tests/fuzz with clang++ (libFuzzer, ASan, UBSan) into build/fuzz, seeds
+# the corpus from tests/fuzz/seeds and the lines of the test programs, and runs
+# for the given time. Exits non-zero when the fuzzer finds a crash.
+set -euo pipefail
+ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+SECONDS_TO_RUN="${1:-30}"
+OUT="$ROOT/build/fuzz"
+
+if ! command -v clang++ >/dev/null; then
+  sudo=""; [ "$(id -u)" -eq 0 ] || sudo="sudo"
+  $sudo apt-get update -qq
+  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends clang >/dev/null
+fi
+
+cmake -S "$ROOT/tests/fuzz" -B "$OUT" -G Ninja -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=Debug >/dev/null
+cmake --build "$OUT" -j2 >/dev/null
+
+seeds="$OUT/seeds"
+rm -rf "$seeds"
+mkdir -p "$seeds" "$OUT/corpus" "$OUT/artifacts"
+cp "$ROOT/tests/fuzz/seeds/"* "$seeds/"
+# Every line of every test program, once for each entry point of the target.
+n=0
+while IFS= read -r -d '' program; do
+  while IFS= read -r line; do
+    [ -n "$line" ] || continue
+    for mode in 0 1 2 3 4 5; do
+      printf "\\x0$mode%s" "$line" >"$seeds/program_$n"
+      n=$((n + 1))
+    done
+  done <"$program"
+done < <(find "$ROOT/tests/programs" -name '*.bas' -print0 2>/dev/null)
+
+"$OUT/eval_fuzz" -max_total_time="$SECONDS_TO_RUN" -timeout=10 -rss_limit_mb=2048 -print_final_stats=1 \
+  -artifact_prefix="$OUT/artifacts/" "$OUT/corpus" "$seeds" 2>"$OUT/fuzz.log" || {
+  tail -60 "$OUT/fuzz.log" >&2
+  echo "fuzz: finding saved in $OUT/artifacts" >&2
+  exit 1
+}
+grep -E '^stat::number_of_executed_units|^Done' "$OUT/fuzz.log" || true
+echo "fuzz: no finding in ${SECONDS_TO_RUN}s"
