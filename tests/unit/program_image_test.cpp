@@ -34,9 +34,9 @@ TEST(ProgramImage, RoundTripsFontHiddenFlagAndText) {
   const auto& p = std::get<ProgramImage>(parsed);
   EXPECT_TRUE(p.start_hidden);
   EXPECT_EQ(std::string(p.text.begin(), p.text.end()), " \x10\x10 \"hi\"\n");
-  EXPECT_STREQ(p.font.face_name.data(), "IPAGothic");
+  EXPECT_STREQ(p.font.face_name.data(), tess::default_console_font().face_name.data());
   EXPECT_EQ(p.font.char_set, 128);
-  EXPECT_EQ(p.font.height, -16);
+  EXPECT_EQ(p.font.height, tess::default_console_font().height);
 }
 
 TEST(ProgramImage, TextIsStoredComplemented) {
@@ -91,7 +91,10 @@ TEST(ProgramImage, RefusesBrokenImages) {
       {"negative face length", with_byte(good.size() - 4 - (good.size() - 4), 0x80), "negative"},
       {"face name past the payload", with_byte(0, 0x7F), "runs past"},
       {"text length past the payload", with_byte(text_length_field, 0x7F), "runs past"},
-      {"payload cut inside the header", with_trailer(3), "ends before"},
+      {"payload starting inside the text", with_trailer(3), "negative"},
+      {"payload of one valid length byte", {0x00, 0, 0, 0, 1}, "ends before the font description length"},
+      {"payload without the hidden flag", {0x00, 0x00, 0, 0, 0, 2}, "start-hidden flag"},
+      {"payload without the text length", {0x00, 0x00, 0x01, 0, 0, 0, 3}, "ends before the program text length"},
   };
   for (const auto& c : cases) {
     const std::string message = error_of(c.file);
