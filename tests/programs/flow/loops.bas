@@ -1,0 +1,15 @@
+FOR i=1 TO 3: PRINT i;: NEXT i: PRINT
+FOR i=5 TO 1: PRINT "never": NEXT: PRINT i
+FOR i=10 TO 1 STEP -3: PRINT i;: NEXT: PRINT
+c=0: FOR x=0 TO 1 STEP 0.1: c=c+1: NEXT: PRINT c
+FOR i=1 TO 2: FOR j=1 TO 2: PRINT i*10+j;: NEXT j, i: PRINT
+i=0
+WHILE i<3
+ i=i+1: PRINT i;
+WEND
+PRINT
+FOR i=1 TO 9
+ IF i=3 THEN EXIT FOR
+ PRINT i;
+NEXT
+PRINT "end"

@@ -1,0 +1,3 @@
+READ a, b
+PRINT "not reached"
+DATA 1

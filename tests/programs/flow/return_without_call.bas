@@ -1,0 +1,2 @@
+PRINT "x": RETURN
+PRINT "not reached"
