@@ -72,7 +72,7 @@ double read_decimal(std::string_view token) {
     ++i;
     while (i < token.size() && is_digit(token[i])) ++i, ++digits;
   }
-  if (digits == 0) return negative ? -0.0 : 0.0;
+  if (digits == 0) return 0.0;  // nothing converted: atof gives a plain zero
   if (i < token.size() && (token[i] == 'e' || token[i] == 'E')) {
     std::size_t j = i + 1;
     if (j < token.size() && (token[j] == '+' || token[j] == '-')) ++j;

@@ -61,6 +61,8 @@ TEST_F(EvalNumber, SignsFoldOnceAndLeadingMinusNegatesAVariable) {
       {"2-(-3)", 5}, {"1e--2", 100},
   };
   for (const auto& c : cases) EXPECT_EQ(num(c.expr), c.value) << c.expr;
+  EXPECT_FALSE(std::signbit(num("2*-y")));  // a token without digits is a plain 0
+  EXPECT_TRUE(std::signbit(num("-z")));   // z reads 0; its negation is -0
 }
 
 TEST_F(EvalNumber, NumberLiterals) {
