@@ -11,6 +11,7 @@ namespace {
 void append_term(Interpreter& in, std::string_view term, std::string& out) {
   if (term.empty()) return;
   if (term[0] == '"') {
+    if (term.find('"', 1) == std::string_view::npos) value_error("a string literal without its closing quote");
     out += unquote(term);
     return;
   }

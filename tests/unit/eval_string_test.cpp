@@ -22,13 +22,12 @@ TEST_F(EvalString, TermsJoinedByPlus) {
       {"", ""},
       {"\"x\"+", "x"},             // an empty term adds nothing
       {"\"" + ESC_Q + "\"+s$", ESC_Q + "x"},
-      {"\"open", "open"},
   };
   for (const auto& [e, want] : cases) EXPECT_EQ(str(e), want) << e;
 }
 
 TEST_F(EvalString, TermsThatAreNeitherLiteralsNorNamesFail) {
-  for (std::string e : {"\"a\"+5", "(s$)", " s$", "\"a\"+1.5"})
+  for (std::string e : {"\"a\"+5", "(s$)", " s$", "\"a\"+1.5", "\"open", "s$+\"open"})
     EXPECT_NE(error_of([&] { str(e); }), "no error") << e;
 }
 
