@@ -107,6 +107,13 @@ TEST(PrintStatement, Errors) {
   }
 }
 
+TEST(PrintStatement, TextLongerThanTheWindowBufferIsCut) {
+  // STRING$(9000,"x"): the window's write takes at most 8,191 bytes.
+  const auto r = run_text(program({print("\x01" "f\x11\x24(9000,\"x\")")}));
+  EXPECT_EQ(r.status, 0) << r.err;
+  EXPECT_EQ(r.out, std::string(8191, 'x'));
+}
+
 TEST(PrintStatement, FileDestinationIsRefusedUntilFilesExist) {
   const auto r = run_text(program({print("#1,5")}));
   EXPECT_EQ(r.status, 1);
