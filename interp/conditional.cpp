@@ -53,6 +53,10 @@ void run_true(ThreadSlot& s, const ProgramText& text, int32_t p) {
   for (int32_t i = p;; ++i) {
     const uint8_t c = text.at(i);
     if (c == '\n' || at_text_end(text, i)) raise_error(1, "conditional without then");
+    if (c == 0x01 && text.at(i + 1) == 'f') {  // a function token is one unit
+      i += 3;
+      continue;
+    }
     if (c == '"') quoted = !quoted;
     if (quoted || !then_at(text, i)) continue;
     const int32_t part = skip_blanks(text, i + 5);

@@ -26,6 +26,10 @@ std::string take_item(const ProgramText& text, int32_t& pointer) {
       pointer = next_data_statement(text, pointer);
       return item;
     }
+    if (c == 0x01 && text.at(pointer + 1) == 'f') {  // a function token is one unit
+      for (int k = 0; k < 4; ++k) item += static_cast<char>(text.at(pointer++));
+      continue;
+    }
     if (c == '"') quoted = !quoted;
     if (!quoted && c == '(') ++depth;
     if (!quoted && c == ')') --depth;

@@ -28,6 +28,10 @@ bool word_at(std::string_view s, std::size_t i, std::string_view word) {
 std::string_view cut_at_then(std::string_view s) {
   for (std::size_t i = 2; i + 5 < s.size(); ++i) {
     const char c = s[i];
+    if (c == '\x01' && s[i + 1] == 'f') {  // a function token is one unit
+      i += 3;
+      continue;
+    }
     if ((is_blank(c) || c == ')') && word_at(s, i + 1, "then") &&
         (is_blank(s[i + 5]) || s[i + 5] == ':'))
       return s.substr(0, c == ')' ? i + 1 : i);

@@ -45,6 +45,14 @@ TEST_F(Statements, AssignmentWithoutEqualsIsARuntimeError) {
   EXPECT_TRUE(in.stop_requested());
 }
 
+// Data items are cut at commas, but not at the comma code byte of SIN's token.
+TEST(StatementPrograms, DataItemsKeepFunctionTokensWhole) {
+  const std::string SIN = "\x01" "f\x10\x2c", ABS = "\x01" "f\x10\x20";
+  auto r = run_text(" \x10\x64 " + SIN + "(0)," + ABS + "(-5),7\n \x10\x65 a,b,c\n \x10\x10 a;b;c\n");
+  EXPECT_EQ(r.status, 0) << r.err;
+  EXPECT_EQ(r.out, " 0  5  7\n");
+}
+
 TEST(StatementPrograms, AssignmentsRunInAProgram) {
   auto r = run_text(" x=1\n y=x+1:z$=\"q\"\n \x10\x10 \"done\"\n");
   EXPECT_EQ(r.status, 0);

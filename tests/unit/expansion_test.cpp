@@ -1,4 +1,6 @@
 // Call expansion, built-in dispatch and user functions.
+#include <cmath>
+
 #include "builtins/functions.h"
 #include "interp/expansion.h"
 #include "interp/user_functions.h"
@@ -41,6 +43,17 @@ TEST_F(Expansion, BuiltInsNotYetBuiltAreRuntimeErrors) {
     return;
   }
   GTEST_SKIP() << "every built-in is built";
+}
+
+TEST_F(Expansion, BuiltInsReplaceTheirCallByValueText) {
+  const std::string LEFT = token(0x111C), SQR = token(0x102D);
+  const std::pair<std::string, std::string> cases[] = {
+      {"2*" + ABS + "(-3)", "2*3"},
+      {"x=" + LEFT + "(\"abc\",2)", "x=\"ab\""},
+      {SQR + "(" + ABS + "(-16))", "4"},
+      {ABS + "(-1)+" + ABS + "( -2 )", "1+2"},
+  };
+  for (const auto& [text, want] : cases) EXPECT_EQ(expand(text), want);
 }
 
 TEST_F(Expansion, UserFunctionsWithGlobalParameters) {
@@ -94,6 +107,8 @@ TEST_F(Expansion, UserFunctionFailures) {
 TEST_F(Expansion, FunctionTokensAreOneUnit) {
   def("f (x) = " + ABS + "(x) + " + SIN + "(x)");
   EXPECT_EQ(in.user_functions().find("f")->body, ABS + "(x)+" + SIN + "(x)");
+  const double sine = std::stod(number_text(std::sin(-2.0)));
+  EXPECT_EQ(expand(USER + "f(-2)"), number_text(2 + sine));
   EXPECT_EQ(strip_blanks("a " + ABS + " b"), "a" + ABS + "b");
   std::string arg;
   const std::string items = SIN + "(1)," + ABS + "(2)";
