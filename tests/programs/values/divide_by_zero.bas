@@ -1,0 +1,3 @@
+PRINT 1
+x = 5 \ 0
+PRINT 2
