@@ -1,0 +1,5 @@
+S = 0
+FOR I = 1 TO 1000000
+  S = S + (I * 3) MOD 7
+NEXT I
+PRINT S

@@ -1,0 +1,3 @@
+FOR I = 1 TO 100000
+  PRINT "line"; I
+NEXT I
