@@ -1,0 +1,103 @@
+#!/usr/bin/env bash
+# Benchmarks: each Tessaly program in bench/ on tessrun beside the same algorithm
+# on each peer interpreter, alternating, a warm-up and then RUNS runs each.
+# Prints the median wall time, the peak memory and the ratio tessrun / peer,
+# all measured in this one run; then b1-b5 once on runtime.exe under Wine, as a
+# ratio to tessrun.
+#   bench.sh [RUNS] [FILTER]
+set -uo pipefail
+ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+source "$ROOT/scripts/env.sh"
+RUNS="${1:-5}"
+FILTER="${2:-}"
+WORK="$BUILD/bench"
+mkdir -p "$WORK"
+PEERS=(bwbasic yabasic brandy)
+
+install_peers() {
+  local missing=()
+  for p in "${PEERS[@]}" time; do dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'ok installed' || missing+=("$p"); done
+  if [ ${#missing[@]} -gt 0 ]; then
+    local sudo=""; [ "$(id -u)" -eq 0 ] || sudo="sudo"
+    $sudo apt-get update -qq && DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq "${missing[@]}" >/dev/null
+  fi
+}
+
+# measure CMD... -> "seconds kilobytes" (stdout discarded, stdin empty)
+measure() {
+  local start end
+  start=$(date +%s%N)
+  /usr/bin/time -f '%M' -o "$WORK/time" "$@" </dev/null >/dev/null 2>"$WORK/stderr" || true
+  end=$(date +%s%N)
+  awk -v ns=$((end - start)) -v kb="$(tail -1 "$WORK/time")" 'BEGIN { printf "%.4f %s\n", ns / 1e9, kb }'
+}
+
+median() { sort -g | awk '{ a[NR] = $1 } END { if (NR == 0) print "-"; else if (NR % 2) print a[(NR + 1) / 2]; else printf "%.3f\n", (a[NR / 2] + a[NR / 2 + 1]) / 2 }'; }
+
+peer_command() {  # peer, benchmark -> command words
+  local dir="$ROOT/bench/peers/$1"
+  case "$1" in
+    bwbasic) [ -f "$dir/$2.bas" ] && echo "bwbasic $dir/$2.bas" ;;
+    yabasic) [ -f "$dir/$2.yab" ] && echo "yabasic $dir/$2.yab" ;;
+    brandy) [ -f "$dir/$2.bbc" ] && echo "env SDL_VIDEODRIVER=dummy brandy -quit $dir/$2.bbc" ;;
+  esac
+}
+
+install_peers
+declare -A tess_median
+printf '%-22s %-8s %10s %10s %10s\n' benchmark runner median_s peak_kb tess/peer
+for src in "$ROOT"/bench/b*.bas; do
+  name="$(basename "$src" .bas)"
+  [ -n "$FILTER" ] && [[ "$name" != *$FILTER* ]] && continue
+  "$BUILD/bin/tessc" image "$src" -o "$WORK/$name.img" || continue
+  # bwbasic cannot hold the 20,000-character string of b2 (see its notes).
+  runners=(tessrun)
+  for p in "${PEERS[@]}"; do
+    [ "$p:$name" = "bwbasic:b2_strings" ] && continue
+    [ -n "$(peer_command "$p" "$name")" ] && runners+=("$p")
+  done
+  declare -A times=() mems=()
+  for r in "${runners[@]}"; do times[$r]=""; mems[$r]=""; done
+  for round in $(seq 0 "$RUNS"); do
+    for r in "${runners[@]}"; do
+      if [ "$r" = tessrun ]; then res="$(measure "$BUILD/bin/tessrun" "$WORK/$name.img")"
+      else
+        # shellcheck disable=SC2046
+        res="$(cd "$ROOT/bench/peers/$r" && measure $(peer_command "$r" "$name"))"
+      fi
+      [ "$round" = 0 ] && continue  # the warm-up
+      times[$r]+="${res% *}"$'\n'
+      mems[$r]+="${res#* }"$'\n'
+    done
+  done
+  t_med="$(printf '%s' "${times[tessrun]}" | median)"
+  tess_median[$name]="$t_med"
+  for r in "${runners[@]}"; do
+    med="$(printf '%s' "${times[$r]}" | median)"
+    mem="$(printf '%s' "${mems[$r]}" | median)"
+    ratio="-"
+    [ "$r" != tessrun ] && ratio="$(awk -v a="$t_med" -v b="$med" 'BEGIN { if (b > 0) printf "%.2f", a / b; else print "-" }')"
+    printf '%-22s %-8s %10s %10s %10s\n' "$name" "$r" "$med" "$mem" "$ratio"
+  done
+  unset times mems
+done
+
+# The two hosts share the core: runtime.exe should be close to tessrun.
+if [ -z "${TESS_BENCH_NO_WINE:-}" ]; then
+  echo
+  printf '%-22s %10s %10s %12s\n' benchmark runtime_s tessrun_s runtime/tess
+  tess_start_display
+  tess_start_wine
+  trap 'tess_stop_wine; tess_stop_display' EXIT
+  for name in b1_arith b2_strings b3_arrays b4_gosub b5_branches; do
+    [ -n "$FILTER" ] && [[ "$name" != *$FILTER* ]] && continue
+    [ -f "$WORK/$name.img" ] || continue
+    cat "$BUILD/win/runtime.exe" "$WORK/$name.img" >"$WORK/$name.exe"
+    start=$(date +%s.%N)
+    wine "$BUILD/win/uidriver.exe" start "$(winepath -w "$WORK/$name.exe")" "" run-to-end 600000 >/dev/null 2>&1
+    end=$(date +%s.%N)
+    w="$(awk -v a="$start" -v b="$end" 'BEGIN { printf "%.3f", b - a }')"
+    printf '%-22s %10s %10s %12s\n' "$name" "$w" "${tess_median[$name]:--}" \
+      "$(awk -v a="$w" -v b="${tess_median[$name]:-0}" 'BEGIN { if (b > 0) printf "%.2f", a / b; else print "-" }')"
+  done
+fi
