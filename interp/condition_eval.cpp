@@ -1,5 +1,4 @@
 // The condition evaluator and the comparison evaluator.
-#include <cstring>
 
 #include "interp/eval_nesting.h"
 #include "interp/evaluate.h"

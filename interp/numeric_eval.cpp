@@ -2,7 +2,6 @@
 // by value text, signs are folded, a leading negated variable is read, and the
 // flat evaluator takes what is left. Working on the text (not on a tree) keeps
 // every substitution's "%.14g" rounding, as programs see it.
-#include <cstring>
 
 #include "interp/eval_nesting.h"
 #include "interp/evaluate.h"

@@ -4,6 +4,7 @@
 #include "builtins/functions.h"
 #include "interp/expansion.h"
 #include "interp/user_functions.h"
+#include "interp/value_text.h"
 #include "values_fixture.h"
 
 namespace tess::testing {
@@ -54,6 +55,10 @@ TEST_F(Expansion, BuiltInsReplaceTheirCallByValueText) {
       {ABS + "(-1)+" + ABS + "( -2 )", "1+2"},
   };
   for (const auto& [text, want] : cases) EXPECT_EQ(expand(text), want);
+  // A double quote made by the character function is stored escaped.
+  let("q$=" + expand(token(0x1112) + "(34)"));
+  EXPECT_EQ(str("q$"), "\x01" "D");
+  EXPECT_EQ(decode(str("q$+q$"), true), "\"\"");
 }
 
 TEST_F(Expansion, UserFunctionsWithGlobalParameters) {
