@@ -73,6 +73,13 @@ TEST(TypeDefault, BadListsAreError1) {
   EXPECT_TRUE(has_error(run_text(" " + DEFTYPE + " 1int\n"), 1));
 }
 
+TEST(TypeDefault, LettersBeyondTheListLimitAreIgnored) {
+  std::string text;
+  for (int i = 0; i < 11; ++i) text += " " + DEFTYPE + " A-Zsng\n";  // 286 letters
+  auto r = run_text(text + " " + DEFTYPE + " Qint\n Q=2.5\n" + check("Q=2"));
+  EXPECT_EQ(r.out, "ok\n") << r.err;
+}
+
 TEST(TypeDefault, UnknownTypeWordAddsNothing) {
   EXPECT_EQ(run_text(" " + DEFTYPE + " Adbl\n A=1.5\n" + check("A=1.5")).out, "ok\n");
 }

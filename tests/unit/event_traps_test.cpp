@@ -125,6 +125,11 @@ TEST(TrapStatements, Errors) {
   EXPECT_TRUE(has_error(run_text(" " + ON + " MOUSE(7) GOSUB 1\n"), 5));
   EXPECT_TRUE(has_error(run_text(" " + ON + " KEY GOSUB 1,2,3,4,5,6,7,8,9,a,b,c,d\n"), 10));
   EXPECT_EQ(run_text(" " + ON + " KEY GOSUB 1,2,3,4,5,6,7,8,9,a,b,c\n").status, 0);
+  // A handler text holds at most 255 bytes with its terminator.
+  std::string list = "1";
+  while (list.size() < 251) list += ",1";
+  EXPECT_EQ(run_text(" " + ON + " MOUSE(1) GOSUB " + list.substr(0, 251) + "\n").status, 0);
+  EXPECT_TRUE(has_error(run_text(" " + ON + " MOUSE(1) GOSUB " + list.substr(0, 251) + "2\n"), 1));
 }
 
 TEST(PendingStatement, NewerReplacesOlderAndRunsAfterTheNextStatement) {
