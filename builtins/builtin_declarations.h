@@ -5,6 +5,7 @@
 
 #include "builtins/numeric_builtins.h"
 #include "builtins/string_builtins.h"
+#include "builtins/window_builtins.h"
 
 namespace tess {
 

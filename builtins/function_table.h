@@ -53,16 +53,16 @@
   X(0x1212, "LOF", NOT_BUILT, "file length")                                         \
   X(0x1213, "LOC", NOT_BUILT, "file position or bytes received")                    \
   X(0x1310, "HWND", NOT_BUILT, "handle of the console window")                       \
-  X(0x1380, "GETMENU", NOT_BUILT, "menu of a window")                                \
-  X(0x1381, "GETSUBMENU", NOT_BUILT, "submenu at a position")                        \
-  X(0x1382, "MENUSTR$", NOT_BUILT, "text of a menu item")                            \
-  X(0x1383, "GETSYSMENU", NOT_BUILT, "system menu of a window")                      \
+  X(0x1380, "GETMENU", fn_get_menu, "menu of a window")                                \
+  X(0x1381, "GETSUBMENU", fn_get_submenu, "submenu at a position")                        \
+  X(0x1382, "MENUSTR$", fn_menu_string, "text of a menu item")                            \
+  X(0x1383, "GETSYSMENU", fn_get_system_menu, "system menu of a window")                      \
   X(0x1510, "CLIPBOARD$", NOT_BUILT, "clipboard text")                               \
   X(0x1511, "COMMAND$", NOT_BUILT, "command line of the run")                        \
   X(0x1512, "ENVIRON$", NOT_BUILT, "environment variable")                           \
   X(0x1513, "KEYSTATE", NOT_BUILT, "key state")                                      \
   X(0x1514, "MOUSESTAT", NOT_BUILT, "mouse state")                                   \
-  X(0x1515, "POINT", NOT_BUILT, "colour of a pixel")                                 \
-  X(0x1516, "RGB", NOT_BUILT, "colour value")                                        \
-  X(0x1517, "SYSMETRICS", NOT_BUILT, "system metric")                                \
+  X(0x1515, "POINT", fn_point, "colour of a pixel")                                 \
+  X(0x1516, "RGB", fn_rgb, "colour value")                                        \
+  X(0x1517, "SYSMETRICS", fn_system_metric, "system metric")                                \
   X(0x1610, "FN", NOT_BUILT, "user function")

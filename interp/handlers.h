@@ -5,8 +5,10 @@
 #include <string_view>
 
 #include "console/console_handlers.h"
+#include "graphics/graphics_handlers.h"
 #include "interp/flow_handlers.h"
 #include "interp/value_handlers.h"
+#include "windows/window_handlers.h"
 
 namespace tess {
 

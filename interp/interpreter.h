@@ -11,6 +11,7 @@
 #include <string_view>
 
 #include "builtins/random_generator.h"
+#include "graphics/graphics_state.h"
 #include "interp/event_traps.h"
 #include "interp/error.h"
 #include "interp/host.h"
@@ -87,6 +88,7 @@ class Interpreter {
   VariableStore& variables() { return variables_; }
   UserFunctionTable& user_functions() { return user_functions_; }
   int& eval_depth() { return eval_depth_; }  // nesting of evaluations and calls
+  GraphicsState& graphics() { return graphics_; }  // last point and image table
 
  private:
   void end_thread(int t);
@@ -111,6 +113,7 @@ class Interpreter {
   VariableStore variables_;
   UserFunctionTable user_functions_;
   int eval_depth_ = 0;
+  GraphicsState graphics_;
 };
 
 }  // namespace tess

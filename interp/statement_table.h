@@ -39,14 +39,14 @@
   X(0x1038, "MKDIR", NOT_BUILT, kNone, "make a directory")                                   \
   X(0x1039, "NAME", NOT_BUILT, kNone, "rename a file")                                       \
   X(0x103A, "FILES", NOT_BUILT, kNone, "list files")                                         \
-  X(0x1040, "LOADIMAGE", NOT_BUILT, kNone, "load an image")                                      \
-  X(0x1041, "CIRCLE", NOT_BUILT, kNone, "circle, arc or ellipse")                            \
-  X(0x1042, "PAINT", NOT_BUILT, kNone, "paint (flood fill)")                                 \
-  X(0x1043, "PMOVE", NOT_BUILT, kNone, "move the last point")                                \
-  X(0x1044, "PRESET", NOT_BUILT, kNone, "erase a point")                                     \
-  X(0x1045, "PSET", NOT_BUILT, kNone, "point")                                               \
-  X(0x1046, "SCROLL", NOT_BUILT, kNone, "scroll the graphics")                               \
-  X(0x1047, "GPRINT", NOT_BUILT, kNone, "draw text")                                         \
+  X(0x1040, "LOADIMAGE", stmt_load_image, kNone, "load an image")                                      \
+  X(0x1041, "CIRCLE", stmt_circle, kNone, "circle, arc or ellipse")                            \
+  X(0x1042, "PAINT", stmt_paint, kNone, "paint (flood fill)")                                 \
+  X(0x1043, "PMOVE", stmt_move_point, kNone, "move the last point")                                \
+  X(0x1044, "PRESET", stmt_preset, kNone, "erase a point")                                     \
+  X(0x1045, "PSET", stmt_pset, kNone, "point")                                               \
+  X(0x1046, "SCROLL", stmt_scroll_graphics, kNone, "scroll the graphics")                               \
+  X(0x1047, "GPRINT", stmt_gprint, kNone, "draw text")                                         \
   X(0x1050, "MCI", NOT_BUILT, kNone, "send an MCI command string")                           \
   X(0x1051, "PLAY", NOT_BUILT, kReleasesLock, "play music strings")                          \
   X(0x1060, "CLEAR", stmt_reset, kNone, "interpreter reset (clear all variables)")            \
@@ -58,8 +58,8 @@
   X(0x1066, "RESTORE", stmt_restore, kNone, "restore the data pointer")                         \
   X(0x1067, "SWAP", stmt_swap, kNone, "swap two variables")                                  \
   X(0x1070, "BEEP", stmt_beep, kNone, "beep")                                                \
-  X(0x1071, "CLS", NOT_BUILT, kNone, "clear screen")                                         \
-  X(0x1072, "COLOR", NOT_BUILT, kNone, "colour")                                             \
+  X(0x1071, "CLS", stmt_cls, kNone, "clear screen")                                         \
+  X(0x1072, "COLOR", stmt_color, kNone, "colour")                                             \
   X(0x1073, "DEF", stmt_def, kNoExpand, "define a user function")                            \
   X(0x1078, "END", stmt_end, kThread, "end the program or the thread")                      \
   X(0x1079, "SHELL", NOT_BUILT, kNone, "start a program or open a document")                 \
@@ -73,26 +73,26 @@
   X(0x1081, "SETENV", NOT_BUILT, kNone, "set an environment variable")                       \
   X(0x1082, "WAIT", stmt_wait, kReleasesLock, "wait a number of milliseconds")               \
   X(0x1084, "CONSOLE", NOT_BUILT, kNone, "set the console text area")                        \
-  X(0x1090, "WCLOSE", NOT_BUILT, kNone, "close a window")                                    \
-  X(0x1091, "WEVENT", NOT_BUILT, kNone, "wait for a window event")                           \
-  X(0x1092, "MSGBOX", NOT_BUILT, kNone, "message box")                                       \
-  X(0x1093, "SENDMSG", NOT_BUILT, kNone, "send a message to a window")                       \
-  X(0x1094, "SCROLLBAR", NOT_BUILT, kNone, "scroll bar")                                     \
-  X(0x1095, "WSHOW", NOT_BUILT, kNone, "show a window")                                      \
-  X(0x1096, "WSELECT", NOT_BUILT, kNone, "window selection (the current text window)")       \
-  X(0x1097, "WINDOW", NOT_BUILT, kNone, "create a window or control")                        \
-  X(0x1098, "WMOVE", NOT_BUILT, kNone, "move a window")                                      \
-  X(0x10B0, "MENU", NOT_BUILT, kNone, "create menu")                                         \
-  X(0x10B1, "POPUPMENU", NOT_BUILT, kNone, "create pop-up menu")                             \
-  X(0x10B2, "DELETEMENU", NOT_BUILT, kNone, "delete menu item")                              \
-  X(0x10B3, "DESTROYMENU", NOT_BUILT, kNone, "destroy menu")                                 \
-  X(0x10B4, "DRAWMENU", NOT_BUILT, kNone, "redraw menu bar")                                 \
-  X(0x10B5, "ENABLEMENU", NOT_BUILT, kNone, "enable menu item")                              \
-  X(0x10B6, "INSERTMENU", NOT_BUILT, kNone, "insert menu item")                              \
-  X(0x10B7, "REMOVEMENU", NOT_BUILT, kNone, "remove menu item")                              \
-  X(0x10B8, "SYSMENU", NOT_BUILT, kNone, "restore system menu")                              \
-  X(0x10B9, "SETMENU", NOT_BUILT, kNone, "set menu")                                         \
-  X(0x10BA, "TRACKMENU", NOT_BUILT, kNone, "track pop-up menu")                              \
-  X(0x1110, "GET", NOT_BUILT, kNone, "read a record (#) or get an image")                    \
-  X(0x1112, "PUT", NOT_BUILT, kNone, "write a record (#) or put an image")                   \
-  X(0x1114, "LINE", NOT_BUILT, kNone, "line input, or line drawing")
+  X(0x1090, "WCLOSE", stmt_wclose, kNone, "close a window")                                    \
+  X(0x1091, "WEVENT", stmt_wevent, kNone, "wait for a window event")                           \
+  X(0x1092, "MSGBOX", stmt_msgbox, kNone, "message box")                                       \
+  X(0x1093, "SENDMSG", stmt_sendmsg, kNone, "send a message to a window")                       \
+  X(0x1094, "SCROLLBAR", stmt_scroll_bar, kNone, "scroll bar")                                     \
+  X(0x1095, "WSHOW", stmt_wshow, kNone, "show a window")                                      \
+  X(0x1096, "WSELECT", stmt_wselect, kNone, "window selection (the current text window)")       \
+  X(0x1097, "WINDOW", stmt_window, kNone, "create a window or control")                        \
+  X(0x1098, "WMOVE", stmt_wmove, kNone, "move a window")                                      \
+  X(0x10B0, "MENU", stmt_menu, kNone, "create menu")                                         \
+  X(0x10B1, "POPUPMENU", stmt_popup_menu, kNone, "create pop-up menu")                             \
+  X(0x10B2, "DELETEMENU", stmt_delete_menu, kNone, "delete menu item")                              \
+  X(0x10B3, "DESTROYMENU", stmt_destroy_menu, kNone, "destroy menu")                                 \
+  X(0x10B4, "DRAWMENU", stmt_draw_menu, kNone, "redraw menu bar")                                 \
+  X(0x10B5, "ENABLEMENU", stmt_enable_menu, kNone, "enable menu item")                              \
+  X(0x10B6, "INSERTMENU", stmt_insert_menu, kNone, "insert menu item")                              \
+  X(0x10B7, "REMOVEMENU", stmt_remove_menu, kNone, "remove menu item")                              \
+  X(0x10B8, "SYSMENU", stmt_system_menu, kNone, "restore system menu")                              \
+  X(0x10B9, "SETMENU", stmt_set_menu, kNone, "set menu")                                         \
+  X(0x10BA, "TRACKMENU", stmt_track_menu, kNone, "track pop-up menu")                              \
+  X(0x1110, "GET", stmt_get, kNone, "read a record (#) or get an image")                    \
+  X(0x1112, "PUT", stmt_put, kNone, "write a record (#) or put an image")                   \
+  X(0x1114, "LINE", stmt_line, kNone, "line input, or line drawing")

@@ -3,6 +3,7 @@
 #pragma once
 #include <windows.h>
 
+#include <array>
 #include <atomic>
 #include <memory>
 #include <string>
@@ -10,6 +11,7 @@
 #include "interp/interpreter.h"
 #include "startup/program_image.h"
 #include "startup/win32_host.h"
+#include "windows/event_queue.h"
 #include "windows/window_table_win32.h"
 
 namespace tess {
@@ -28,6 +30,7 @@ struct App {
   std::string command_line_value;
 
   WindowTable windows;
+  std::array<EventQueue, kThreadSlots> event_queues;  // one per execution-thread slot
   HWND current_text_window = nullptr;
   TextArea text_area;
   FontRecord font;

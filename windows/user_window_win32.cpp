@@ -1,14 +1,73 @@
 #include "windows/user_window_win32.h"
 
-namespace tess {
+#include "console/console_device.h"
+#include "console/text_paint_win32.h"
+#include "startup/app_win32.h"
 
-// User windows arrive with the window statements; until then their classes
-// behave as plain windows.
+namespace tess {
+namespace {
+
+int32_t low32(uintptr_t value) { return static_cast<int32_t>(static_cast<uint32_t>(value)); }
+
+void paint_backing_bitmap(HWND hwnd) {
+  PAINTSTRUCT ps{};
+  HDC dc = BeginPaint(hwnd, &ps);
+  if (WindowRecord* record = app().windows.find(hwnd))
+    BitBlt(dc, 0, 0, app().screen.cx, app().screen.cy, record->memory_dc, 0, 0, SRCCOPY);
+  EndPaint(hwnd, &ps);
+}
+
+void store_last_key(WPARAM wparam) {
+  if (ConsoleDevice* device = app().host.console_device())
+    device->keyboard().set_last_key(static_cast<uint8_t>(wparam & 0xFF));
+}
+
+}  // namespace
+
+int current_event_slot() {
+  Interpreter* in = app().interp.get();
+  if (!in) return -1;
+  const uint32_t id = GetCurrentThreadId();
+  for (int t = 0; t < kThreadSlots; ++t)
+    if (in->slot(t).in_use && in->slot(t).thread_id == id) return t;
+  return -1;
+}
+
+void record_window_event(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam) {
+  const int slot = current_event_slot();
+  if (slot < 0) return;
+  app().event_queues[static_cast<std::size_t>(slot)].record(
+      {low32(reinterpret_cast<uintptr_t>(hwnd)), static_cast<int32_t>(message), low32(wparam),
+       low32(static_cast<uintptr_t>(lparam))});
+}
+
+// Every message becomes an event; the close box only asks the program.
 LRESULT CALLBACK normal_window_procedure(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam) {
+  record_window_event(hwnd, message, wparam, lparam);
+  switch (message) {
+    case WM_CLOSE: return 0;
+    case WM_PAINT: paint_backing_bitmap(hwnd); break;
+    case WM_CHAR: store_last_key(wparam); break;
+    default: break;
+  }
   return DefWindowProcA(hwnd, message, wparam, lparam);
 }
 
+// Console-style user windows: events like "NORMAL" windows, the text layer
+// painted over the backing bitmap.
 LRESULT CALLBACK prompt_window_procedure(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam) {
+  record_window_event(hwnd, message, wparam, lparam);
+  switch (message) {
+    case WM_CLOSE: return 0;
+    case WM_PAINT:
+      if (WindowRecord* record = app().windows.find(hwnd)) {
+        window_refresh(*record, true);
+        return 0;
+      }
+      break;
+    case WM_CHAR: store_last_key(wparam); break;
+    default: break;
+  }
   return DefWindowProcA(hwnd, message, wparam, lparam);
 }
 

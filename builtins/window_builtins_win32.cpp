@@ -1,0 +1,70 @@
+// Built-ins that ask the display: menus of windows, pixels, system metrics.
+#include <windows.h>
+
+#include <algorithm>
+#include <string>
+
+#include "builtins/window_builtins.h"
+#include "graphics/argument_text.h"
+#include "graphics/colour_rule.h"
+#include "interp/value_text.h"
+#include "startup/app_win32.h"
+
+namespace tess {
+namespace {
+
+HWND as_window(int32_t number) { return reinterpret_cast<HWND>(static_cast<intptr_t>(number)); }
+HMENU as_menu(int32_t number) { return reinterpret_cast<HMENU>(static_cast<intptr_t>(number)); }
+std::string number_of(HANDLE handle) { return std::to_string(static_cast<int32_t>(reinterpret_cast<intptr_t>(handle))); }
+
+// The text up to the first comma outside parentheses, and the rest; no comma is an error.
+std::pair<std::string_view, std::string_view> two_parts(std::string_view args, std::string_view function) {
+  const auto parts = cut_at_commas(args, 2);
+  if (parts.size() < 2) argument_error(function, "two arguments");
+  return {parts[0], parts[1]};
+}
+
+}  // namespace
+
+std::string fn_get_menu(Interpreter& in, std::string_view args) { return number_of(GetMenu(as_window(eval_int(in, args)))); }
+
+std::string fn_get_submenu(Interpreter& in, std::string_view args) {
+  const auto [menu, position] = two_parts(args, "submenu");
+  return number_of(GetSubMenu(as_menu(eval_int(in, menu)), eval_int(in, position)));
+}
+
+std::string fn_menu_string(Interpreter& in, std::string_view args) {
+  const auto parts = split_all(args);
+  if (parts.size() != 3) argument_error("MenuStr$", "menu, item and flags");
+  std::string text(8192, '\0');
+  const int length = GetMenuStringA(as_menu(eval_int(in, parts[0])), static_cast<UINT>(eval_int(in, parts[1])),
+                                    text.data(), static_cast<int>(text.size()), static_cast<UINT>(eval_int(in, parts[2])));
+  text.resize(static_cast<std::size_t>(std::max(length, 0)));
+  return "\"" + text + "\"";
+}
+
+std::string fn_get_system_menu(Interpreter& in, std::string_view args) {
+  return number_of(GetSystemMenu(as_window(eval_int(in, args)), FALSE));
+}
+
+// Reads the backing bitmap, which holds what was drawn even where the window is covered.
+std::string fn_point(Interpreter& in, std::string_view args) {
+  const auto [x_text, y_text] = two_parts(args, "Point");
+  const int32_t x = eval_int(in, x_text), y = eval_int(in, y_text);
+  App& a = app();
+  COLORREF rgb = CLR_INVALID;
+  if (WindowRecord* record = a.windows.find(a.current_text_window)) {
+    rgb = GetPixel(record->memory_dc, x, y);
+  } else {
+    HDC dc = GetDC(a.current_text_window);
+    rgb = GetPixel(dc, x, y);
+    ReleaseDC(a.current_text_window, dc);
+  }
+  return std::to_string(colour_number_of(rgb));
+}
+
+std::string fn_system_metric(Interpreter& in, std::string_view args) {
+  return std::to_string(GetSystemMetrics(eval_int(in, args)));
+}
+
+}  // namespace tess

@@ -1,0 +1,109 @@
+// Load, get and put images, and text drawn in a font of its own.
+#include <cstring>
+
+#include "graphics/argument_text.h"
+#include "graphics/graphics_handlers.h"
+#include "graphics/image_args.h"
+#include "graphics/surface_win32.h"
+#include "interp/evaluate.h"
+#include "interp/interpreter.h"
+#include "startup/app_win32.h"
+#include "windows/window_args.h"
+
+namespace tess {
+namespace {
+
+HBITMAP as_bitmap(int32_t number) { return reinterpret_cast<HBITMAP>(static_cast<intptr_t>(number)); }
+int32_t as_number(HBITMAP bitmap) { return static_cast<int32_t>(reinterpret_cast<intptr_t>(bitmap)); }
+
+bool bitmap_size(int32_t number, BITMAP& info) { return GetObjectA(as_bitmap(number), sizeof info, &info) != 0; }
+bool is_bitmap(int32_t number) {
+  BITMAP info{};
+  return bitmap_size(number, info);
+}
+
+// The new image goes into the table and the variable; the old image of the
+// variable is deleted. A full table deletes the new image again before the error.
+void record_image(Interpreter& in, const std::string& variable, int32_t old_value, HBITMAP fresh) {
+  const bool old_is_image = is_bitmap(old_value);
+  try {
+    in.graphics().images.record(old_value, old_is_image, as_number(fresh));
+  } catch (...) {
+    DeleteObject(fresh);
+    throw;
+  }
+  if (old_is_image) DeleteObject(as_bitmap(old_value));
+  assign(in, assignment_text(variable, as_number(fresh)));
+}
+
+}  // namespace
+
+void stmt_load_image(Exec& ex, std::string_view args) {
+  const LoadImageArgs load = parse_load_image(ex.in, args);
+  const int32_t old_value = eval_int(ex.in, load.variable);
+  HANDLE image = LoadImageA(app().instance, load.file_name.c_str(), IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE);
+  if (!image) raise_error(1, "load image: cannot load " + load.file_name);
+  record_image(ex.in, load.variable, old_value, static_cast<HBITMAP>(image));
+}
+
+void get_image(Exec& ex, std::string_view args) {
+  const GetImageArgs get = parse_get_image(ex.in, args);
+  App& a = app();
+  WindowRecord* record = a.windows.find(a.current_text_window);
+  HDC window_dc = GetDC(a.current_text_window);
+  HBITMAP image = CreateCompatibleBitmap(window_dc, get.width(), get.height());
+  HDC memory = CreateCompatibleDC(window_dc);
+  HGDIOBJ previous = SelectObject(memory, image);
+  BitBlt(memory, 0, 0, get.width(), get.height(), record ? record->memory_dc : window_dc, get.first.x, get.first.y,
+         SRCCOPY);
+  SelectObject(memory, previous);
+  ReleaseDC(a.current_text_window, window_dc);
+  DeleteDC(memory);
+  const int32_t old_value = eval_int(ex.in, get.variable);
+  record_image(ex.in, get.variable, old_value, image);
+}
+
+void put_image(Exec& ex, std::string_view args) {
+  const PutImageArgs put = parse_put_image(ex.in, args);
+  BITMAP info{};
+  if (!bitmap_size(put.image, info)) raise_error(1, "put image: the value is not an image");
+  DrawingSurfaces s;
+  HDC memory = CreateCompatibleDC(s.window());
+  HGDIOBJ previous = SelectObject(memory, as_bitmap(put.image));
+  s.draw([&](HDC dc) { BitBlt(dc, put.at.x, put.at.y, info.bmWidth, info.bmHeight, memory, 0, 0, put.raster_operation); });
+  SelectObject(memory, previous);
+  DeleteDC(memory);
+}
+
+void stmt_gprint(Exec& ex, std::string_view args) {
+  const TextArgs t = parse_text(ex.in, args);
+  const FontRecord& base = app().font;
+  LOGFONTA lf{};
+  lf.lfHeight = t.height.value_or(base.height);
+  lf.lfWidth = t.width;
+  lf.lfEscapement = base.escapement;
+  lf.lfOrientation = base.orientation;
+  lf.lfWeight = t.weight;
+  lf.lfItalic = t.italic ? 1 : 0;
+  lf.lfCharSet = t.char_set;
+  lf.lfOutPrecision = base.out_precision;
+  lf.lfClipPrecision = base.clip_precision;
+  lf.lfQuality = base.quality;
+  lf.lfPitchAndFamily = base.pitch_and_family;
+  if (t.face.empty()) std::memcpy(lf.lfFaceName, base.face_name.data(), sizeof lf.lfFaceName);
+  else std::strncpy(lf.lfFaceName, t.face.c_str(), sizeof lf.lfFaceName - 1);  // longer names are cut
+  DrawingSurfaces s;
+  s.select(s.own(CreateFontIndirectA(&lf)));
+  s.draw([&](HDC dc) {
+    SetTextColor(dc, t.colour);
+    if (t.background == kTransparentRgb) {
+      SetBkMode(dc, TRANSPARENT);
+    } else {
+      SetBkMode(dc, OPAQUE);
+      SetBkColor(dc, t.background);
+    }
+    TextOutA(dc, t.x, t.y, t.text.data(), static_cast<int>(t.text.size()));
+  });
+}
+
+}  // namespace tess

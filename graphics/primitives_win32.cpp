@@ -1,0 +1,184 @@
+// Point, erase point, line, circle and paint on the current text window and its
+// backing bitmap.
+#include <algorithm>
+#include <vector>
+
+#include "graphics/argument_text.h"
+#include "graphics/circle_geometry.h"
+#include "graphics/colour_rule.h"
+#include "graphics/figure_args.h"
+#include "graphics/flood_fill.h"
+#include "graphics/graphics_handlers.h"
+#include "graphics/surface_win32.h"
+#include "interp/interpreter.h"
+#include "startup/app_win32.h"
+
+namespace tess {
+namespace {
+
+HPEN solid_pen(Rgb rgb) { return CreatePen(PS_SOLID, 1, rgb); }
+
+void line_with_end(HDC dc, Point32 from, Point32 to, Rgb rgb) {
+  MoveToEx(dc, from.x, from.y, nullptr);
+  LineTo(dc, to.x, to.y);
+  SetPixel(dc, to.x, to.y, rgb);  // LineTo leaves the end pixel out
+}
+
+void box_sides(HDC dc, Point32 a, Point32 b) {
+  const Point32 corners[5] = {{a.x, a.y}, {a.x, b.y}, {b.x, b.y}, {b.x, a.y}, {a.x, a.y}};
+  for (int i = 0; i < 4; ++i) {
+    MoveToEx(dc, corners[i].x, corners[i].y, nullptr);
+    LineTo(dc, corners[i + 1].x, corners[i + 1].y);
+  }
+}
+
+// The backing bitmap's pixels, read once into memory so that the fill does not
+// ask GDI for every pixel; spans go to both the copy and the bitmap.
+class BitmapFillSurface : public FillSurface {
+ public:
+  BitmapFillSurface(WindowRecord& record, SIZE size) : dc_(record.memory_dc), size_(size) {
+    pixels_.resize(static_cast<std::size_t>(size.cx) * static_cast<std::size_t>(size.cy));
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof(info.bmiHeader);
+    info.bmiHeader.biWidth = size.cx;
+    info.bmiHeader.biHeight = -size.cy;  // top-down rows
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    HBITMAP bitmap = static_cast<HBITMAP>(GetCurrentObject(dc_, OBJ_BITMAP));
+    GetDIBits(dc_, bitmap, 0, static_cast<UINT>(size.cy), pixels_.data(), &info, DIB_RGB_COLORS);
+    for (uint32_t& p : pixels_) p = RGB((p >> 16) & 0xFF, (p >> 8) & 0xFF, p & 0xFF);  // BGRA to COLORREF
+  }
+  void set_paint(Rgb paint) { paint_ = paint; }
+  int32_t width() const override { return size_.cx; }
+  int32_t height() const override { return size_.cy; }
+  Rgb pixel(int32_t x, int32_t y) const override {
+    if (x < 0 || y < 0 || x >= size_.cx || y >= size_.cy) return CLR_INVALID;
+    return pixels_[static_cast<std::size_t>(y) * static_cast<std::size_t>(size_.cx) + static_cast<std::size_t>(x)];
+  }
+  void paint_span(int32_t left, int32_t right, int32_t y) override {
+    MoveToEx(dc_, left, y, nullptr);
+    LineTo(dc_, right + 1, y);
+    for (int32_t x = std::max(left, 0); x <= right && x < size_.cx; ++x)
+      pixels_[static_cast<std::size_t>(y) * static_cast<std::size_t>(size_.cx) + static_cast<std::size_t>(x)] = paint_;
+  }
+
+ private:
+  HDC dc_;
+  SIZE size_;
+  Rgb paint_ = 0;
+  std::vector<uint32_t> pixels_;
+};
+
+}  // namespace
+
+void stmt_pset(Exec& ex, std::string_view args) {
+  const PointArgs p = parse_point(ex.in, args);
+  ex.in.graphics().last_point = p.at;
+  DrawingSurfaces s;
+  s.draw([&](HDC dc) { SetPixel(dc, p.at.x, p.at.y, colour_rgb(p.colour)); });
+}
+
+// A transparent background has no colour to erase with: nothing is drawn.
+void stmt_preset(Exec& ex, std::string_view args) {
+  const Point32 at = parse_lone_pair(ex.in, args, "erase point");
+  const Rgb background = ex.in.colours().background;
+  if (background == kTransparentRgb) return;
+  DrawingSurfaces s;
+  s.draw([&](HDC dc) { SetPixel(dc, at.x, at.y, background); });
+}
+
+void draw_line(Exec& ex, std::string_view stripped) {
+  const LineArgs line = parse_line(ex.in, stripped, ex.in.graphics().last_point);
+  const Rgb colour = colour_rgb(line.colour);
+  DrawingSurfaces s;
+  s.select(s.own(solid_pen(colour)));
+  s.select(s.own(CreateSolidBrush(colour_rgb(line.fill_colour))));
+  if (line.mode == LineMode::Line) {
+    s.draw([&](HDC dc) { line_with_end(dc, line.start, line.end, colour); }, false);
+  } else {
+    s.draw([&](HDC dc) { box_sides(dc, line.start, line.end); }, false);
+    if (line.mode == LineMode::FilledBox)
+      s.draw([&](HDC dc) { Rectangle(dc, line.start.x, line.start.y, line.end.x, line.end.y); });
+  }
+  ex.in.graphics().last_point = line.end;
+}
+
+void stmt_circle(Exec& ex, std::string_view args) {
+  const CircleArgs circle = parse_circle(ex.in, args);
+  const CirclePlan plan = plan_circle(circle);
+  DrawingSurfaces s;
+  s.select(s.own(solid_pen(colour_rgb(circle.colour))));
+  s.select(circle.fill ? s.own(CreateSolidBrush(colour_rgb(circle.fill_colour))) : GetStockObject(NULL_BRUSH));
+  s.draw([&](HDC dc) {
+    const Point32 a = plan.start_radial, b = plan.end_radial;
+    switch (plan.figure) {
+      case CircleFigure::FilledEllipse: Ellipse(dc, plan.left, plan.top, plan.right, plan.bottom); break;
+      case CircleFigure::ClosedArc: Arc(dc, plan.left, plan.top, plan.right, plan.bottom, 0, 0, 0, 0); break;
+      case CircleFigure::Arc: Arc(dc, plan.left, plan.top, plan.right, plan.bottom, a.x, a.y, b.x, b.y); break;
+      case CircleFigure::Pie: Pie(dc, plan.left, plan.top, plan.right, plan.bottom, a.x, a.y, b.x, b.y); break;
+    }
+  });
+}
+
+void stmt_paint(Exec& ex, std::string_view args) {
+  const PaintArgs paint = parse_paint(ex.in, args);
+  App& a = app();
+  WindowRecord* record = a.windows.find(a.current_text_window);
+  if (!record) return;  // no backing bitmap to fill
+  const Rgb paint_rgb = colour_rgb(paint.paint_colour);
+  HPEN pen = solid_pen(paint_rgb);
+  HGDIOBJ previous = SelectObject(record->memory_dc, pen);
+  {
+    BitmapFillSurface surface(*record, a.screen);
+    surface.set_paint(paint_rgb);
+    flood_fill(surface, paint.seed.x, paint.seed.y, paint_rgb, colour_rgb(paint.border_colour));
+  }
+  SelectObject(record->memory_dc, previous);
+  DeleteObject(pen);
+  whole_window_refresh();
+}
+
+void stmt_cls(Exec& ex, std::string_view args) {
+  const int32_t mode = args.empty() ? 1 : eval_int(ex.in, args);
+  App& a = app();
+  const HWND hwnd = a.current_text_window;
+  WindowRecord* record = a.windows.find(hwnd);
+  if ((mode == 1 || mode == 3) && record) {
+    if (GetForegroundWindow() == hwnd && record->caret_enabled) SendMessageA(hwnd, WM_KILLFOCUS, 0, 0);
+    if (record->layer) record->layer->clear();
+  }
+  if ((mode == 2 || mode == 3) && record) {
+    char class_name[64] = {};
+    GetClassNameA(hwnd, class_name, sizeof class_name);
+    const bool dark = hwnd == a.console || lstrcmpiA(class_name, kPromptClass) == 0;
+    HGDIOBJ previous = SelectObject(record->memory_dc, GetStockObject(dark ? BLACK_BRUSH : WHITE_BRUSH));
+    PatBlt(record->memory_dc, 0, 0, a.screen.cx, a.screen.cy, PATCOPY);
+    SelectObject(record->memory_dc, previous);
+  }
+  whole_window_refresh();
+}
+
+void stmt_scroll_graphics(Exec& ex, std::string_view args) {
+  const auto parts = split_all(args);
+  if (parts.size() != 2) argument_error("scroll graphics", "dx and dy");
+  const int32_t dx = eval_int(ex.in, parts[0]), dy = eval_int(ex.in, parts[1]);
+  App& a = app();
+  if (WindowRecord* record = a.windows.find(a.current_text_window)) {
+    HDC target = record->memory_dc;
+    HDC copy = CreateCompatibleDC(target);
+    HBITMAP copy_bitmap = CreateCompatibleBitmap(target, a.screen.cx, a.screen.cy);
+    HGDIOBJ copy_previous = SelectObject(copy, copy_bitmap);
+    BitBlt(copy, 0, 0, a.screen.cx, a.screen.cy, target, 0, 0, SRCCOPY);
+    HGDIOBJ previous = SelectObject(target, GetStockObject(BLACK_BRUSH));
+    PatBlt(target, 0, 0, a.screen.cx, a.screen.cy, PATCOPY);
+    SelectObject(target, previous);
+    BitBlt(target, dx, dy, a.screen.cx, a.screen.cy, copy, 0, 0, SRCCOPY);
+    SelectObject(copy, copy_previous);
+    DeleteObject(copy_bitmap);
+    DeleteDC(copy);
+  }
+  whole_window_refresh();
+}
+
+}  // namespace tess

@@ -1,0 +1,173 @@
+// Create, close, select, show and move windows; wait for their events; message
+// boxes; messages sent to windows.
+#include <algorithm>
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "graphics/argument_text.h"
+#include "interp/evaluate.h"
+#include "interp/value_text.h"
+#include "startup/app_win32.h"
+#include "windows/lock_release_win32.h"
+#include "windows/window_args.h"
+#include "windows/window_handlers.h"
+
+namespace tess {
+namespace {
+
+HWND as_window(int32_t number) { return reinterpret_cast<HWND>(static_cast<intptr_t>(number)); }
+int32_t as_number(HANDLE handle) { return static_cast<int32_t>(reinterpret_cast<intptr_t>(handle)); }
+
+void set_variable(Interpreter& in, std::string_view variable, int64_t value) {
+  assign(in, assignment_text(variable, value));
+}
+
+LRESULT send_unlocked(Exec& ex, HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam) {
+  LockReleased released(ex);
+  return SendMessageA(hwnd, message, wparam, lparam);
+}
+
+// The text a message wrote into a buffer, as string value text.
+void assign_received(Interpreter& in, std::string_view variable, const std::vector<char>& buffer, std::size_t limit) {
+  const std::size_t length = std::min(limit, std::string_view(buffer.data()).size());
+  assign(in, std::string(variable) + "=" + encode(std::string_view(buffer.data(), length), true));
+}
+
+LRESULT send_text_in(Exec& ex, const SendMessageArgs& s, HWND hwnd) {
+  const int32_t number = eval_int(ex.in, s.third);
+  int32_t length = 0;
+  if (s.message == WM_GETTEXT) length = number - 1;
+  else length = static_cast<int32_t>(SendMessageA(hwnd, s.message == LB_GETTEXT ? LB_GETTEXTLEN : CB_GETLBTEXTLEN,
+                                                  static_cast<WPARAM>(number), 0));
+  length = std::max(length, 0);
+  std::vector<char> buffer(static_cast<std::size_t>(length) + 1, '\0');
+  const LRESULT result = send_unlocked(ex, hwnd, s.message, static_cast<WPARAM>(number), reinterpret_cast<LPARAM>(buffer.data()));
+  buffer.back() = '\0';
+  assign_received(ex.in, strip_blanks(s.fourth), buffer, static_cast<std::size_t>(length));
+  return result;
+}
+
+LRESULT send_value_pair(Exec& ex, const SendMessageArgs& s, HWND hwnd) {
+  DWORD first = 0, second = 0;
+  const LRESULT result = send_unlocked(ex, hwnd, s.message, reinterpret_cast<WPARAM>(&first), reinterpret_cast<LPARAM>(&second));
+  set_variable(ex.in, strip_blanks(s.third), static_cast<int32_t>(first));
+  set_variable(ex.in, strip_blanks(s.fourth), static_cast<int32_t>(second));
+  return result;
+}
+
+LRESULT send_line_request(Exec& ex, const SendMessageArgs& s, HWND hwnd) {
+  const int32_t line = eval_int(ex.in, s.third);
+  const LRESULT index = SendMessageA(hwnd, EM_LINEINDEX, static_cast<WPARAM>(line), 0);
+  const auto length = static_cast<std::size_t>(std::max<LRESULT>(SendMessageA(hwnd, EM_LINELENGTH, static_cast<WPARAM>(index), 0), 0));
+  // The capacity word needs two bytes even for an empty line.
+  std::vector<char> buffer(std::max<std::size_t>(length + 1, 2), '\0');
+  const auto capacity = static_cast<WORD>(std::min<std::size_t>(length + 1, 0xFFFF));
+  std::memcpy(buffer.data(), &capacity, sizeof capacity);
+  const LRESULT copied = send_unlocked(ex, hwnd, EM_GETLINE, static_cast<WPARAM>(line), reinterpret_cast<LPARAM>(buffer.data()));
+  buffer[std::min(static_cast<std::size_t>(std::max<LRESULT>(copied, 0)), length)] = '\0';
+  assign(ex.in, strip_blanks(s.fourth) + "=\"" + std::string(buffer.data()) + "\"");
+  return copied;
+}
+
+}  // namespace
+
+void stmt_window(Exec& ex, std::string_view args) {
+  const CreateWindowArgs w = parse_create_window(ex.in, args);
+  App& a = app();
+  HWND hwnd = CreateWindowExA(0, w.class_name.c_str(), w.caption.c_str(), static_cast<DWORD>(w.style), w.x, w.y, w.width,
+                              w.height, as_window(w.parent), reinterpret_cast<HMENU>(static_cast<intptr_t>(w.id)),
+                              a.instance, nullptr);
+  set_variable(ex.in, w.variable, as_number(hwnd));
+  if (!hwnd) raise_error(1, "create window: the window of class " + w.class_name + " was not created");
+  if (!a.windows.create(hwnd, is_dark_class(w.class_name), a.screen))
+    raise_error(1, "create window: all 1024 window records are in use");
+}
+
+void stmt_wclose(Exec& ex, std::string_view args) {
+  App& a = app();
+  HWND hwnd = as_window(eval_int(ex.in, args));
+  if (hwnd == a.current_text_window) a.current_text_window = a.console;
+  DestroyWindow(hwnd);
+  a.windows.release(hwnd);
+}
+
+void stmt_wselect(Exec& ex, std::string_view args) {
+  app().current_text_window = as_window(eval_int(ex.in, strip_blanks(args)));
+}
+
+void stmt_wshow(Exec& ex, std::string_view args) {
+  const std::string text = strip_blanks(args);
+  const auto parts = cut_at_commas(text, 2);
+  if (parts.size() < 2) argument_error("show window", "window and show command");
+  ShowWindow(as_window(eval_int(ex.in, parts[0])), eval_int(ex.in, parts[1]));
+}
+
+void stmt_wmove(Exec& ex, std::string_view args) {
+  const MoveWindowArgs m = parse_move_window(ex.in, args);
+  HWND hwnd = as_window(m.window);
+  RECT now{};
+  GetWindowRect(hwnd, &now);
+  const LONG current[4] = {now.left, now.top, now.right, now.bottom};
+  LONG edge[4];
+  for (int i = 0; i < 4; ++i) edge[i] = m.edges[static_cast<std::size_t>(i)] < 0 ? current[i] : m.edges[static_cast<std::size_t>(i)];
+  MoveWindow(hwnd, edge[0], edge[1], edge[2] - edge[0], edge[3] - edge[1], TRUE);
+  if (m.size_mode == 1) ShowWindow(hwnd, SW_MAXIMIZE);
+  else if (m.size_mode == 2) ShowWindow(hwnd, SW_MINIMIZE);
+}
+
+void stmt_wevent(Exec& ex, std::string_view args) {
+  const auto variables = parse_wait_event(args);
+  EventQueue& queue = app().event_queues[static_cast<std::size_t>(ex.slot)];
+  {
+    LockReleased released(ex);
+    while (queue.empty() && !ex.in.stop_requested()) {
+      MSG msg;
+      if (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+        TranslateMessage(&msg);
+        DispatchMessageA(&msg);
+        break;
+      }
+      Sleep(10);
+    }
+  }
+  if (ex.in.stop_requested()) return;
+  const WindowEvent e = queue.take();
+  const int32_t values[4] = {e.window, e.message, e.wparam, e.lparam};
+  for (std::size_t i = 0; i < 4; ++i) set_variable(ex.in, variables[i], values[i]);
+}
+
+void stmt_msgbox(Exec& ex, std::string_view args) {
+  const MessageBoxArgs box = parse_message_box(ex.in, args);
+  int answer = 0;
+  {
+    LockReleased released(ex);
+    answer = MessageBoxA(as_window(box.owner), box.text.c_str(), box.title.c_str(), box.style);
+  }
+  if (!box.variable.empty()) set_variable(ex.in, box.variable, answer);
+}
+
+void stmt_sendmsg(Exec& ex, std::string_view args) {
+  const SendMessageArgs s = parse_send_message(ex.in, args);
+  HWND hwnd = as_window(s.window);
+  LRESULT result = 0;
+  switch (send_kind(s.message)) {
+    case SendKind::TextOut: {
+      const int32_t number = eval_int(ex.in, s.third);
+      const std::string text = eval_plain_text(ex.in, s.fourth);
+      result = send_unlocked(ex, hwnd, s.message, static_cast<WPARAM>(number), reinterpret_cast<LPARAM>(text.c_str()));
+      break;
+    }
+    case SendKind::TextIn: result = send_text_in(ex, s, hwnd); break;
+    case SendKind::ValuePair: result = send_value_pair(ex, s, hwnd); break;
+    case SendKind::LineRequest: result = send_line_request(ex, s, hwnd); break;
+    case SendKind::Numbers: {
+      const int32_t wparam = eval_int(ex.in, s.third), lparam = eval_int(ex.in, s.fourth);
+      result = send_unlocked(ex, hwnd, s.message, static_cast<WPARAM>(static_cast<uint32_t>(wparam)), static_cast<LPARAM>(lparam));
+      break;
+    }
+  }
+  if (!s.result_variable.empty()) set_variable(ex.in, s.result_variable, static_cast<int32_t>(result));
+}
+
+}  // namespace tess
