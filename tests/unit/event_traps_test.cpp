@@ -198,8 +198,11 @@ TEST(PendingStatement, HandedOverWholeUnderConcurrentEvents) {
   // different lengths; the main thread runs whatever is pending. A torn text
   // would jump to a wrong target or fail to parse.
   Hooks hooks;
-  const std::string text = program(" " + ON + " KEY GOSUB @a@, @bbbb@ : " + KEY + " ON`w`\n " + IF + " A+B<300 THEN " +
-                                   GOTO + " @w@\n " + END + "`a`\n A=A+1 : " + RETURN + "`bbbb`\n B=B+1 : " + RETURN + "\n");
+  // The handlers are jumps: a handler runs after every statement of thread 0,
+  // its own included, so calls would nest as deep as events come.
+  const std::string text = program(" " + ON + " KEY GOTO @a@, @bbbb@ : " + KEY + " ON`w`\n " + IF + " A+B<300 THEN " +
+                                   GOTO + " @w@\n " + END + "`a`\n A=A+1 : " + GOTO + " @w@`bbbb`\n B=B+1 : " + GOTO +
+                                   " @w@\n");
   std::atomic<bool> done = false;
   std::thread raiser;
   hooks.during = [&](tess::Interpreter& in) {
