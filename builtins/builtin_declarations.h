@@ -3,6 +3,7 @@
 #include <string>
 #include <string_view>
 
+#include "builtins/keyboard_builtins.h"
 #include "builtins/numeric_builtins.h"
 #include "builtins/string_builtins.h"
 #include "builtins/window_builtins.h"

@@ -31,8 +31,8 @@
   X(0x1112, "CHR$", fn_chr, "one-character string from a code")                     \
   X(0x1113, "DATE$", NOT_BUILT, "today's date")                                      \
   X(0x1114, "HEX$", fn_hex, "hexadecimal text")                                      \
-  X(0x1115, "INKEY$", NOT_BUILT, "last key")                                         \
-  X(0x1116, "INPUT$", NOT_BUILT, "wait for typed characters")                        \
+  X(0x1115, "INKEY$", fn_last_key, "last key")                                         \
+  X(0x1116, "INPUT$", fn_wait_characters, "wait for typed characters")                        \
   X(0x1117, "INSTR", fn_instr, "byte position of a substring")                       \
   X(0x1118, "HAN$", fn_han, "to single-byte (half-width) characters")                \
   X(0x1119, "KINSTR", fn_kinstr, "character position of a substring")                \
@@ -60,8 +60,8 @@
   X(0x1510, "CLIPBOARD$", NOT_BUILT, "clipboard text")                               \
   X(0x1511, "COMMAND$", NOT_BUILT, "command line of the run")                        \
   X(0x1512, "ENVIRON$", NOT_BUILT, "environment variable")                           \
-  X(0x1513, "KEYSTATE", NOT_BUILT, "key state")                                      \
-  X(0x1514, "MOUSESTAT", NOT_BUILT, "mouse state")                                   \
+  X(0x1513, "KEYSTATE", fn_key_state, "key state")                                      \
+  X(0x1514, "MOUSESTAT", fn_mouse_state, "mouse state")                                   \
   X(0x1515, "POINT", fn_point, "colour of a pixel")                                 \
   X(0x1516, "RGB", fn_rgb, "colour value")                                        \
   X(0x1517, "SYSMETRICS", fn_system_metric, "system metric")                                \

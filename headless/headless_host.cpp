@@ -9,7 +9,20 @@
 
 namespace tess {
 
-HeadlessHost::HeadlessHost(Options options) : options_(options) {}
+HeadlessHost::HeadlessHost(Options options)
+    : options_(options),
+      device_(console_, grid_,
+              {options_.typed, [this](std::string_view text) { write_text(text); },
+               [this](std::string_view line) { note(line); }, [this] { end_program(); },
+               [this] { return interp_ && interp_->running(); }}) {}
+
+void HeadlessHost::note(std::string_view line) {
+  if (!options_.err) return;
+  if (options_.out) std::fflush(options_.out);
+  const std::string text = options_.utf8 ? cp932_to_utf8(line) : std::string(line);
+  std::fprintf(options_.err, "%s\n", text.c_str());
+  std::fflush(options_.err);
+}
 
 void HeadlessHost::write_text(std::string_view value_text) {
   const auto& colours = interp_->colours();

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "console/grid_layout.h"
+#include "headless/headless_console.h"
 #include "console/text_layer.h"
 #include "interp/host.h"
 
@@ -20,6 +21,7 @@ class HeadlessHost : public Host {
     bool utf8 = false;       // convert the stream from code page 932
     std::FILE* out = stdout;  // the byte stream of text writes (null: none)
     std::FILE* err = stderr;  // diagnostics
+    std::FILE* typed = nullptr;  // typed input for the keyboard statements (null: none)
   };
   explicit HeadlessHost(Options options);
 
@@ -31,6 +33,7 @@ class HeadlessHost : public Host {
   void beep() override {}
   uint32_t start_thread(std::function<void()> body) override;
   uint32_t current_thread_id() override;
+  ConsoleDevice* console_device() override { return &device_; }
 
   // Blocks until the program has ended.
   void wait_for_end();
@@ -39,11 +42,13 @@ class HeadlessHost : public Host {
 
  private:
   void emit(std::string_view bytes);
+  void note(std::string_view line);
 
   Options options_;
   Interpreter* interp_ = nullptr;
   TextLayer console_;
   Grid grid_;
+  HeadlessConsole device_;
   std::mutex mutex_;
   std::condition_variable ended_cv_;
   bool ended_ = false;

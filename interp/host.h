@@ -8,6 +8,8 @@
 
 namespace tess {
 
+class ConsoleDevice;
+
 // What the programmer sees about a runtime error (the user sees only the fixed box).
 struct Diagnostic {
   int number = 0;
@@ -41,6 +43,9 @@ class Host {
   // Starts a system thread; returns its identifier.
   virtual uint32_t start_thread(std::function<void()> body) = 0;
   virtual uint32_t current_thread_id() = 0;
+
+  // The console window's keyboard, caret and layout services; null without one.
+  virtual ConsoleDevice* console_device() { return nullptr; }
 };
 
 }  // namespace tess

@@ -82,6 +82,11 @@ class Interpreter {
   // Answers the slot, or -1 when all 255 are in use.
   int start_thread(int32_t pc);
 
+  // The lock of the statement now running, set by the dispatcher, so that a
+  // built-in that waits can leave it and take it back (then setting it again).
+  std::unique_lock<std::mutex>* held_lock() const { return held_lock_; }
+  void set_held_lock(std::unique_lock<std::mutex>* lock) { held_lock_ = lock; }
+
   EventTraps& traps() { return traps_; }
   int32_t& data_pointer() { return data_pointer_; }  // the next data item
 
@@ -109,6 +114,7 @@ class Interpreter {
   std::string pending_;
   std::atomic<bool> has_pending_{false};
   EventTraps traps_;
+  std::unique_lock<std::mutex>* held_lock_ = nullptr;
   int32_t data_pointer_ = 0;
   VariableStore variables_;
   UserFunctionTable user_functions_;

@@ -11,7 +11,7 @@
 
 #define TESS_STATEMENTS(X)                                                                  \
   X(0x1010, "PRINT", stmt_print, kNone, "print to the current window or a file")              \
-  X(0x1011, "INPUT", NOT_BUILT, kNone, "input from the keyboard or a file")                  \
+  X(0x1011, "INPUT", stmt_input, kNone, "input from the keyboard or a file")                  \
   X(0x1012, "OPEN", NOT_BUILT, kNone, "open a file or a serial port")                        \
   X(0x1013, "CLOSE", NOT_BUILT, kNone, "close files")                                        \
   X(0x1014, "KEY", stmt_key_trap, kNone, "function-key trap on / off / stop")                    \
@@ -64,7 +64,7 @@
   X(0x1078, "END", stmt_end, kThread, "end the program or the thread")                      \
   X(0x1079, "SHELL", NOT_BUILT, kNone, "start a program or open a document")                 \
   X(0x107A, "LET", stmt_let, kNone, "assignment (explicit form)")                            \
-  X(0x107B, "LOCATE", NOT_BUILT, kNone, "set the text position of the current window")       \
+  X(0x107B, "LOCATE", stmt_locate, kNone, "set the text position of the current window")       \
   X(0x107C, "MID$", stmt_replace_part, kNone, "replace part of a string variable")                   \
   X(0x107D, "RANDOMIZE", NOT_BUILT, kNone, "seed the random numbers")                        \
   X(0x107E, "NOP", stmt_nothing, kNone, "does nothing")                                      \
@@ -72,7 +72,7 @@
   X(0x1080, "CLIPBOARD", NOT_BUILT, kNone, "put text on the clipboard")                      \
   X(0x1081, "SETENV", NOT_BUILT, kNone, "set an environment variable")                       \
   X(0x1082, "WAIT", stmt_wait, kReleasesLock, "wait a number of milliseconds")               \
-  X(0x1084, "CONSOLE", NOT_BUILT, kNone, "set the console text area")                        \
+  X(0x1084, "CONSOLE", stmt_console_area, kNone, "set the console text area")                        \
   X(0x1090, "WCLOSE", stmt_wclose, kNone, "close a window")                                    \
   X(0x1091, "WEVENT", stmt_wevent, kNone, "wait for a window event")                           \
   X(0x1092, "MSGBOX", stmt_msgbox, kNone, "message box")                                       \

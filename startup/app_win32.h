@@ -8,6 +8,7 @@
 #include <memory>
 #include <string>
 
+#include "console/layout_walk.h"
 #include "interp/interpreter.h"
 #include "startup/program_image.h"
 #include "startup/win32_host.h"
@@ -15,12 +16,6 @@
 #include "windows/window_table_win32.h"
 
 namespace tess {
-
-// The console text-area setting: wrapping and scrolling also obey it when on.
-struct TextArea {
-  bool on = false;
-  int width = 0, height = 0;  // pixels
-};
 
 struct App {
   HINSTANCE instance = nullptr;
@@ -32,7 +27,7 @@ struct App {
   WindowTable windows;
   std::array<EventQueue, kThreadSlots> event_queues;  // one per execution-thread slot
   HWND current_text_window = nullptr;
-  TextArea text_area;
+  TextArea text_area;  // the console text-area setting, in pixels
   FontRecord font;
   HFONT console_font = nullptr;
 

@@ -40,11 +40,15 @@ class MemoryStream {
   std::FILE* file_;
 };
 
-inline RunResult run_text(std::string_view program_text) {
+// `typed`: the bytes typed at the console (a line feed is Enter).
+inline RunResult run_text(std::string_view program_text, std::string_view typed = "") {
   MemoryStream out, err;
+  std::string typed_copy(typed);
+  std::FILE* typed_file = typed_copy.empty() ? nullptr : fmemopen(typed_copy.data(), typed_copy.size(), "r");
   HeadlessHost::Options options;
   options.out = out.file();
   options.err = err.file();
+  options.typed = typed_file;
   HeadlessHost host(options);
   Interpreter interp(host, ProgramText(program_text));
   host.attach(interp);
@@ -62,6 +66,7 @@ inline RunResult run_text(std::string_view program_text) {
   r.err = err.str();
   r.status = host.had_error() ? 1 : 0;
   r.screen = std::string(host.console().text());
+  if (typed_file) std::fclose(typed_file);
   return r;
 }
 

@@ -60,6 +60,7 @@ int main(int argc, char** argv) {
   tess::HeadlessHost::Options options;
   options.utf8 = utf8;
   options.out = screen ? nullptr : stdout;
+  options.typed = stdin;
   tess::HeadlessHost host(options);
   tess::Interpreter interp(host, tess::ProgramText(image.text));
   host.attach(interp);
