@@ -6,6 +6,7 @@
 #include "builtins/keyboard_builtins.h"
 #include "builtins/numeric_builtins.h"
 #include "builtins/string_builtins.h"
+#include "files/file_functions.h"
 #include "builtins/window_builtins.h"
 
 namespace tess {

@@ -48,10 +48,10 @@
   X(0x1124, "STRING$", fn_string, "a character repeated")                            \
   X(0x1125, "TIME$", NOT_BUILT, "time of day")                                       \
   X(0x1126, "VAL", fn_val, "string to number")                                       \
-  X(0x1210, "CURDIR$", NOT_BUILT, "current directory")                               \
-  X(0x1211, "EOF", NOT_BUILT, "end-of-file test")                                    \
-  X(0x1212, "LOF", NOT_BUILT, "file length")                                         \
-  X(0x1213, "LOC", NOT_BUILT, "file position or bytes received")                    \
+  X(0x1210, "CURDIR$", fn_curdir, "current directory")                               \
+  X(0x1211, "EOF", fn_eof, "end-of-file test")                                    \
+  X(0x1212, "LOF", fn_lof, "file length")                                         \
+  X(0x1213, "LOC", fn_loc, "file position or bytes received")                    \
   X(0x1310, "HWND", NOT_BUILT, "handle of the console window")                       \
   X(0x1380, "GETMENU", fn_get_menu, "menu of a window")                                \
   X(0x1381, "GETSUBMENU", fn_get_submenu, "submenu at a position")                        \

@@ -1,6 +1,7 @@
 #include "console/print_file.h"
 
 #include "interp/error.h"
+#include "interp/interpreter.h"
 #include "interp/value_text.h"
 
 namespace tess {
@@ -14,10 +15,12 @@ std::string file_bytes(std::string_view output, bool serial) {
   return bytes;
 }
 
-// The file table is the seam: it will look up the slot's handle and serial
-// flag and write file_bytes(output, serial) there.
-void print_to_file(Interpreter&, int slot, std::string_view) {
-  raise_error(5, "print #" + std::to_string(slot + 1) + ": files are not built yet");
+// The file table looks up the slot's handle and serial flag; a slot without a
+// handle or a failed write is error 7.
+void print_to_file(Interpreter& in, int slot, std::string_view output) {
+  FileTable& files = in.files();
+  const bool serial = files.open_slot(slot + 1, "print #").serial;
+  files.write(slot + 1, file_bytes(output, serial), "print #");
 }
 
 }  // namespace tess

@@ -19,6 +19,7 @@ void Interpreter::reset() {
   clear_return_stacks(*this);
   traps_.reset_mouse_traps();
   set_pending({});
+  files_.reset_directory();
   graphics_.images.forget_all();
 }
 

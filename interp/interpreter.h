@@ -11,6 +11,7 @@
 #include <string_view>
 
 #include "builtins/random_generator.h"
+#include "files/file_table.h"
 #include "graphics/graphics_state.h"
 #include "interp/event_traps.h"
 #include "interp/error.h"
@@ -90,6 +91,8 @@ class Interpreter {
   EventTraps& traps() { return traps_; }
   int32_t& data_pointer() { return data_pointer_; }  // the next data item
 
+  FileTable& files() { return files_; }  // the nine file slots and the current directory
+
   VariableStore& variables() { return variables_; }
   UserFunctionTable& user_functions() { return user_functions_; }
   int& eval_depth() { return eval_depth_; }  // nesting of evaluations and calls
@@ -117,6 +120,7 @@ class Interpreter {
   std::unique_lock<std::mutex>* held_lock_ = nullptr;
   int32_t data_pointer_ = 0;
   VariableStore variables_;
+  FileTable files_;  // kept open across run starts; closed at shutdown
   UserFunctionTable user_functions_;
   int eval_depth_ = 0;
   GraphicsState graphics_;

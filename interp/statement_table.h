@@ -12,15 +12,15 @@
 #define TESS_STATEMENTS(X)                                                                  \
   X(0x1010, "PRINT", stmt_print, kNone, "print to the current window or a file")              \
   X(0x1011, "INPUT", stmt_input, kNone, "input from the keyboard or a file")                  \
-  X(0x1012, "OPEN", NOT_BUILT, kNone, "open a file or a serial port")                        \
-  X(0x1013, "CLOSE", NOT_BUILT, kNone, "close files")                                        \
+  X(0x1012, "OPEN", stmt_open, kNone, "open a file or a serial port")                        \
+  X(0x1013, "CLOSE", stmt_close, kNone, "close files")                                        \
   X(0x1014, "KEY", stmt_key_trap, kNone, "function-key trap on / off / stop")                    \
   X(0x1015, "MOUSE", stmt_mouse_trap, kNone, "mouse trap on / off / stop")                         \
   X(0x1016, "LPRINT", NOT_BUILT, kNone, "print on the printer")                              \
-  X(0x1017, "FIELD", NOT_BUILT, kNone, "declare the fields of a random-access file")         \
-  X(0x1018, "LSET", NOT_BUILT, kNone, "left-justified field assignment")                     \
-  X(0x1019, "RSET", NOT_BUILT, kNone, "right-justified field assignment")                    \
-  X(0x101A, "WRITE", NOT_BUILT, kNone, "write items to the current window or a file")        \
+  X(0x1017, "FIELD", stmt_field, kNone, "declare the fields of a random-access file")         \
+  X(0x1018, "LSET", stmt_lset, kNone, "left-justified field assignment")                     \
+  X(0x1019, "RSET", stmt_rset, kNone, "right-justified field assignment")                    \
+  X(0x101A, "WRITE", stmt_write, kNone, "write items to the current window or a file")        \
   X(0x1020, "RUN", stmt_restart, kThread, "restart at a target, optionally keeping variables")  \
   X(0x1021, "IF", stmt_conditional, kThread, "conditional (then / else, one-line or braces)")       \
   X(0x1023, "GOTO", stmt_jump, kThread, "jump")                                              \
@@ -33,12 +33,12 @@
   X(0x1032, "WHILE", stmt_loop_test, kThread, "conditional-loop test")                            \
   X(0x1033, "WEND", stmt_plain_jump, kThread, "plain jump (loop back)")                            \
   X(0x1034, "THREAD", stmt_thread, kNone, "start an execution thread")                         \
-  X(0x1035, "CHDIR", NOT_BUILT, kNone, "change directory")                                   \
-  X(0x1036, "COPY", NOT_BUILT, kNone, "copy a file")                                         \
-  X(0x1037, "KILL", NOT_BUILT, kNone, "delete a file")                                       \
-  X(0x1038, "MKDIR", NOT_BUILT, kNone, "make a directory")                                   \
-  X(0x1039, "NAME", NOT_BUILT, kNone, "rename a file")                                       \
-  X(0x103A, "FILES", NOT_BUILT, kNone, "list files")                                         \
+  X(0x1035, "CHDIR", stmt_chdir, kNone, "change directory")                                   \
+  X(0x1036, "COPY", stmt_copy, kNone, "copy a file")                                         \
+  X(0x1037, "KILL", stmt_kill, kNone, "delete a file")                                       \
+  X(0x1038, "MKDIR", stmt_mkdir, kNone, "make a directory")                                   \
+  X(0x1039, "NAME", stmt_name, kNone, "rename a file")                                       \
+  X(0x103A, "FILES", stmt_files, kNone, "list files")                                         \
   X(0x1040, "LOADIMAGE", stmt_load_image, kNone, "load an image")                                      \
   X(0x1041, "CIRCLE", stmt_circle, kNone, "circle, arc or ellipse")                            \
   X(0x1042, "PAINT", stmt_paint, kNone, "paint (flood fill)")                                 \

@@ -62,6 +62,7 @@ void run_start() {
   App& a = app();
   a.current_text_window = a.console;
   SendMessageA(a.console, WM_KILLFOCUS, 0, 0);
+  a.interp->files().set_module_directory(a.module_directory);  // the reset makes it current
   a.interp->reset();
 }
 
@@ -109,6 +110,9 @@ void shutdown() {
     if (WaitForSingleObject(a.loader_thread, 0) == WAIT_TIMEOUT) TerminateThread(a.loader_thread, 0);
   }
   interp.clear_running();
+  // Handles write through, so closing loses nothing; after a terminated thread
+  // the process exit closes them instead of the heap-touching cleanup.
+  if (!a.threads_terminated) interp.files().close_all();
   interp.colours() = TextColours{};
   a.text_area = TextArea{};
   a.windows.release_all();

@@ -114,10 +114,10 @@ TEST(PrintStatement, TextLongerThanTheWindowBufferIsCut) {
   EXPECT_EQ(r.out, std::string(8191, 'x'));
 }
 
-TEST(PrintStatement, FileDestinationIsRefusedUntilFilesExist) {
+TEST(PrintStatement, FileDestinationNeedsAnOpenSlot) {
   const auto r = run_text(program({print("#1,5")}));
   EXPECT_EQ(r.status, 1);
-  EXPECT_NE(r.err.find("print #1"), std::string::npos) << r.err;
+  EXPECT_NE(r.err.find("runtime error 7: print #: file 1 is not open"), std::string::npos) << r.err;
 }
 
 using PrintReturnMode = tess::testing::BuiltinCalls;

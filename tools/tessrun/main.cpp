@@ -8,9 +8,11 @@
 #include <cstdlib>
 #include <cstring>
 #include <string>
+#include <filesystem>
 #include <thread>
 
 #include "headless/headless_host.h"
+#include "headless/local_file_system.h"
 #include "interp/interpreter.h"
 #include "startup/program_loader.h"
 #include "tools/tokenizer/tokenizer.h"
@@ -29,6 +31,12 @@ std::variant<tess::ProgramImage, tess::ImageError> load(const std::string& path)
   image.font = tess::default_console_font();
   image.text = std::move(std::get<std::vector<uint8_t>>(result));
   return image;
+}
+
+std::string program_directory(const std::string& path) {
+  std::error_code ec;
+  const auto absolute = std::filesystem::absolute(path, ec);
+  return (ec ? std::filesystem::path(path) : absolute).parent_path().string();
 }
 
 int usage() {
@@ -64,6 +72,8 @@ int main(int argc, char** argv) {
   tess::HeadlessHost host(options);
   tess::Interpreter interp(host, tess::ProgramText(image.text));
   host.attach(interp);
+  // The run starts in the program's own directory, as the runtime does in its executable's.
+  interp.files().set_module_directory(tess::host_directory_name(program_directory(path)));
   interp.reset();
 
   std::thread main_thread([&] {
