@@ -4,6 +4,7 @@
 #include <string_view>
 
 #include "builtins/keyboard_builtins.h"
+#include "builtins/keyboard_builtins.h"
 #include "builtins/numeric_builtins.h"
 #include "builtins/string_builtins.h"
 #include "files/file_functions.h"

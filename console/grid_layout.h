@@ -1,6 +1,8 @@
 // Layout of a text layer on a grid of fixed cells (the headless console): the
-// same wrapping rules as the painted console, one cell per byte.
+// rules of the painted console with every byte one cell wide and every row one
+// cell high.
 #pragma once
+#include "console/layout_walk.h"
 #include "console/text_layer.h"
 
 namespace tess {
@@ -8,12 +10,13 @@ namespace tess {
 struct Grid {
   int columns = 80;
   int rows = 25;
+  TextArea area;  // in cells: columns x lines of the letter A
 };
 
 // Screen rows the text occupies, counting the row the text ends on.
-int rows_used(const TextLayer& layer, Grid grid);
+int rows_used(const TextLayer& layer, const Grid& grid);
 
 // Scrolls whole logical lines away until the text fits the grid.
-void scroll_to_fit(TextLayer& layer, Grid grid);
+void scroll_to_fit(TextLayer& layer, const Grid& grid);
 
 }  // namespace tess

@@ -120,6 +120,39 @@ TextLayer::WriteResult TextLayer::write(std::string_view value_text, uint32_t fg
   return result;
 }
 
+void TextLayer::erase_before_cursor(int count) {
+  count = std::min(count, cursor);
+  if (count <= 0) return;
+  const int len = length();
+  const int from = cursor, to = cursor - count;
+  const auto rest = static_cast<std::size_t>(len - from);
+  std::memmove(&text_[static_cast<std::size_t>(to)], &text_[static_cast<std::size_t>(from)], rest);
+  std::memmove(&fg_[static_cast<std::size_t>(to)], &fg_[static_cast<std::size_t>(from)], rest * sizeof(uint32_t));
+  std::memmove(&bg_[static_cast<std::size_t>(to)], &bg_[static_cast<std::size_t>(from)], rest * sizeof(uint32_t));
+  text_[static_cast<std::size_t>(len - count)] = 0;
+  cursor = to;
+}
+
+int TextLayer::insert(int pos, std::string_view bytes, uint32_t fg, uint32_t bg) {
+  const int len = length();
+  pos = std::clamp(pos, 0, len);
+  const int count = std::min(static_cast<int>(bytes.size()), kSize - 1 - len);
+  if (count <= 0) return 0;
+  const auto rest = static_cast<std::size_t>(len - pos);
+  const auto p = static_cast<std::size_t>(pos), q = static_cast<std::size_t>(pos + count);
+  std::memmove(&text_[q], &text_[p], rest);
+  std::memmove(&fg_[q], &fg_[p], rest * sizeof(uint32_t));
+  std::memmove(&bg_[q], &bg_[p], rest * sizeof(uint32_t));
+  for (int k = 0; k < count; ++k) {
+    const auto i = p + static_cast<std::size_t>(k);
+    text_[i] = bytes[static_cast<std::size_t>(k)];
+    fg_[i] = fg;
+    bg_[i] = bg;
+  }
+  text_[static_cast<std::size_t>(len + count)] = 0;
+  return count;
+}
+
 void TextLayer::scroll_first_line() {
   const int len = length();
   const char* nl = static_cast<const char*>(std::memchr(text_.data(), '\n', static_cast<std::size_t>(len)));

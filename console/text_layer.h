@@ -30,6 +30,15 @@ class TextLayer {
   // at the end of what is left. Used when painting finds the text too tall.
   void scroll_first_line();
 
+  // Removes count bytes before the cursor (later bytes and both colour arrays
+  // move left) and moves the cursor back; fewer when the cursor is nearer the start.
+  void erase_before_cursor(int count);
+
+  // Inserts bytes at pos, moving the rest right with its colours. The text never
+  // grows past kSize - 1 bytes: what does not fit is not inserted. Answers the
+  // number of bytes inserted.
+  int insert(int pos, std::string_view bytes, uint32_t foreground, uint32_t background);
+
   int length() const;
   std::string_view text() const { return {text_.data(), static_cast<std::size_t>(length())}; }
   uint8_t byte(int i) const { return static_cast<uint8_t>(text_[static_cast<std::size_t>(i)]); }

@@ -8,6 +8,7 @@
 
 #include "console/grid_layout.h"
 #include "headless/headless_console.h"
+#include "headless/headless_console.h"
 #include "console/text_layer.h"
 #include "interp/host.h"
 
@@ -22,6 +23,7 @@ class HeadlessHost : public Host {
     std::FILE* out = stdout;  // the byte stream of text writes (null: none)
     std::FILE* err = stderr;  // diagnostics
     std::FILE* typed = nullptr;  // typed input for the keyboard statements (null: none)
+    std::FILE* typed = nullptr;  // typed input for the keyboard statements (null: none)
   };
   explicit HeadlessHost(Options options);
 
@@ -34,6 +36,7 @@ class HeadlessHost : public Host {
   uint32_t start_thread(std::function<void()> body) override;
   uint32_t current_thread_id() override;
   ConsoleDevice* console_device() override { return &device_; }
+  ConsoleDevice* console_device() override { return &device_; }
 
   // Blocks until the program has ended.
   void wait_for_end();
@@ -43,11 +46,13 @@ class HeadlessHost : public Host {
  private:
   void emit(std::string_view bytes);
   void note(std::string_view line);
+  void note(std::string_view line);
 
   Options options_;
   Interpreter* interp_ = nullptr;
   TextLayer console_;
   Grid grid_;
+  HeadlessConsole device_;
   HeadlessConsole device_;
   std::mutex mutex_;
   std::condition_variable ended_cv_;

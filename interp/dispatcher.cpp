@@ -52,6 +52,7 @@ bool Interpreter::dispatch(std::string_view statement, int t) {
   if (stop_requested()) return false;
   Exec ex{*this, t, lock};
   held_lock_ = &lock;
+  held_lock_ = &lock;
   try {
     return run_statement(ex, statement);
   } catch (const ProgramError& error) {

@@ -9,6 +9,7 @@
 #include <string>
 
 #include "console/layout_walk.h"
+#include "console/layout_walk.h"
 #include "interp/interpreter.h"
 #include "startup/program_image.h"
 #include "startup/win32_host.h"

@@ -69,6 +69,7 @@ int main(int argc, char** argv) {
   options.utf8 = utf8;
   options.out = screen ? nullptr : stdout;
   options.typed = stdin;
+  options.typed = stdin;
   tess::HeadlessHost host(options);
   tess::Interpreter interp(host, tess::ProgramText(image.text));
   host.attach(interp);

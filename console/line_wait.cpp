@@ -1,0 +1,92 @@
+#include "console/line_wait.h"
+
+#include "console/console_device.h"
+#include "interp/error.h"
+#include "interp/interpreter.h"
+
+namespace tess {
+namespace {
+
+constexpr int kPollMs = 10;
+
+// The caret shows for the length of a wait.
+class CaretShown {
+ public:
+  explicit CaretShown(ConsoleDevice& device) : device_(device) { device_.set_caret(true); }
+  ~CaretShown() { device_.set_caret(false); }
+  CaretShown(const CaretShown&) = delete;
+  CaretShown& operator=(const CaretShown&) = delete;
+
+ private:
+  ConsoleDevice& device_;
+};
+
+// Leaves the lock of the running statement for a wait and takes it back, keeping
+// the interpreter's note of the held lock right for later built-ins.
+class LockLeft {
+ public:
+  explicit LockLeft(Interpreter& in) : in_(in), lock_(in.held_lock()) {
+    if (lock_ && lock_->owns_lock()) lock_->unlock();
+    else lock_ = nullptr;
+  }
+  ~LockLeft() {
+    if (!lock_) return;
+    lock_->lock();
+    in_.set_held_lock(lock_);
+  }
+  LockLeft(const LockLeft&) = delete;
+  LockLeft& operator=(const LockLeft&) = delete;
+
+ private:
+  Interpreter& in_;
+  std::unique_lock<std::mutex>* lock_;
+};
+
+}  // namespace
+
+ConsoleDevice& console_device(Interpreter& in, const char* role) {
+  ConsoleDevice* device = in.host().console_device();
+  if (!device) raise_error(1, std::string(role) + ": needs a console window");
+  return *device;
+}
+
+std::optional<std::string> wait_for_typed_line(Interpreter& in, ConsoleDevice& device,
+                                               std::unique_lock<std::mutex>& lock, bool release_lock) {
+  KeyboardState& keyboard = device.keyboard();
+  CaretShown caret(device);
+  keyboard.begin_line();
+  for (;;) {
+    device.deliver_typing();  // with the lock held, like every other write
+    if (!keyboard.in_progress()) break;
+    if (in.stop_requested()) {
+      keyboard.cancel();
+      return std::nullopt;
+    }
+    if (release_lock) lock.unlock();
+    in.sleep_unless_stopped(kPollMs);
+    if (release_lock) {
+      lock.lock();
+      in.set_held_lock(&lock);
+    }
+  }
+  return keyboard.take_line();
+}
+
+std::optional<std::string> wait_for_typed_characters(Interpreter& in, ConsoleDevice& device, int32_t count) {
+  KeyboardState& keyboard = device.keyboard();
+  CaretShown caret(device);
+  std::string typed;
+  while (static_cast<int32_t>(typed.size()) < count) {
+    if (keyboard.last_key() == 0) device.deliver_typing();
+    if (const uint8_t key = keyboard.take_last_key()) {
+      typed += static_cast<char>(key);
+      continue;
+    }
+    if (in.stop_requested()) return std::nullopt;
+    LockLeft left(in);
+    in.sleep_unless_stopped(kPollMs);
+  }
+  return typed;
+}
+
+}  // namespace tess
