@@ -1,0 +1,3 @@
+print "before"
+print eof(10)
+print "not reached"

@@ -1,0 +1,2 @@
+open "x.txt" for output as #1x
+print "not reached"
