@@ -11,7 +11,7 @@ export WINEDLLOVERRIDES="mscoree,mshtml="
 
 TESS_PACKAGES=(cmake ninja-build g++ libgtest-dev googletest
   g++-mingw-w64-x86-64-posix mingw-w64-x86-64-dev mingw-w64-tools
-  wine wine64 xvfb x11-utils fonts-ipafont-gothic locales imagemagick clang)
+  wine wine64 xvfb x11-utils fonts-ipafont-gothic locales imagemagick clang socat)
 
 tess_log() { printf '[tessaly] %s\n' "$*" >&2; }
 

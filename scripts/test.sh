@@ -68,6 +68,16 @@ else
   count gui 0 1
 fi
 
+section "serial tests (pseudo-terminal pair, own Wine prefix)"
+out="$("$ROOT/tests/gui/serial_tests.sh" 2>&1)"
+printf '%s\n' "$out"
+line="$(grep -E '^serial tests: ' <<<"$out" | tail -1)"
+if [ -n "$line" ]; then
+  count serial "$(sed -E 's/.*: ([0-9]+) passed.*/\1/' <<<"$line")" "$(sed -E 's/.* ([0-9]+) failed.*/\1/' <<<"$line")"
+else
+  count serial 0 1
+fi
+
 echo
 [ ${#suites_failed[@]} -gt 0 ] && echo "failing suites: ${suites_failed[*]}"
 echo "tests: $total_passed passed, $total_failed failed"
