@@ -1,6 +1,8 @@
 #include "console/console_window_win32.h"
 
+#include "console/console_device_win32.h"
 #include "console/text_paint_win32.h"
+#include "interp/event_traps.h"
 #include "startup/app_win32.h"
 #include "startup/loader_win32.h"
 
@@ -39,6 +41,50 @@ void refresh(HWND hwnd, bool from_paint) {
   else if (from_paint) ValidateRect(hwnd, nullptr);
 }
 
+// Cursor keys become the last key as the codes 0x1C-0x1F.
+struct CursorKey {
+  WPARAM virtual_key;
+  uint8_t code;
+};
+constexpr CursorKey kCursorKeys[] = {{VK_LEFT, 0x1D}, {VK_UP, 0x1E}, {VK_RIGHT, 0x1C}, {VK_DOWN, 0x1F}};
+
+// Mouse messages and their trap numbers.
+struct MouseMessage {
+  UINT message;
+  int trap;
+};
+constexpr MouseMessage kMouseMessages[] = {
+    {WM_MOUSEMOVE, 1}, {WM_LBUTTONDOWN, 2}, {WM_RBUTTONDOWN, 3}, {WM_LBUTTONUP, 4}, {WM_RBUTTONUP, 5}};
+
+}  // namespace
+
+bool cursor_key_pressed(WPARAM virtual_key) {
+  for (const auto& k : kCursorKeys)
+    if (k.virtual_key == virtual_key) {
+      if (ConsoleDevice* device = app().host.console_device()) device->keyboard().set_last_key(k.code);
+      return true;
+    }
+  return false;
+}
+
+namespace {
+
+void key_down(WPARAM virtual_key) {
+  if (cursor_key_pressed(virtual_key)) return;
+  if (virtual_key >= VK_F1 && virtual_key <= VK_F12 && app().interp)
+    raise_key_event(*app().interp, static_cast<int>(virtual_key - VK_F1));
+}
+
+// The position is recorded even while the trap is off.
+bool mouse_message(UINT message, LPARAM lparam) {
+  for (const auto& m : kMouseMessages)
+    if (m.message == message) {
+      if (app().interp) raise_mouse_event(*app().interp, m.trap, LOWORD(lparam), HIWORD(lparam));
+      return true;
+    }
+  return false;
+}
+
 }  // namespace
 
 LRESULT CALLBACK console_window_procedure(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam) {
@@ -48,8 +94,13 @@ LRESULT CALLBACK console_window_procedure(HWND hwnd, UINT message, WPARAM wparam
     case WM_CLOSE: DestroyWindow(hwnd); return 0;
     case WM_SIZE: refresh(hwnd, false); return 0;
     case WM_PAINT: refresh(hwnd, true); return 0;
-    case WM_KILLFOCUS: HideCaret(hwnd); DestroyCaret(); return 0;
-    default: return DefWindowProcA(hwnd, message, wparam, lparam);
+    case WM_SETFOCUS: show_caret(hwnd); return 0;
+    case WM_KILLFOCUS: hide_caret(hwnd); return 0;
+    case WM_KEYDOWN: key_down(wparam); return 0;
+    case WM_CHAR: type_into_window(hwnd, static_cast<uint8_t>(wparam & 0xFF), TypingRole::Console); return 0;
+    default:
+      if (mouse_message(message, lparam)) return 0;
+      return DefWindowProcA(hwnd, message, wparam, lparam);
   }
 }
 

@@ -6,4 +6,7 @@ namespace tess {
 
 LRESULT CALLBACK console_window_procedure(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam);
 
+// A cursor key (left, up, right, down) becomes the last key; false for any other key.
+bool cursor_key_pressed(WPARAM virtual_key);
+
 }  // namespace tess

@@ -6,7 +6,7 @@ namespace {
 LayoutBounds bounds_of(const Grid& grid) { return {1, grid.columns, grid.rows, grid.area}; }
 
 LayoutResult lay_out(const TextLayer& layer, const Grid& grid) {
-  return walk_layout(layer, bounds_of(grid), [](uint8_t) { return 1; }, [](const LayoutUnit&) {});
+  return walk_layout(layer, bounds_of(grid), [](const LayoutUnit& u) { return u.kind == UnitKind::TransparentCell ? 1 : u.size; }, [](const LayoutUnit&) {});
 }
 
 }  // namespace

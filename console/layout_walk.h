@@ -43,9 +43,10 @@ struct LayoutBounds {
   TextArea area;
 };
 
-// Walks the layer from byte 0. width_of(byte) is the width of a byte drawn
-// alone (a transparent cell is as wide as the letter L); visit(unit) sees every
-// unit that is not a line end.
+// Walks the layer from byte 0. width_of(unit) is the unit's advance (a
+// transparent cell is as wide as the letter L; a double-byte character is
+// measured whole, as a lead byte measured alone may already count double);
+// visit(unit) sees every unit that is not a line end.
 template <class WidthOf, class Visit>
 LayoutResult walk_layout(const TextLayer& layer, const LayoutBounds& bounds, WidthOf&& width_of, Visit&& visit) {
   LayoutResult result;
@@ -71,7 +72,7 @@ LayoutResult walk_layout(const TextLayer& layer, const LayoutBounds& bounds, Wid
       unit.kind = UnitKind::TransparentCell;
     }
     visit(unit);
-    const int width = unit.kind == UnitKind::TransparentCell ? width_of(uint8_t{'L'}) : width_of(b) * unit.size;
+    const int width = width_of(unit);
     x += width;
     if (x + width >= bounds.right || (bounds.area.on && x >= bounds.area.width)) x = 0, y += bounds.line_height;
     i += unit.size;

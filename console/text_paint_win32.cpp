@@ -42,10 +42,12 @@ Metrics measure(HDC dc) {
   return m;
 }
 
-int byte_width(HDC dc, uint8_t byte) {
-  const char c = static_cast<char>(byte);
+// A transparent cell advances by the letter L; other units by their own bytes.
+int unit_width(const TextLayer& layer, HDC dc, const LayoutUnit& unit) {
+  const char bytes[2] = {static_cast<char>(layer.byte(unit.index)), static_cast<char>(layer.byte(unit.last()))};
   SIZE size{};
-  GetTextExtentPoint32A(dc, &c, 1, &size);
+  if (unit.kind == UnitKind::TransparentCell) GetTextExtentPoint32A(dc, "L", 1, &size);
+  else GetTextExtentPoint32A(dc, bytes, unit.size, &size);
   return size.cx;
 }
 
@@ -72,7 +74,7 @@ void draw_unit(const WindowRecord& record, HDC dc, const Metrics& m, const Layou
 LayoutResult walk_and_draw(WindowRecord& record, HDC dc, const Metrics& m, const LayoutBounds& bounds, int count, int start) {
   auto in_range = [&](const LayoutUnit& u) { return count == 0 || (u.last() >= start && u.last() < start + count); };
   const LayoutResult result = walk_layout(
-      *record.layer, bounds, [&](uint8_t b) { return byte_width(dc, b); },
+      *record.layer, bounds, [&](const LayoutUnit& unit) { return unit_width(*record.layer, dc, unit); },
       [&](const LayoutUnit& unit) {
         if (in_range(unit)) draw_unit(record, dc, m, unit);
       });

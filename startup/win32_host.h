@@ -7,6 +7,7 @@
 #include <map>
 #include <mutex>
 
+#include "console/console_device_win32.h"
 #include "interp/host.h"
 
 namespace tess {
@@ -37,6 +38,7 @@ class Win32Host : public Host {
   void beep() override { MessageBeep(0); }
   uint32_t start_thread(std::function<void()> body) override;
   uint32_t current_thread_id() override { return GetCurrentThreadId(); }
+  ConsoleDevice* console_device() override { return &console_; }
 
   // Handles of the system threads started for execution threads, for the
   // shutdown's last resort.
@@ -45,6 +47,7 @@ class Win32Host : public Host {
 
  private:
   Transcript transcript_;
+  Win32Console console_;
   std::mutex threads_mutex_;
   std::map<DWORD, HANDLE> threads_;
 };

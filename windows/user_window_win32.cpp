@@ -1,6 +1,7 @@
 #include "windows/user_window_win32.h"
 
 #include "console/console_device.h"
+#include "console/prompt_window_win32.h"
 #include "console/text_paint_win32.h"
 #include "startup/app_win32.h"
 
@@ -57,6 +58,7 @@ LRESULT CALLBACK normal_window_procedure(HWND hwnd, UINT message, WPARAM wparam,
 // painted over the backing bitmap.
 LRESULT CALLBACK prompt_window_procedure(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam) {
   record_window_event(hwnd, message, wparam, lparam);
+  if (prompt_text_message(hwnd, message, wparam, lparam)) return 0;
   switch (message) {
     case WM_CLOSE: return 0;
     case WM_PAINT:

@@ -24,7 +24,7 @@ TextLayer layer_with(std::string_view bytes) {
 
 std::vector<LayoutUnit> units_of(const TextLayer& layer, const LayoutBounds& bounds, LayoutResult* result = nullptr) {
   std::vector<LayoutUnit> units;
-  auto r = walk_layout(layer, bounds, [](uint8_t) { return 1; }, [&](const LayoutUnit& u) { units.push_back(u); });
+  auto r = walk_layout(layer, bounds, [](const LayoutUnit& u) { return u.kind == UnitKind::TransparentCell ? 1 : u.size; }, [&](const LayoutUnit& u) { units.push_back(u); });
   if (result) *result = r;
   return units;
 }

@@ -1,0 +1,115 @@
+#include "console/console_device_win32.h"
+
+#include <imm.h>
+
+#include <string>
+
+#include "console/text_paint_win32.h"
+#include "startup/app_win32.h"
+
+namespace tess {
+namespace {
+
+constexpr int kCaretWidth = 9, kCaretHeight = 6, kCaretLift = 7;
+
+KeyboardState* keyboard_state() {
+  ConsoleDevice* device = app().host.console_device();
+  return device ? &device->keyboard() : nullptr;
+}
+
+bool program_running() { return app().interp && app().interp->running(); }
+
+// Typed characters echo into the current text window (and the transcript);
+// Backspace edits the console's own layer, or the "PROMPT" window's.
+class WindowTyping : public TypingWindow {
+ public:
+  WindowTyping(HWND hwnd, TypingRole role) : hwnd_(role == TypingRole::Console ? app().console : hwnd), role_(role) {}
+
+  void echo(std::string_view value_text) override { app().host.write_text(value_text); }
+
+  TextLayer* edited_layer() override {
+    WindowRecord* record = app().windows.find(hwnd_);
+    return record ? record->layer.get() : nullptr;
+  }
+
+  void repaint() override {
+    if (role_ == TypingRole::Prompt) {
+      InvalidateRect(hwnd_, nullptr, TRUE);
+      return;
+    }
+    SendMessageA(hwnd_, WM_KILLFOCUS, 0, 0);
+    if (WindowRecord* record = app().windows.find(hwnd_)) window_refresh(*record, false);
+  }
+
+ private:
+  HWND hwnd_;
+  TypingRole role_;
+};
+
+LOGFONTA console_logfont() {
+  LOGFONTA lf{};
+  if (app().console_font) GetObjectA(app().console_font, sizeof lf, &lf);
+  return lf;
+}
+
+}  // namespace
+
+void Win32Console::set_caret(bool enabled) {
+  App& a = app();
+  WindowRecord* record = a.windows.find(a.current_text_window);
+  if (!record) return;
+  record->caret_enabled = enabled;
+  SendMessageA(record->hwnd, enabled ? WM_SETFOCUS : WM_KILLFOCUS, 0, 0);
+}
+
+void Win32Console::warning_box(std::string_view text, std::string_view caption) {
+  const std::string t(text), c(caption);
+  MessageBoxA(app().current_text_window, t.c_str(), c.c_str(), MB_ICONINFORMATION);
+}
+
+int16_t Win32Console::key_state(int virtual_key) { return static_cast<int16_t>(GetAsyncKeyState(virtual_key)); }
+
+void Win32Console::edit_current_layer(const std::function<void(TextLayer&)>& edit) {
+  App& a = app();
+  if (WindowRecord* record = a.windows.find(a.current_text_window); record && record->layer) edit(*record->layer);
+}
+
+void Win32Console::set_text_area(int32_t columns, int32_t lines) {
+  App& a = app();
+  HWND hwnd = a.current_text_window;
+  HDC dc = GetDC(hwnd);
+  HGDIOBJ previous = SelectObject(dc, a.console_font);
+  SIZE letter{};
+  GetTextExtentPoint32A(dc, "A", 1, &letter);
+  SelectObject(dc, previous);
+  ReleaseDC(hwnd, dc);
+  a.text_area = {true, static_cast<int>(columns) * letter.cx, static_cast<int>(lines) * letter.cy};
+}
+
+void type_into_window(HWND hwnd, uint8_t c, TypingRole role) {
+  KeyboardState* keyboard = keyboard_state();
+  if (!keyboard) return;
+  WindowTyping window(hwnd, role);
+  type_character(*keyboard, window, c, role, program_running());
+}
+
+void show_caret(HWND hwnd) {
+  WindowRecord* record = app().windows.find(hwnd);
+  if (!record || !record->caret_enabled) return;
+  if (HIMC context = ImmGetContext(hwnd)) {
+    LOGFONTA lf = console_logfont();
+    ImmSetCompositionWindow(context, &record->composition);
+    ImmSetCompositionFontA(context, &lf);
+    ImmReleaseContext(hwnd, context);
+  }
+  CreateCaret(hwnd, nullptr, kCaretWidth, kCaretHeight);
+  SetCaretPos(record->caret.x, record->caret.y - kCaretLift);
+  ShowCaret(hwnd);
+}
+
+void hide_caret(HWND hwnd) {
+  HideCaret(hwnd);
+  DestroyCaret();
+}
+
+}  // namespace tess

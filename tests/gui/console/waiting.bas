@@ -1,0 +1,3 @@
+' An input waits; the console is closed meanwhile
+input "Waiting";a
+print "not reached"

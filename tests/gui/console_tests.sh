@@ -1,0 +1,80 @@
+#!/usr/bin/env bash
+# The console window as a person uses it, under Wine: typing answers (with
+# Backspace and a wrong count), function keys and clicks reaching handlers,
+# painted colours and transparent cells, closing while an input waits.
+set -uo pipefail
+ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)"
+source "$ROOT/scripts/env.sh"
+WORK="$BUILD/gui-tests/console"
+RUNTIME="${TESS_RUNTIME:-$BUILD/win/runtime.exe}"
+mkdir -p "$WORK"
+passed=0; failed=0
+check() {  # name, condition-result, details
+  if [ "$2" = 0 ]; then passed=$((passed + 1)); printf 'ok   %s\n' "$1"
+  else failed=$((failed + 1)); printf 'FAIL %s\n' "$1"; printf '%s\n' "$3" | iconv -f CP932 -t UTF-8 | head -20; fi
+}
+cp932() { printf '%s' "$1" | iconv -t CP932; }
+
+# run NAME DRIVER-COMMANDS...: builds tests/gui/console/NAME.bas and drives it;
+# WORK/NAME.log holds the driver's lines, WORK/NAME.txt the transcript.
+run() {
+  local name="$1"; shift
+  "$BUILD/bin/tessc" build "$ROOT/tests/gui/console/$name.bas" -o "$WORK/$name.exe" --runtime "$RUNTIME" || return
+  rm -f "$WORK/$name.txt" "$WORK/$name.bmp"
+  TESSALY_TRANSCRIPT="$WORK/$name.txt" timeout 60 wine "$BUILD/win/uidriver.exe" --out "$(winepath -w "$WORK/$name.log")" \
+    start "$(winepath -w "$WORK/$name.exe")" "" "$@" >/dev/null 2>&1
+}
+# Fraction of the region's pixels that have the colour (within 10%).
+share() {  # image, WxH+X+Y, colour
+  convert "$1" -crop "$2" +repage -fuzz 10% -fill white -opaque "$3" -fill black +opaque white \
+    -format '%[fx:mean]' info: 2>/dev/null || echo 0
+}
+above() { awk -v v="$1" -v t="$2" 'BEGIN { exit !(v > t) }'; }
+
+# Typing: "5" for two numbers (the warning, a fresh prompt), then "1,2"; line
+# input with Backspace over a letter and over a double-byte character.
+run typing wait-window VudEvir 10000 sleep 300 type '\x08\x085\r' wait-box 3000 press 1 sleep 300 \
+  type '1,2\r' sleep 300 type 'ab\x08\x82\xa0\x82\xa0\x08z' sleep 300 \
+  capture VudEvir "$(winepath -w "$WORK/typing.bmp")" type '\r' wait-exit 5000
+expected="$(cp932 $'Two ? 5\nTwo ? 1,2\nsum  3\nSay ? abああz\n[ aあz ]\n')"
+[ "$(cat "$WORK/typing.txt" 2>/dev/null)" = "$expected" ]
+check "typed values reach the variables, echoed; Backspace removes a double-byte character whole" $? \
+  "$(cat "$WORK/typing.txt" 2>/dev/null)"
+LC_ALL=C grep -qxF "box Warning|$(cp932 '不正な入力です')" "$WORK/typing.log" && grep -q '^exit 0' "$WORK/typing.log"
+check "a wrong number of values shows the warning box, then the program goes on" $? "$(cat "$WORK/typing.log")"
+# The fourth row holds "Say ? a", the double-byte character and z (80 pixels of
+# 8-pixel cells): z follows the character without a gap and the cells of the
+# erased characters after it are black again.
+[ -f "$WORK/typing.bmp" ] && above "$(share "$WORK/typing.bmp" 80x16+0+48 white)" 0.05 &&
+  above "$(share "$WORK/typing.bmp" 24x16+82+48 black)" 0.99
+check "the edited line is repainted without the erased characters" $? "$(cat "$WORK/typing.log")"
+
+# Events: F1 runs its handler (which stops the key trap), F2 has no handler, a
+# left click runs the click handler with its position.
+run events wait-window VudEvir 10000 sleep 500 key 0x70 sleep 300 key 0x71 sleep 300 key 0x70 sleep 300 \
+  mouse 0x200 3 4 sleep 200 mouse 0x201 30 40 wait-exit 5000
+[ "$(cat "$WORK/events.txt" 2>/dev/null)" = "$(printf 'F1\nclick  30  40  2\nF1\nend')" ]
+check "F1 and a click reach their handlers; a key pressed while stopped runs at key on" $? \
+  "$(cat "$WORK/events.txt" "$WORK/events.log" 2>/dev/null)"
+
+# Colours: white on green stays opaque, yellow on a transparent background shows
+# the red box between its letters, and cells padded by the text position show it too.
+run colours wait-window VudEvir 10000 sleep 3000 capture VudEvir "$(winepath -w "$WORK/colours.bmp")" \
+  close VudEvir wait-exit 3000
+shot="$WORK/colours.bmp"
+[ -f "$shot" ] && above "$(share "$shot" 40x16+0+0 'rgb(0,255,0)')" 0.4 &&
+  above "$(share "$shot" 40x16+0+16 'rgb(255,0,0)')" 0.4 && above "$(share "$shot" 40x16+0+16 'rgb(255,255,0)')" 0.02 &&
+  [ "$(share "$shot" 40x16+0+16 'rgb(0,255,0)')" = 0 ]
+check "opaque and transparent text backgrounds over graphics" $? \
+  "green $(share "$shot" 40x16+0+0 'rgb(0,255,0)') red $(share "$shot" 40x16+0+16 'rgb(255,0,0)')"
+above "$(share "$shot" 12x16+58+0 'rgb(255,0,0)')" 0.9
+check "cells padded by the text position show the graphics beneath" $? "red $(share "$shot" 12x16+58+0 'rgb(255,0,0)')"
+
+# Closing the console while an input statement waits ends the process within 2 s.
+run waiting wait-window VudEvir 10000 sleep 500 close VudEvir wait-exit 2000
+ms="$(sed -n 's/^exit [0-9]* after \([0-9]*\)ms$/\1/p' "$WORK/waiting.log")"
+[ -n "$ms" ] && [ "$ms" -lt 2000 ] && ! grep -q "not reached" "$WORK/waiting.txt" 2>/dev/null
+check "closing the console while an input waits ends the process within 2 s (${ms:-?} ms)" $? "$(cat "$WORK/waiting.log")"
+
+printf 'gui tests: %d passed, %d failed\n' "$passed" "$failed"
+[ "$failed" -eq 0 ]
