@@ -78,6 +78,16 @@ else
   count serial 0 1
 fi
 
+section "console GUI tests"
+out="$("$ROOT/tests/gui/console_tests.sh" 2>&1)"
+printf '%s\n' "$out"
+line="$(grep -E '^gui tests: ' <<<"$out" | tail -1)"
+if [ -n "$line" ]; then
+  count console-gui "$(sed -E 's/.*: ([0-9]+) passed.*/\1/' <<<"$line")" "$(sed -E 's/.* ([0-9]+) failed.*/\1/' <<<"$line")"
+else
+  count console-gui 0 1
+fi
+
 echo
 [ ${#suites_failed[@]} -gt 0 ] && echo "failing suites: ${suites_failed[*]}"
 echo "tests: $total_passed passed, $total_failed failed"
