@@ -7,6 +7,7 @@
 #include "builtins/keyboard_builtins.h"
 #include "builtins/numeric_builtins.h"
 #include "builtins/string_builtins.h"
+#include "system/system_builtins.h"
 #include "files/file_functions.h"
 #include "builtins/window_builtins.h"
 

@@ -29,7 +29,7 @@
   X(0x1110, "ZEN$", fn_zen, "to double-byte (full-width) characters")                \
   X(0x1111, "ASC", fn_asc, "code of the first byte")                                 \
   X(0x1112, "CHR$", fn_chr, "one-character string from a code")                     \
-  X(0x1113, "DATE$", NOT_BUILT, "today's date")                                      \
+  X(0x1113, "DATE$", fn_date, "today's date")                                      \
   X(0x1114, "HEX$", fn_hex, "hexadecimal text")                                      \
   X(0x1115, "INKEY$", fn_last_key, "last key")                                         \
   X(0x1116, "INPUT$", fn_wait_characters, "wait for typed characters")                        \
@@ -46,20 +46,20 @@
   X(0x1121, "SPACE$", fn_space, "blanks")                                            \
   X(0x1123, "STR$", fn_str, "number to string")                                      \
   X(0x1124, "STRING$", fn_string, "a character repeated")                            \
-  X(0x1125, "TIME$", NOT_BUILT, "time of day")                                       \
+  X(0x1125, "TIME$", fn_time, "time of day")                                       \
   X(0x1126, "VAL", fn_val, "string to number")                                       \
   X(0x1210, "CURDIR$", fn_curdir, "current directory")                               \
   X(0x1211, "EOF", fn_eof, "end-of-file test")                                    \
   X(0x1212, "LOF", fn_lof, "file length")                                         \
   X(0x1213, "LOC", fn_loc, "file position or bytes received")                    \
-  X(0x1310, "HWND", NOT_BUILT, "handle of the console window")                       \
+  X(0x1310, "HWND", fn_hwnd, "handle of the console window")                       \
   X(0x1380, "GETMENU", fn_get_menu, "menu of a window")                                \
   X(0x1381, "GETSUBMENU", fn_get_submenu, "submenu at a position")                        \
   X(0x1382, "MENUSTR$", fn_menu_string, "text of a menu item")                            \
   X(0x1383, "GETSYSMENU", fn_get_system_menu, "system menu of a window")                      \
-  X(0x1510, "CLIPBOARD$", NOT_BUILT, "clipboard text")                               \
-  X(0x1511, "COMMAND$", NOT_BUILT, "command line of the run")                        \
-  X(0x1512, "ENVIRON$", NOT_BUILT, "environment variable")                           \
+  X(0x1510, "CLIPBOARD$", fn_clipboard, "clipboard text")                               \
+  X(0x1511, "COMMAND$", fn_command, "command line of the run")                        \
+  X(0x1512, "ENVIRON$", fn_environ, "environment variable")                           \
   X(0x1513, "KEYSTATE", fn_key_state, "key state")                                      \
   X(0x1514, "MOUSESTAT", fn_mouse_state, "mouse state")                                   \
   X(0x1515, "POINT", fn_point, "colour of a pixel")                                 \

@@ -98,6 +98,7 @@ LRESULT CALLBACK console_window_procedure(HWND hwnd, UINT message, WPARAM wparam
     case WM_KILLFOCUS: hide_caret(hwnd); return 0;
     case WM_KEYDOWN: key_down(wparam); return 0;
     case WM_CHAR: type_into_window(hwnd, static_cast<uint8_t>(wparam & 0xFF), TypingRole::Console); return 0;
+    case MM_MCINOTIFY: mci_notified(); return 0;
     default:
       if (mouse_message(message, lparam)) return 0;
       return DefWindowProcA(hwnd, message, wparam, lparam);

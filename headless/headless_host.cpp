@@ -6,6 +6,7 @@
 #include <thread>
 
 #include "interp/interpreter.h"
+#include "interp/value_text.h"
 
 namespace tess {
 
@@ -52,6 +53,8 @@ void HeadlessHost::report_error(const Diagnostic& diagnostic) {
     std::fflush(options_.err);
   }
 }
+
+std::string HeadlessHost::command_line_value() { return encode(options_.command_line); }
 
 void HeadlessHost::end_program() {
   {

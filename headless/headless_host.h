@@ -8,7 +8,6 @@
 
 #include "console/grid_layout.h"
 #include "headless/headless_console.h"
-#include "headless/headless_console.h"
 #include "console/text_layer.h"
 #include "interp/host.h"
 
@@ -23,7 +22,7 @@ class HeadlessHost : public Host {
     std::FILE* out = stdout;  // the byte stream of text writes (null: none)
     std::FILE* err = stderr;  // diagnostics
     std::FILE* typed = nullptr;  // typed input for the keyboard statements (null: none)
-    std::FILE* typed = nullptr;  // typed input for the keyboard statements (null: none)
+    std::string command_line;  // what the command-line function reports (plain bytes)
   };
   explicit HeadlessHost(Options options);
 
@@ -36,7 +35,7 @@ class HeadlessHost : public Host {
   uint32_t start_thread(std::function<void()> body) override;
   uint32_t current_thread_id() override;
   ConsoleDevice* console_device() override { return &device_; }
-  ConsoleDevice* console_device() override { return &device_; }
+  std::string command_line_value() override;
 
   // Blocks until the program has ended.
   void wait_for_end();
@@ -46,13 +45,11 @@ class HeadlessHost : public Host {
  private:
   void emit(std::string_view bytes);
   void note(std::string_view line);
-  void note(std::string_view line);
 
   Options options_;
   Interpreter* interp_ = nullptr;
   TextLayer console_;
   Grid grid_;
-  HeadlessConsole device_;
   HeadlessConsole device_;
   std::mutex mutex_;
   std::condition_variable ended_cv_;

@@ -5,10 +5,13 @@
 #include <string_view>
 
 #include "console/console_handlers.h"
+#include "console/printer_handlers.h"
 #include "files/file_handlers.h"
 #include "graphics/graphics_handlers.h"
 #include "interp/flow_handlers.h"
 #include "interp/value_handlers.h"
+#include "sound/sound_handlers.h"
+#include "system/system_handlers.h"
 #include "windows/window_handlers.h"
 
 namespace tess {

@@ -20,6 +20,7 @@
 #include "interp/thread_slots.h"
 #include "interp/user_functions.h"
 #include "interp/variable_store.h"
+#include "sound/note_language.h"
 
 namespace tess {
 
@@ -101,6 +102,7 @@ class Interpreter {
   VariableStore& variables() { return variables_; }
   UserFunctionTable& user_functions() { return user_functions_; }
   int& eval_depth() { return eval_depth_; }  // nesting of evaluations and calls
+  VoiceRecords& voices() { return voices_; }  // the music voices' octave and tempo
   GraphicsState& graphics() { return graphics_; }  // last point and image table
 
  private:
@@ -129,6 +131,7 @@ class Interpreter {
   FileTable files_;  // kept open across run starts; closed at shutdown
   UserFunctionTable user_functions_;
   int eval_depth_ = 0;
+  VoiceRecords voices_;
   GraphicsState graphics_;
 };
 

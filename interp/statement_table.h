@@ -16,7 +16,7 @@
   X(0x1013, "CLOSE", stmt_close, kNone, "close files")                                        \
   X(0x1014, "KEY", stmt_key_trap, kNone, "function-key trap on / off / stop")                    \
   X(0x1015, "MOUSE", stmt_mouse_trap, kNone, "mouse trap on / off / stop")                         \
-  X(0x1016, "LPRINT", NOT_BUILT, kNone, "print on the printer")                              \
+  X(0x1016, "LPRINT", stmt_lprint, kNone, "print on the printer")                              \
   X(0x1017, "FIELD", stmt_field, kNone, "declare the fields of a random-access file")         \
   X(0x1018, "LSET", stmt_lset, kNone, "left-justified field assignment")                     \
   X(0x1019, "RSET", stmt_rset, kNone, "right-justified field assignment")                    \
@@ -47,8 +47,8 @@
   X(0x1045, "PSET", stmt_pset, kNone, "point")                                               \
   X(0x1046, "SCROLL", stmt_scroll_graphics, kNone, "scroll the graphics")                               \
   X(0x1047, "GPRINT", stmt_gprint, kNone, "draw text")                                         \
-  X(0x1050, "MCI", NOT_BUILT, kNone, "send an MCI command string")                           \
-  X(0x1051, "PLAY", NOT_BUILT, kReleasesLock, "play music strings")                          \
+  X(0x1050, "MCI", stmt_mci, kNone, "send an MCI command string")                           \
+  X(0x1051, "PLAY", stmt_play, kReleasesLock, "play music strings")                          \
   X(0x1060, "CLEAR", stmt_reset, kNone, "interpreter reset (clear all variables)")            \
   X(0x1061, "DIM", stmt_declare, kNone, "declare variables and arrays (dimension)")             \
   X(0x1062, "ERASE", stmt_erase, kNone, "erase arrays and array elements")                   \
@@ -62,15 +62,15 @@
   X(0x1072, "COLOR", stmt_color, kNone, "colour")                                             \
   X(0x1073, "DEF", stmt_def, kNoExpand, "define a user function")                            \
   X(0x1078, "END", stmt_end, kThread, "end the program or the thread")                      \
-  X(0x1079, "SHELL", NOT_BUILT, kNone, "start a program or open a document")                 \
+  X(0x1079, "SHELL", stmt_shell, kNone, "start a program or open a document")                 \
   X(0x107A, "LET", stmt_let, kNone, "assignment (explicit form)")                            \
   X(0x107B, "LOCATE", stmt_locate, kNone, "set the text position of the current window")       \
   X(0x107C, "MID$", stmt_replace_part, kNone, "replace part of a string variable")                   \
-  X(0x107D, "RANDOMIZE", NOT_BUILT, kNone, "seed the random numbers")                        \
+  X(0x107D, "RANDOMIZE", stmt_randomize, kNone, "seed the random numbers")                        \
   X(0x107E, "NOP", stmt_nothing, kNone, "does nothing")                                      \
-  X(0x107F, "PRINTER", NOT_BUILT, kNone, "choose the printer")                               \
-  X(0x1080, "CLIPBOARD", NOT_BUILT, kNone, "put text on the clipboard")                      \
-  X(0x1081, "SETENV", NOT_BUILT, kNone, "set an environment variable")                       \
+  X(0x107F, "PRINTER", stmt_choose_printer, kNone, "choose the printer")                               \
+  X(0x1080, "CLIPBOARD", stmt_clipboard, kNone, "put text on the clipboard")                      \
+  X(0x1081, "SETENV", stmt_setenv, kNone, "set an environment variable")                       \
   X(0x1082, "WAIT", stmt_wait, kReleasesLock, "wait a number of milliseconds")               \
   X(0x1084, "CONSOLE", stmt_console_area, kNone, "set the console text area")                        \
   X(0x1090, "WCLOSE", stmt_wclose, kNone, "close a window")                                    \

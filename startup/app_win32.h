@@ -10,8 +10,10 @@
 
 #include "console/layout_walk.h"
 #include "console/layout_walk.h"
+#include "console/printer_win32.h"
 #include "interp/interpreter.h"
 #include "startup/program_image.h"
+#include "sound/sound_win32.h"
 #include "startup/win32_host.h"
 #include "windows/event_queue.h"
 #include "windows/window_table_win32.h"
@@ -31,6 +33,8 @@ struct App {
   TextArea text_area;  // the console text-area setting, in pixels
   FontRecord font;
   HFONT console_font = nullptr;
+  PrinterDevice printer;
+  SoundDevice sound;
 
   Win32Host host;
   std::unique_ptr<Interpreter> interp;

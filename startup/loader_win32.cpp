@@ -30,17 +30,6 @@ bool read_own_file(std::vector<uint8_t>& bytes) {
   return ok;
 }
 
-LOGFONTA to_logfont(const FontRecord& f) {
-  LOGFONTA lf{};
-  lf.lfHeight = f.height, lf.lfWidth = f.width, lf.lfEscapement = f.escapement;
-  lf.lfOrientation = f.orientation, lf.lfWeight = f.weight, lf.lfItalic = f.italic;
-  lf.lfUnderline = f.underline, lf.lfStrikeOut = f.strike_out, lf.lfCharSet = f.char_set;
-  lf.lfOutPrecision = f.out_precision, lf.lfClipPrecision = f.clip_precision;
-  lf.lfQuality = f.quality, lf.lfPitchAndFamily = f.pitch_and_family;
-  static_assert(sizeof(lf.lfFaceName) == sizeof(f.face_name));
-  std::memcpy(lf.lfFaceName, f.face_name.data(), sizeof(lf.lfFaceName));
-  return lf;
-}
 
 void create_console_font(HWND console, const FontRecord& font) {
   LOGFONTA lf = to_logfont(font);
@@ -58,12 +47,25 @@ void stop_before_running(HWND console, const char* text, const char* title, HWND
 
 }  // namespace
 
+LOGFONTA to_logfont(const FontRecord& f) {
+  LOGFONTA lf{};
+  lf.lfHeight = f.height, lf.lfWidth = f.width, lf.lfEscapement = f.escapement;
+  lf.lfOrientation = f.orientation, lf.lfWeight = f.weight, lf.lfItalic = f.italic;
+  lf.lfUnderline = f.underline, lf.lfStrikeOut = f.strike_out, lf.lfCharSet = f.char_set;
+  lf.lfOutPrecision = f.out_precision, lf.lfClipPrecision = f.clip_precision;
+  lf.lfQuality = f.quality, lf.lfPitchAndFamily = f.pitch_and_family;
+  static_assert(sizeof(lf.lfFaceName) == sizeof(f.face_name));
+  std::memcpy(lf.lfFaceName, f.face_name.data(), sizeof(lf.lfFaceName));
+  return lf;
+}
+
 void run_start() {
   App& a = app();
   a.current_text_window = a.console;
   SendMessageA(a.console, WM_KILLFOCUS, 0, 0);
   a.interp->files().set_module_directory(a.module_directory);  // the reset makes it current
   a.interp->reset();
+  printer_run_start();
 }
 
 DWORD WINAPI loader_thread(LPVOID parameter) {
@@ -116,6 +118,8 @@ void shutdown() {
   interp.colours() = TextColours{};
   a.text_area = TextArea{};
   a.windows.release_all();
+  printer_shutdown();  // an open document's page is printed
+  close_midi();
   if (a.console_font) DeleteObject(a.console_font);
   a.console_font = nullptr;
   // A terminated thread may have held the heap lock: then nothing more is freed.

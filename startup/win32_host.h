@@ -38,6 +38,7 @@ class Win32Host : public Host {
   void beep() override { MessageBeep(0); }
   uint32_t start_thread(std::function<void()> body) override;
   uint32_t current_thread_id() override { return GetCurrentThreadId(); }
+  std::string command_line_value() override;
   ConsoleDevice* console_device() override { return &console_; }
 
   // Handles of the system threads started for execution threads, for the

@@ -54,6 +54,8 @@ void Win32Host::report_error(const Diagnostic& diagnostic) {
 // finish while the window thread shuts down.
 void Win32Host::end_program() { PostMessageA(app().console, WM_DESTROY, 0, 0); }
 
+std::string Win32Host::command_line_value() { return app().command_line_value; }
+
 namespace {
 
 struct ThreadStart {

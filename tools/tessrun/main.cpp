@@ -1,6 +1,6 @@
 // tessrun: runs a Tessaly program headless. The console is an 80 x 25 grid;
 // stdout receives every text written to it, stdin supplies typed input.
-//   tessrun [--screen] [--utf8] PROGRAM
+//   tessrun [--screen] [--utf8] PROGRAM [WORDS...]
 // PROGRAM is an image, an executable with an image appended, or a source (*.bas).
 // Exit status: 0 after a normal end, 1 after a runtime error, 2 for an unusable
 // program or arguments.
@@ -40,7 +40,7 @@ std::string program_directory(const std::string& path) {
 }
 
 int usage() {
-  std::fprintf(stderr, "usage: tessrun [--screen] [--utf8] PROGRAM\n");
+  std::fprintf(stderr, "usage: tessrun [--screen] [--utf8] PROGRAM [WORDS...]\n");
   return 2;
 }
 
@@ -49,10 +49,12 @@ int usage() {
 int main(int argc, char** argv) {
   bool screen = false, utf8 = false;
   const char* path = nullptr;
+  std::string command_line;  // the words after PROGRAM, for the command-line function
   for (int i = 1; i < argc; ++i) {
-    if (std::strcmp(argv[i], "--screen") == 0) screen = true;
+    if (path) command_line += (command_line.empty() ? "" : " ") + std::string(argv[i]);
+    else if (std::strcmp(argv[i], "--screen") == 0) screen = true;
     else if (std::strcmp(argv[i], "--utf8") == 0) utf8 = true;
-    else if (argv[i][0] == '-' || path) return usage();
+    else if (argv[i][0] == '-') return usage();
     else path = argv[i];
   }
   if (!path) return usage();
@@ -69,7 +71,7 @@ int main(int argc, char** argv) {
   options.utf8 = utf8;
   options.out = screen ? nullptr : stdout;
   options.typed = stdin;
-  options.typed = stdin;
+  options.command_line = command_line;
   tess::HeadlessHost host(options);
   tess::Interpreter interp(host, tess::ProgramText(image.text));
   host.attach(interp);

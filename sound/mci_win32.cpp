@@ -1,0 +1,41 @@
+// The MCI statement and its completion notification.
+#include <string>
+
+#include "interp/error.h"
+#include "interp/interpreter.h"
+#include "sound/mci_request.h"
+#include "sound/sound_handlers.h"
+#include "sound/sound_win32.h"
+#include "startup/app_win32.h"
+
+namespace tess {
+
+void stmt_mci(Exec& ex, std::string_view args) {
+  const MciRequest request = mci_request(ex.in, args);
+  App& a = app();
+  if (request.on_notify) {
+    std::lock_guard guard(a.sound.notify_mutex);
+    a.sound.notify_assignment = *request.on_notify;
+  }
+  const MCIERROR error = mciSendStringA(request.command.c_str(), nullptr, 0, request.on_notify ? a.console : nullptr);
+  if (error != 0) {
+    char text[256] = {};
+    mciGetErrorStringA(error, text, sizeof(text));
+    raise_error(99, std::string("MCI Error:") + text);
+  }
+}
+
+// The assignment runs as the main thread's pending statement, between two of
+// its statements and under the interpreter lock like any other.
+void mci_notified() {
+  App& a = app();
+  if (!a.interp || !a.interp->running() || a.shutting_down) return;
+  std::string assignment;
+  {
+    std::lock_guard guard(a.sound.notify_mutex);
+    assignment = a.sound.notify_assignment;
+  }
+  if (!assignment.empty()) a.interp->set_pending(std::move(assignment));
+}
+
+}  // namespace tess
