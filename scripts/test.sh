@@ -28,15 +28,24 @@ else
 fi
 [ $ctest_status -ne 0 ] && [ "${failed:-1}" = 0 ] && count unit 0 1
 
-section "command-line tests"
-out="$("$ROOT/tests/cli/cli_tests.sh" 2>&1)"
-printf '%s\n' "$out" | grep -v '^ok ' 
-line="$(grep -E '^cli tests: ' <<<"$out" | tail -1)"
-if [ -n "$line" ]; then
-  count cli "$(sed -E 's/.*: ([0-9]+) passed.*/\1/' <<<"$line")" "$(sed -E 's/.* ([0-9]+) failed.*/\1/' <<<"$line")"
-else
-  count cli 0 1
-fi
+# run_suite NAME SCRIPT [ARGS...]: runs a suite script whose last summary line
+# reads "<words>: N passed, N failed", and counts it.
+run_suite() {
+  local name="$1" script="$2"; shift 2
+  section "$name"
+  if [ ! -x "$script" ]; then echo "missing: $script"; count "$name" 0 1; return; fi
+  local out line
+  out="$("$script" "$@" 2>&1)"
+  printf '%s\n' "$out" | grep -v '^ok ' | tail -60
+  line="$(grep -E '^[a-z -]+: [0-9]+ passed, [0-9]+ failed' <<<"$out" | tail -1)"
+  if [ -n "$line" ]; then
+    count "$name" "$(sed -E 's/.*: ([0-9]+) passed.*/\1/' <<<"$line")" "$(sed -E 's/.* ([0-9]+) failed.*/\1/' <<<"$line")"
+  else
+    count "$name" 0 1
+  fi
+}
+
+run_suite "command-line tests" "$ROOT/tests/cli/cli_tests.sh"
 
 if [ -x "$ROOT/scripts/fuzz.sh" ] && [ -z "${TESS_NO_FUZZ:-}" ]; then
   section "fuzzing (short)"
@@ -48,45 +57,10 @@ tess_start_display
 tess_start_wine
 trap 'tess_stop_wine; tess_stop_display' EXIT
 
-section "program tests (headless and Wine)"
-out="$("$ROOT/scripts/program_tests.sh" --wine 2>&1)"
-printf '%s\n' "$out" | grep -v '^ok ' | tail -40
-line="$(grep -E '^program tests: ' <<<"$out" | tail -1)"
-if [ -n "$line" ]; then
-  count programs "$(sed -E 's/.*: ([0-9]+) passed.*/\1/' <<<"$line")" "$(sed -E 's/.* ([0-9]+) failed.*/\1/' <<<"$line")"
-else
-  count programs 0 1
-fi
-
-section "GUI tests"
-out="$("$ROOT/tests/gui/gui_tests.sh" 2>&1)"
-printf '%s\n' "$out"
-line="$(grep -E '^gui tests: ' <<<"$out" | tail -1)"
-if [ -n "$line" ]; then
-  count gui "$(sed -E 's/.*: ([0-9]+) passed.*/\1/' <<<"$line")" "$(sed -E 's/.* ([0-9]+) failed.*/\1/' <<<"$line")"
-else
-  count gui 0 1
-fi
-
-section "serial tests (pseudo-terminal pair, own Wine prefix)"
-out="$("$ROOT/tests/gui/serial_tests.sh" 2>&1)"
-printf '%s\n' "$out"
-line="$(grep -E '^serial tests: ' <<<"$out" | tail -1)"
-if [ -n "$line" ]; then
-  count serial "$(sed -E 's/.*: ([0-9]+) passed.*/\1/' <<<"$line")" "$(sed -E 's/.* ([0-9]+) failed.*/\1/' <<<"$line")"
-else
-  count serial 0 1
-fi
-
-section "console GUI tests"
-out="$("$ROOT/tests/gui/console_tests.sh" 2>&1)"
-printf '%s\n' "$out"
-line="$(grep -E '^gui tests: ' <<<"$out" | tail -1)"
-if [ -n "$line" ]; then
-  count console-gui "$(sed -E 's/.*: ([0-9]+) passed.*/\1/' <<<"$line")" "$(sed -E 's/.* ([0-9]+) failed.*/\1/' <<<"$line")"
-else
-  count console-gui 0 1
-fi
+run_suite "program tests (headless and Wine)" "$ROOT/scripts/program_tests.sh" --wine
+for suite in gui_tests console_tests graphics_tests system_tests serial_tests; do
+  [ -f "$ROOT/tests/gui/$suite.sh" ] && run_suite "${suite/_/ }" "$ROOT/tests/gui/$suite.sh"
+done
 
 echo
 [ ${#suites_failed[@]} -gt 0 ] && echo "failing suites: ${suites_failed[*]}"
