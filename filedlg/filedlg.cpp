@@ -6,7 +6,7 @@
 #include <cstring>
 #include <string>
 
-#include "filedlg/options.h"
+#include "options.h"  // beside this file: filedlg links nothing of the runtime
 
 namespace {
 
