@@ -50,9 +50,6 @@ class Host {
 
   // The console window's keyboard, caret and layout services; null without one.
   virtual ConsoleDevice* console_device() { return nullptr; }
-
-  // The console window's keyboard, caret and layout services; null without one.
-  virtual ConsoleDevice* console_device() { return nullptr; }
 };
 
 }  // namespace tess

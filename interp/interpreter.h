@@ -89,11 +89,6 @@ class Interpreter {
   std::unique_lock<std::mutex>* held_lock() const { return held_lock_; }
   void set_held_lock(std::unique_lock<std::mutex>* lock) { held_lock_ = lock; }
 
-  // The lock of the statement now running, set by the dispatcher, so that a
-  // built-in that waits can leave it and take it back (then setting it again).
-  std::unique_lock<std::mutex>* held_lock() const { return held_lock_; }
-  void set_held_lock(std::unique_lock<std::mutex>* lock) { held_lock_ = lock; }
-
   EventTraps& traps() { return traps_; }
   int32_t& data_pointer() { return data_pointer_; }  // the next data item
 
@@ -124,7 +119,6 @@ class Interpreter {
   std::string pending_;
   std::atomic<bool> has_pending_{false};
   EventTraps traps_;
-  std::unique_lock<std::mutex>* held_lock_ = nullptr;
   std::unique_lock<std::mutex>* held_lock_ = nullptr;
   int32_t data_pointer_ = 0;
   VariableStore variables_;
