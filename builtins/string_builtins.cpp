@@ -11,6 +11,7 @@
 #include "interp/evaluate.h"
 #include "interp/sjis.h"
 #include "interp/value_text.h"
+#include "interp/variables.h"
 
 namespace tess {
 namespace {
@@ -83,22 +84,47 @@ std::size_t find_from(const Search& s, std::size_t offset) {
 
 // A middle part: the text, the 1-based start and the optional length.
 struct Middle {
-  std::string bytes;
+  std::string owned;
+  std::string_view bytes;  // owned, or a stored string variable's value
   int64_t start = 0;   // 0-based
   int64_t length = -1; // -1: to the end
 };
 
-Middle middle_arguments(Interpreter& in, std::string_view args, std::string_view function) {
+// A plain string variable name: its value is the whole string expression.
+bool is_plain_string_name(std::string_view s) {
+  if (s.size() < 2 || s.back() != '$' || !((s[0] >= 'A' && s[0] <= 'Z') || (s[0] >= 'a' && s[0] <= 'z') || s[0] == '_'))
+    return false;
+  for (std::size_t i = 1; i + 1 < s.size(); ++i) {
+    const char c = s[i];
+    if (!((c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '_')) return false;
+  }
+  return true;
+}
+
+// The text argument's bytes. A variable whose value holds no escape is its own
+// bytes: read in place instead of copied twice (the value is not written while
+// the other arguments, numbers, are evaluated).
+void middle_text(Interpreter& in, std::string_view arg, Middle& m) {
+  if (is_plain_string_name(arg)) {
+    const std::string_view value = read_string(in, arg);
+    if (value.find('\x01') == std::string_view::npos) {
+      m.bytes = value;
+      return;
+    }
+  }
+  m.owned = bytes_of(in, arg, kKeepZeros);
+  m.bytes = m.owned;
+}
+
+void middle_arguments(Interpreter& in, std::string_view args, std::string_view function, Middle& m) {
   const Arguments a = take(args, 2, 3, function);
-  Middle m;
-  m.bytes = bytes_of(in, a[0], kKeepZeros);
+  middle_text(in, a[0], m);
   m.start = whole_number(in, a[1]) - 1;
   if (m.start < 0) fail(function, "start below 1");
   if (a.count == 3) {
     m.length = whole_number(in, a[2]);
     if (m.length < 0) fail(function, "negative length");
   }
-  return m;
 }
 
 std::string repeated(std::string_view unit, int64_t count, std::string_view function) {
@@ -165,7 +191,8 @@ std::string fn_len(Interpreter& in, std::string_view args) {
 }
 
 std::string fn_mid(Interpreter& in, std::string_view args) {
-  const Middle m = middle_arguments(in, args, "Mid$");
+  Middle m;
+  middle_arguments(in, args, "Mid$", m);
   const std::string_view bytes = m.bytes;
   if (static_cast<uint64_t>(m.start) >= bytes.size()) return quoted({});
   const std::string_view rest = bytes.substr(static_cast<std::size_t>(m.start));
@@ -173,7 +200,8 @@ std::string fn_mid(Interpreter& in, std::string_view args) {
 }
 
 std::string fn_kmid(Interpreter& in, std::string_view args) {
-  const Middle m = middle_arguments(in, args, "KMid$");
+  Middle m;
+  middle_arguments(in, args, "KMid$", m);
   const std::string_view bytes = m.bytes;
   if (static_cast<uint64_t>(m.start) >= sjis::char_count(bytes)) return quoted({});
   const std::string_view rest = bytes.substr(sjis::char_offset(bytes, static_cast<std::size_t>(m.start)));

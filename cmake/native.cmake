@@ -1,6 +1,8 @@
 # Native build: the core as a library, the command-line tools, and the unit tests
 # (the tests and the core they exercise are built with AddressSanitizer and UBSan).
-set(CMAKE_RUNTIME_OUTPUT_DIRECTORY ${CMAKE_SOURCE_DIR}/build/bin)
+# A private build directory may put its tools elsewhere (-DTESS_TOOLS_DIR=...).
+set(TESS_TOOLS_DIR ${CMAKE_SOURCE_DIR}/build/bin CACHE PATH "Where the command-line tools go")
+set(CMAKE_RUNTIME_OUTPUT_DIRECTORY ${TESS_TOOLS_DIR})
 find_package(Threads REQUIRED)
 
 option(TESS_SANITIZE "Build the core and tests with ASan and UBSan" ON)

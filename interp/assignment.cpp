@@ -2,11 +2,30 @@
 // user function definition statement.
 #include "interp/evaluate.h"
 #include "interp/interpreter.h"
+#include "interp/text_scan.h"
 #include "interp/user_functions.h"
 #include "interp/value_handlers.h"
 #include "interp/value_limits.h"
+#include "interp/variables.h"
 
 namespace tess {
+
+namespace {
+
+// "s$=s$+..." for a plain name: the terms after the first are appended to the
+// stored value instead of copying it twice. The same reads happen in the same
+// order (the variable, then the other terms), and the result is the same text.
+bool append_in_place(Interpreter& in, std::string_view target, std::string_view expr) {
+  if (target.empty() || !is_name_start(target[0]) || target.size() > kMaxName) return false;
+  if (target.find_first_of("()\"+") != std::string_view::npos) return false;
+  if (expr.size() <= target.size() || expr.substr(0, target.size()) != target || expr[target.size()] != '+')
+    return false;
+  read_string(in, target);
+  append_string(in, target, eval_string(in, expr.substr(target.size() + 1)));
+  return true;
+}
+
+}  // namespace
 
 void assign(Interpreter& in, std::string_view text) {
   const std::string s = strip_blanks(text);
@@ -14,8 +33,8 @@ void assign(Interpreter& in, std::string_view text) {
   if (eq == std::string::npos) value_error("an assignment without '='");
   const std::string_view target = std::string_view(s).substr(0, eq);
   const std::string_view expr = std::string_view(s).substr(eq + 1);
-  if (variable_type(in, target) == VarType::String) write_string(in, target, eval_string(in, expr));
-  else write_number(in, target, eval_number(in, expr));
+  if (variable_type(in, target) != VarType::String) write_number(in, target, eval_number(in, expr));
+  else if (!append_in_place(in, target, expr)) write_string(in, target, eval_string(in, expr));
 }
 
 void stmt_let(Exec& ex, std::string_view args) { assign(ex.in, args); }

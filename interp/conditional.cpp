@@ -99,13 +99,16 @@ void run_false(ThreadSlot& s, const ProgramText& text, int32_t p) {
 
 }  // namespace
 
-void stmt_conditional(Exec& ex, std::string_view args) {
-  const bool holds = eval_condition(ex.in, args) != 0;
-  const ProgramText& text = ex.in.text();
-  ThreadSlot& s = ex.thread();
+void take_conditional_branch(Interpreter& in, int t, bool holds) {
+  const ProgramText& text = in.text();
+  ThreadSlot& s = in.slot(t);
   const int32_t p = find_statement(text, s.statement_start);
   if (holds) run_true(s, text, p);
   else run_false(s, text, p);
+}
+
+void stmt_conditional(Exec& ex, std::string_view args) {
+  take_conditional_branch(ex.in, ex.slot, eval_condition(ex.in, args) != 0);
 }
 
 }  // namespace tess

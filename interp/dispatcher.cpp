@@ -23,6 +23,8 @@ bool word_at(std::string_view s, std::size_t i, std::string_view word) {
   return true;
 }
 
+}  // namespace
+
 // The conditional's text ends at the word then: a blank, tab or ')' followed by
 // "then" and a blank, tab or ':'. Quotes are not considered here.
 std::string_view cut_at_then(std::string_view s) {
@@ -39,11 +41,16 @@ std::string_view cut_at_then(std::string_view s) {
   return s;
 }
 
+// Without a function token, call expansion gives the text back unchanged.
+bool has_function_token(std::string_view s) {
+  for (std::size_t i = s.find('\x01'); i != std::string_view::npos; i = s.find('\x01', i + 1))
+    if (i + 1 < s.size() && s[i + 1] == 'f') return true;
+  return false;
+}
+
 std::string_view argument_text(std::string_view s) {
   return (s.size() >= 4 && s[2] == ' ') ? s.substr(3) : std::string_view{};
 }
-
-}  // namespace
 
 ThreadSlot& Exec::thread() { return in.slot(slot); }
 
@@ -52,8 +59,34 @@ bool Interpreter::dispatch(std::string_view statement, int t) {
   if (stop_requested()) return false;
   Exec ex{*this, t, lock};
   held_lock_ = &lock;
-  held_lock_ = &lock;
   try {
+    return run_statement(ex, statement);
+  } catch (const ProgramError& error) {
+    report(error, statement, t);
+    return false;
+  }
+}
+
+bool Interpreter::dispatch_at(std::string_view statement, int t, int32_t pos, bool else_check) {
+  std::unique_lock lock(lock_);
+  if (stop_requested()) return false;
+  Exec ex{*this, t, lock};
+  held_lock_ = &lock;
+  std::string kept_storage;
+  try {
+    if (else_check) {
+      std::optional<std::string_view> kept;
+      if (caches_on_) {
+        kept = cache_.else_check(*this, t, statement, pos, kept_storage);
+      } else if (auto k = tess::else_check(*this, t, statement)) {
+        kept_storage = std::move(*k);
+        kept = kept_storage;
+      }
+      if (!kept) return true;  // skipped
+      statement = *kept;
+    }
+    if (caches_on_)
+      if (const auto done = cache_.run(ex, statement, pos)) return *done;
     return run_statement(ex, statement);
   } catch (const ProgramError& error) {
     report(error, statement, t);
@@ -68,7 +101,7 @@ bool Interpreter::run_statement(Exec& ex, std::string_view statement) {
     return true;
   }
   if (first == 0x10 || first == 0x11) {
-    const auto code = static_cast<uint16_t>(first << 8 | static_cast<uint8_t>(statement[1]));
+    const auto code = static_cast<uint16_t>(first << 8 | (statement.size() > 1 ? static_cast<uint8_t>(statement[1]) : 0));
     if (code == kConditional) statement = cut_at_then(statement);
     const StatementInfo* row = find_statement(code);
     if (!row) {
@@ -79,13 +112,14 @@ bool Interpreter::run_statement(Exec& ex, std::string_view statement) {
     const std::string_view raw = argument_text(statement);
     std::string expanded;
     std::string_view args = raw;
-    if (!(row->flags & kNoExpand)) args = expanded = expand_calls(*this, raw);
+    if (!(row->flags & kNoExpand) && has_function_token(raw)) args = expanded = expand_calls(*this, raw);
     if (!row->handler) raise_error(1, std::string(row->role) + ": not built yet");
     row->handler(ex, args);
     return code == kEnd ? !ex.end_thread : true;
   }
   if (first == '*') return true;  // a label
-  perform_assignment(*this, expand_calls(*this, statement));
+  if (has_function_token(statement)) perform_assignment(*this, expand_calls(*this, statement));
+  else perform_assignment(*this, statement);
   return true;
 }
 

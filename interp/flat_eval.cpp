@@ -15,13 +15,6 @@
 #include "interp/value_limits.h"
 
 namespace tess {
-namespace {
-
-enum class Op : char {
-  Power = '^', Multiply = '*', Divide = '/', IntDivide = '\\', Mod = 'm', Add = '+', Subtract = '-',
-  Equal = '=', Less = '<', Greater = '>', LessEqual = 'p', GreaterEqual = 'q', NotEqual = 'n',
-  And = '&', Or = '|', Xor = 'e',
-};
 
 int pass_of(Op op) {
   switch (op) {
@@ -36,9 +29,13 @@ int pass_of(Op op) {
   }
 }
 
+namespace {
+
 double truth(bool b) { return b ? -1.0 : 0.0; }
 
-double apply(Op op, double a, double b) {
+}  // namespace
+
+double apply_operator(Op op, double a, double b) {
   switch (op) {
     case Op::Power: return std::pow(a, b);
     case Op::Multiply: return a * b;
@@ -67,6 +64,8 @@ double apply(Op op, double a, double b) {
   return 0;
 }
 
+namespace {
+
 // A '+' or '-' right after an 'e' is an exponent sign when walking back from
 // before the 'e' meets only digits and points, at least one digit, up to the
 // start or an operator boundary (an operator token counts as one from its
@@ -82,6 +81,8 @@ bool is_exponent_sign(std::string_view s, std::size_t i) {
   return digits > 0;
 }
 
+}  // namespace
+
 // The end of the operand token that starts at start.
 std::size_t operand_end(std::string_view s, std::size_t start) {
   std::size_t i = start + 1;
@@ -92,6 +93,8 @@ std::size_t operand_end(std::string_view s, std::size_t start) {
   return i < s.size() ? i : s.size();
 }
 
+namespace {
+
 double read_operand(Interpreter& in, std::string_view token) {
   const char first = token.empty() ? '\0' : token[0];
   if (is_digit(first) || first == '-' || first == '.') return read_decimal(token);
@@ -101,6 +104,8 @@ double read_operand(Interpreter& in, std::string_view token) {
   const double* v = in.variables().numbers.find_scalar(token);
   return v ? *v : 0.0;
 }
+
+}  // namespace
 
 // The operator at s[i] (an operator boundary); i moves past it.
 Op read_operator(std::string_view s, std::size_t& i) {
@@ -123,8 +128,6 @@ Op read_operator(std::string_view s, std::size_t& i) {
   return static_cast<Op>(c);
 }
 
-}  // namespace
-
 double eval_flat(Interpreter& in, std::string_view s) {
   if (s.empty()) return 0;
   std::array<double, kMaxOperands> values;
@@ -133,7 +136,7 @@ double eval_flat(Interpreter& in, std::string_view s) {
   auto reduce = [&] {
     const Op op = ops[--no];
     const double b = values[--nv];
-    values[nv - 1] = apply(op, values[nv - 1], b);
+    values[nv - 1] = apply_operator(op, values[nv - 1], b);
   };
   std::size_t i = 0;
   for (;;) {

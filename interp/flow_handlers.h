@@ -1,11 +1,13 @@
 // Statement handlers of control flow, execution threads, event traps, data and
 // declarations.
 #pragma once
+#include <cstdint>
 #include <string_view>
 
 namespace tess {
 
 struct Exec;
+class Interpreter;
 
 // Jumps, calls, the computed branch, restart and end.
 void stmt_jump(Exec&, std::string_view args);
@@ -24,6 +26,19 @@ void stmt_conditional(Exec&, std::string_view args);
 void stmt_loop_head(Exec&, std::string_view args);
 void stmt_loop_end(Exec&, std::string_view args);
 void stmt_loop_test(Exec&, std::string_view args);
+
+// The parts of a counted loop head: exit target, blank, assignment "to" limit
+// ["step" increment] (increment "1" without step). Malformed heads are error 1.
+struct LoopHead {
+  int32_t exit_target;
+  std::string_view assignment;
+  std::string_view limit;
+  std::string_view increment;
+};
+LoopHead parse_loop_head(std::string_view args);
+
+// The conditional once its condition is known: where thread t goes on.
+void take_conditional_branch(Interpreter& in, int t, bool holds);
 
 void stmt_thread(Exec&, std::string_view args);
 

@@ -1,11 +1,17 @@
 #include "interp/interpreter.h"
 
+#include <cstdlib>
+
 #include "interp/control_flow.h"
 #include "interp/data_pointer.h"
 
 namespace tess {
 
-Interpreter::Interpreter(Host& host, ProgramText text) : host_(host), text_(std::move(text)) {}
+Interpreter::Interpreter(Host& host, ProgramText text)
+    : host_(host),
+      text_(std::move(text)),
+      cut_lengths_(static_cast<std::size_t>(text_.length())),
+      caches_on_(std::getenv("TESS_NO_CACHE") == nullptr) {}
 
 // The interpreter reset of a run start and of the restart and reset statements.
 // Each table that later subsystems add clears itself here; files, windows and

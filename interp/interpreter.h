@@ -9,6 +9,7 @@
 #include <mutex>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "builtins/random_generator.h"
 #include "files/file_table.h"
@@ -17,6 +18,7 @@
 #include "interp/error.h"
 #include "interp/host.h"
 #include "interp/program_text.h"
+#include "interp/statement_cache.h"
 #include "interp/thread_slots.h"
 #include "interp/user_functions.h"
 #include "interp/variable_store.h"
@@ -25,6 +27,19 @@
 namespace tess {
 
 class Interpreter;
+
+// Where the runner's cutting stops, per statement start (and whether the code
+// bytes of a line start were taken unexamined). Filled by every runner thread
+// outside the interpreter lock, hence atomic; the text never changes.
+class CutLengths {
+ public:
+  explicit CutLengths(std::size_t text_length);
+  bool find(int32_t start, bool code_taken, std::size_t& length) const;
+  void remember(int32_t start, bool code_taken, std::size_t length);
+
+ private:
+  std::vector<std::atomic<uint32_t>> lengths_;  // 0 unknown, else (length + 1) << 1 | code_taken
+};
 
 // What a handler gets besides its argument text.
 struct Exec {
@@ -61,6 +76,11 @@ class Interpreter {
 
   // Runs one statement under the interpreter lock; false ends the thread.
   bool dispatch(std::string_view statement, int t);
+
+  // The per-position caches of the statement runner (on unless the environment
+  // variable TESS_NO_CACHE is set); off, every statement runs from its text.
+  bool caches_on() const { return caches_on_; }
+  void set_caches(bool on) { caches_on_ = on; }
 
   // Marks slot 0 as the main thread on the calling thread and sets the running flag.
   void begin_main_thread();
@@ -104,10 +124,16 @@ class Interpreter {
   void end_thread(int t);
   void report(const ProgramError& error, std::string_view statement, int t);
   bool run_statement(Exec& ex, std::string_view statement);
+  // A statement cut from the program text at pos; in skip mode it passes the
+  // else check first.
+  bool dispatch_at(std::string_view statement, int t, int32_t pos, bool else_check);
   bool take_pending(std::string& out);
 
   Host& host_;
   ProgramText text_;
+  StatementCache cache_;
+  CutLengths cut_lengths_;
+  bool caches_on_ = true;
   std::array<ThreadSlot, kThreadSlots> slots_;
   TextColours colours_;
   RandomGenerator random_;  // lives for the whole run, across run starts

@@ -32,12 +32,7 @@ std::string without_blanks(std::string_view s) {
   return out;
 }
 
-struct LoopHead {
-  int32_t exit_target;
-  std::string_view assignment;
-  std::string_view limit;
-  std::string_view increment;
-};
+}  // namespace
 
 LoopHead parse_loop_head(std::string_view args) {
   const auto blank = args.find(' ');
@@ -57,8 +52,6 @@ LoopHead parse_loop_head(std::string_view args) {
   }
   return head;
 }
-
-}  // namespace
 
 void stmt_loop_head(Exec& ex, std::string_view args) {
   ThreadSlot& s = ex.thread();

@@ -126,6 +126,11 @@ void write_string(Interpreter& in, std::string_view reference, std::string_view 
   find_for_write(in.variables().strings, r).assign(value);
 }
 
+void append_string(Interpreter& in, std::string_view reference, std::string_view value) {
+  const Reference r = parse(in, reference);
+  find_for_write(in.variables().strings, r).append(value);
+}
+
 void declare_array(Interpreter& in, std::string_view name, std::span<const int32_t> bounds) {
   check_name(name);
   VariableStore& v = in.variables();

@@ -9,18 +9,58 @@ namespace {
 
 bool is_blank(uint8_t c) { return c == ' ' || c == '\t'; }
 bool is_digit(uint8_t c) { return c >= '0' && c <= '9'; }
-bool starts_conditional(const std::string& buf) {
-  return buf.size() >= 2 && static_cast<uint8_t>(buf[0]) == 0x10 && static_cast<uint8_t>(buf[1]) == 0x21;
+
+// The statement is the program text from its first byte up to where cutting
+// stopped; only a statement running past the end of the text is copied.
+std::string_view cut_text(const ProgramText& text, int32_t start, std::size_t length, std::string& storage) {
+  if (start >= -ProgramText::kPrefix && int64_t{start} + static_cast<int64_t>(length) <= text.length())
+    return text.from(start).substr(0, length);
+  storage.clear();
+  for (std::size_t i = 0; i < length; ++i) storage += static_cast<char>(text.at(start + static_cast<int32_t>(i)));
+  return storage;
+}
+
+// Cutting: a '"' toggles quoted mode; the statement ends at a zero byte, at
+// '\n', or at ':' outside quotes unless it begins with the conditional code.
+std::size_t cut_length(const ProgramText& text, int32_t start, bool code_taken) {
+  std::size_t length = code_taken ? 2 : 0;
+  int32_t pc = start + static_cast<int32_t>(length);
+  const bool conditional = text.at(start) == 0x10 && text.at(start + 1) == 0x21;
+  bool quoted = false;
+  for (;;) {
+    const uint8_t b = text.at(pc);
+    if (b == 0 || b == '\n') break;
+    if (b == '"') quoted = !quoted;
+    else if (b == ':' && !quoted && !(conditional && length >= 2)) break;
+    ++length;
+    ++pc;
+  }
+  return length;
 }
 
 }  // namespace
+
+CutLengths::CutLengths(std::size_t text_length) : lengths_(text_length) {}
+
+bool CutLengths::find(int32_t start, bool code_taken, std::size_t& length) const {
+  if (start < 0 || static_cast<std::size_t>(start) >= lengths_.size()) return false;
+  const uint32_t v = lengths_[static_cast<std::size_t>(start)].load(std::memory_order_relaxed);
+  if (v == 0 || (v & 1) != static_cast<uint32_t>(code_taken)) return false;
+  length = (v >> 1) - 1;
+  return true;
+}
+
+void CutLengths::remember(int32_t start, bool code_taken, std::size_t length) {
+  if (start < 0 || static_cast<std::size_t>(start) >= lengths_.size() || length >= (1u << 30)) return;
+  const auto v = static_cast<uint32_t>((length + 1) << 1 | (code_taken ? 1 : 0));
+  lengths_[static_cast<std::size_t>(start)].store(v, std::memory_order_relaxed);
+}
 
 void Interpreter::run_thread(int t) {
   ThreadSlot& s = slot(t);
   const ProgramText& text = text_;
   int32_t& pc = s.pc;
-  std::string buf;
-  buf.reserve(128);
+  std::string storage;
 
   if (pc != 0 && text.is_line_end(pc)) ++pc;
   for (;;) {  // a line
@@ -34,43 +74,22 @@ void Interpreter::run_thread(int t) {
       ++pc;
     }
 
-    buf.clear();
+    int32_t start = pc;
     const uint8_t before = text.at(pc - 1);
-    if ((before == ' ' || before == ':') && (text.at(pc) == 0x10 || text.at(pc) == 0x11)) {
-      // The code bytes at a line start are taken unexamined, even ':' or '"'.
-      buf += static_cast<char>(text.at(pc));
-      buf += static_cast<char>(text.at(pc + 1));
-      pc += 2;
-    }
+    // The code bytes at a line start are taken unexamined, even ':' or '"'.
+    bool code_taken = (before == ' ' || before == ':') && (text.at(pc) == 0x10 || text.at(pc) == 0x11);
 
     for (;;) {  // a statement of the line
-      bool quoted = false;
-      for (;;) {
-        const uint8_t b = text.at(pc);
-        if (b == 0 || b == '\n') break;
-        if (b == '"') quoted = !quoted;
-        else if (b == ':' && !quoted && !starts_conditional(buf)) break;
-        buf += static_cast<char>(b);
-        ++pc;
+      std::size_t length = 0;
+      if (!(caches_on_ && cut_lengths_.find(start, code_taken, length))) {
+        length = cut_length(text, start, code_taken);
+        if (caches_on_) cut_lengths_.remember(start, code_taken, length);
       }
+      pc = start + static_cast<int32_t>(length);
 
-      if (!buf.empty()) {
+      if (length > 0) {
         if (stop_requested()) return end_thread(t);
-        bool keep_going = true;
-        if (s.skip_mode) {
-          std::optional<std::string> kept;
-          try {
-            kept = else_check(*this, t, buf);
-          } catch (const ProgramError& error) {
-            std::lock_guard guard(lock_);  // reported as a failing statement is
-            report(error, buf, t);
-            return end_thread(t);
-          }
-          if (kept) keep_going = dispatch(*kept, t);
-        } else {
-          keep_going = dispatch(buf, t);
-        }
-        if (!keep_going) return end_thread(t);
+        if (!dispatch_at(cut_text(text, start, length, storage), t, start, s.skip_mode)) return end_thread(t);
         std::string pending;
         if (t == 0 && take_pending(pending) && !dispatch(pending, 0)) return end_thread(t);
       }
@@ -91,7 +110,8 @@ void Interpreter::run_thread(int t) {
       }
       if (text.at(pc) == 0 && pc >= 0) return end_thread(t);
       ++pc;
-      buf.clear();
+      start = pc;
+      code_taken = false;
     }
   }
 }

@@ -30,4 +30,16 @@ std::span<const StatementInfo> all_statements();
 // The row for a code, or null when the code is not listed.
 const StatementInfo* find_statement(uint16_t code);
 
+// A conditional statement cut at the word then (a blank, tab or ')' followed
+// by "then" and a blank, tab or ':'; quotes not considered).
+std::string_view cut_at_then(std::string_view statement);
+
+// Does the text hold a function token (0x01 'f')? Without one, call expansion
+// gives the text back unchanged.
+bool has_function_token(std::string_view text);
+
+// A statement's argument text: everything after the code and its blank, or
+// empty when no blank or nothing follows the code.
+std::string_view argument_text(std::string_view statement);
+
 }  // namespace tess

@@ -34,6 +34,7 @@ std::string encode(std::string_view bytes, bool quoted) {
 }
 
 std::string decode(std::string_view value, bool keep_zero_bytes) {
+  if (value.find('\x01') == std::string_view::npos) return std::string(value);  // no escapes: the bytes as they are
   std::string out;
   out.reserve(value.size());
   for (std::size_t i = 0; i < value.size(); ++i) {

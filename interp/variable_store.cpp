@@ -47,6 +47,14 @@ auto Directory<Value>::find_record(std::string_view name) -> Record* {
 }
 
 template <class Value>
+auto Directory<Value>::find_record(std::string_view name, NameHandle& handle) -> Record* {
+  if (handle.generation == generation_ && handle.record) return static_cast<Record*>(handle.record);
+  Record* r = find_record(name);
+  if (r) handle = NameHandle{r, generation_};  // records never move while they live
+  return r;
+}
+
+template <class Value>
 auto Directory<Value>::record_for_write(std::string_view name) -> Record& {
   const auto it = names_.find(name);
   if (it != names_.end()) return it->second;
@@ -67,8 +75,7 @@ Value* Directory<Value>::find_scalar(std::string_view name) {
 }
 
 template <class Value>
-Value* Directory<Value>::find_element(std::string_view name, std::span<const int32_t> indexes) {
-  Record* r = find_record(name);
+Value* Directory<Value>::element_in(Record* r, std::span<const int32_t> indexes) {
   if (!r) return nullptr;
   Element* element = nullptr;
   if (r->elements) {
@@ -80,6 +87,35 @@ Value* Directory<Value>::find_element(std::string_view name, std::span<const int
     return &a.values[array_offset(a.bounds, indexes)];
   }
   return element ? &element->value : nullptr;
+}
+
+template <class Value>
+Value* Directory<Value>::find_element(std::string_view name, std::span<const int32_t> indexes) {
+  return element_in(find_record(name), indexes);
+}
+
+template <class Value>
+Value* Directory<Value>::find_scalar(std::string_view name, NameHandle& handle) {
+  Record* r = find_record(name, handle);
+  return (r && r->has_scalar) ? &r->scalar : nullptr;
+}
+
+template <class Value>
+Value* Directory<Value>::find_element(std::string_view name, std::span<const int32_t> indexes, NameHandle& handle) {
+  return element_in(find_record(name, handle), indexes);
+}
+
+template <class Value>
+Value& Directory<Value>::scalar_for_write(std::string_view name, NameHandle& handle) {
+  if (Value* v = find_scalar(name, handle)) return *v;
+  return scalar_for_write(name);
+}
+
+template <class Value>
+Value& Directory<Value>::element_for_write(std::string_view name, std::span<const int32_t> indexes,
+                                           NameHandle& handle) {
+  if (Value* v = find_element(name, indexes, handle)) return *v;
+  return element_for_write(name, indexes);
 }
 
 template <class Value>
@@ -140,6 +176,7 @@ template <class Value>
 void Directory<Value>::erase(std::string_view name) {
   const auto it = names_.find(name);
   if (it == names_.end()) return;
+  ++generation_;
   Record& r = it->second;
   // Entries created after the scalar survive: the walk stops at it.
   const uint64_t stop = r.has_scalar ? r.scalar_order : UINT64_MAX;
@@ -168,6 +205,7 @@ void Directory<Value>::erase(std::string_view name) {
 
 template <class Value>
 void Directory<Value>::clear() {
+  ++generation_;
   names_.clear();
   bytes_ = 0;
   slots_ = 0;

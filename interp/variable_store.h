@@ -38,6 +38,13 @@ struct IndexEqual {
   }
 };
 
+// A remembered lookup of a name's record (see Directory): valid until an erase
+// or a clear removes records, which they count.
+struct NameHandle {
+  void* record = nullptr;
+  uint64_t generation = 0;
+};
+
 template <class Value>
 class Directory {
  public:
@@ -51,6 +58,13 @@ class Directory {
   // As the finds, but an entry is appended when there is none.
   Value& scalar_for_write(std::string_view name);
   Value& element_for_write(std::string_view name, std::span<const int32_t> indexes);
+
+  // The same four with the name's record remembered in a handle, for callers
+  // that look the same name up again and again.
+  Value* find_scalar(std::string_view name, NameHandle& handle);
+  Value* find_element(std::string_view name, std::span<const int32_t> indexes, NameHandle& handle);
+  Value& scalar_for_write(std::string_view name, NameHandle& handle);
+  Value& element_for_write(std::string_view name, std::span<const int32_t> indexes, NameHandle& handle);
 
   // Appends an array entry; every slot starts as Value{}.
   void declare_array(std::string_view name, std::span<const int32_t> bounds);
@@ -87,6 +101,8 @@ class Directory {
   };
 
   Record* find_record(std::string_view name);
+  Record* find_record(std::string_view name, NameHandle& handle);
+  Value* element_in(Record* r, std::span<const int32_t> indexes);
   Record& record_for_write(std::string_view name);
   void grow(std::size_t entry_bytes, std::size_t slots);
 
@@ -94,6 +110,7 @@ class Directory {
   std::size_t bytes_ = 0;
   std::size_t slots_ = 0;
   uint64_t next_order_ = 0;
+  uint64_t generation_ = 1;  // counts erases and clears; 0 marks an empty handle
 };
 
 // Bytes of a directory entry: the name, the marker and each index or bound in

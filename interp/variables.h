@@ -24,6 +24,8 @@ std::string_view read_string(Interpreter& in, std::string_view reference);
 // integer view of the value.
 void write_number(Interpreter& in, std::string_view reference, double value);
 void write_string(Interpreter& in, std::string_view reference, std::string_view value);
+// As write_string with the stored value followed by value.
+void append_string(Interpreter& in, std::string_view reference, std::string_view value);
 
 // Appends an array entry to the directory of the name's kind (numeric slots 0,
 // string slots empty). Bounds are inclusive and must not be negative.

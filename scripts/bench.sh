@@ -5,12 +5,18 @@
 # all measured in this one run; then b1-b5 once on runtime.exe under Wine, as a
 # ratio to tessrun.
 #   bench.sh [RUNS] [FILTER]
+# TESS_TOOLS names another directory holding tessrun and tessc (default
+# build/bin); TESS_BENCH_NO_WINE=1 skips the runtime.exe part. Every benchmark
+# is also run once with the caches off (TESS_NO_CACHE=1): its output must be
+# the same bytes, or the script fails.
 set -uo pipefail
 ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 source "$ROOT/scripts/env.sh"
 RUNS="${1:-5}"
 FILTER="${2:-}"
+TOOLS="${TESS_TOOLS:-$BUILD/bin}"
 WORK="$BUILD/bench"
+status=0
 mkdir -p "$WORK"
 PEERS=(bwbasic yabasic brandy)
 
@@ -49,7 +55,13 @@ printf '%-22s %-8s %10s %10s %10s\n' benchmark runner median_s peak_kb tess/peer
 for src in "$ROOT"/bench/b*.bas; do
   name="$(basename "$src" .bas)"
   [ -n "$FILTER" ] && [[ "$name" != *$FILTER* ]] && continue
-  "$BUILD/bin/tessc" image "$src" -o "$WORK/$name.img" || continue
+  "$TOOLS/tessc" image "$src" -o "$WORK/$name.img" || continue
+  "$TOOLS/tessrun" "$WORK/$name.img" </dev/null >"$WORK/$name.cached" 2>&1
+  TESS_NO_CACHE=1 "$TOOLS/tessrun" "$WORK/$name.img" </dev/null >"$WORK/$name.uncached" 2>&1
+  if ! cmp -s "$WORK/$name.cached" "$WORK/$name.uncached"; then
+    echo "$name: output differs with the caches off" >&2
+    status=1
+  fi
   # bwbasic cannot hold the 20,000-character string of b2 (see its notes).
   runners=(tessrun)
   for p in "${PEERS[@]}"; do
@@ -60,7 +72,7 @@ for src in "$ROOT"/bench/b*.bas; do
   for r in "${runners[@]}"; do times[$r]=""; mems[$r]=""; done
   for round in $(seq 0 "$RUNS"); do
     for r in "${runners[@]}"; do
-      if [ "$r" = tessrun ]; then res="$(measure "$BUILD/bin/tessrun" "$WORK/$name.img")"
+      if [ "$r" = tessrun ]; then res="$(measure "$TOOLS/tessrun" "$WORK/$name.img")"
       else
         # shellcheck disable=SC2046
         res="$(cd "$ROOT/bench/peers/$r" && measure $(peer_command "$r" "$name"))"
@@ -83,7 +95,9 @@ for src in "$ROOT"/bench/b*.bas; do
 done
 
 # The two hosts share the core: runtime.exe should be close to tessrun.
-if [ -z "${TESS_BENCH_NO_WINE:-}" ]; then
+if [ -z "${TESS_BENCH_NO_WINE:-}" ] && [ ! -f "$BUILD/win/runtime.exe" ]; then
+  echo "runtime.exe not built ($BUILD/win/runtime.exe): no Wine ratios" >&2
+elif [ -z "${TESS_BENCH_NO_WINE:-}" ]; then
   echo
   printf '%-22s %10s %10s %12s\n' benchmark runtime_s tessrun_s runtime/tess
   tess_start_display
@@ -101,3 +115,4 @@ if [ -z "${TESS_BENCH_NO_WINE:-}" ]; then
       "$(awk -v a="$w" -v b="${tess_median[$name]:-0}" 'BEGIN { if (b > 0) printf "%.2f", a / b; else print "-" }')"
   done
 fi
+exit $status

@@ -1,0 +1,402 @@
+#include "interp/compiled_expression.h"
+
+#include <cmath>
+
+#include "interp/evaluate.h"
+#include "interp/interpreter.h"
+#include "interp/number_text.h"
+#include "interp/operators.h"
+#include "interp/text_scan.h"
+#include "interp/value_limits.h"
+
+namespace tess {
+namespace {
+
+// Where a spliced value stands in a level's text while it is compiled. It is no
+// operator, digit, letter or 'e', so the flat tokeniser reads it as a token of
+// its own, as it reads the positive value text that will stand there.
+constexpr char kSpliceMark = '\x02';
+
+// Longer texts, deeper nesting and longer index lists are left to the text.
+// Kept well inside the evaluators' own limits: a 1,024-byte text with every
+// group replaced by the longest value text stays below 8,191 bytes.
+constexpr std::size_t kLongestText = 1024;
+constexpr int kDeepest = 16;
+constexpr std::size_t kMostIndexes = 8;
+
+bool is_name_char(char c) {
+  return is_letter(c) || is_digit(c) || c == '_' || c == '.' || c == '!' || c == '#' || c == '%';
+}
+bool is_sign(char c) { return c == '+' || c == '-'; }
+
+// Bytes a compiled text may hold; anything else (quotes, '$', function and not
+// tokens, Shift-JIS bytes) leaves the text to the evaluators.
+bool is_plain_byte(char c) {
+  if (is_letter(c) || is_digit(c) || is_operator_char(c)) return true;
+  switch (c) {
+    case '_': case '.': case '!': case '#': case '%': case '&': case '(': case ')': case ',': case ' ': case '\t':
+      return true;
+    default:
+      return false;
+  }
+}
+
+// The text without blanks and tabs, or nothing when it holds other bytes than
+// those above and the operator tokens of `tokens`.
+std::optional<std::string> plain_text(std::string_view text, std::string_view tokens) {
+  if (text.size() > kLongestText) return std::nullopt;
+  std::string out;
+  out.reserve(text.size());
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    const char c = text[i];
+    if (c == kTokenMark) {
+      if (i + 1 >= text.size() || tokens.find(text[i + 1]) == std::string_view::npos) return std::nullopt;
+      out += c;
+      out += text[++i];
+      continue;
+    }
+    if (!is_plain_byte(c)) return std::nullopt;
+    if (!is_blank_or_tab(c)) out += c;
+  }
+  return out;
+}
+
+// The ')' matching the '(' at open, or npos.
+std::size_t group_close(std::string_view s, std::size_t open) {
+  int depth = 0;
+  for (std::size_t i = open; i < s.size(); i += unit_length(s, i)) {
+    if (s[i] == '(') ++depth;
+    else if (s[i] == ')' && --depth == 0) return i;
+  }
+  return std::string_view::npos;
+}
+
+bool valid_name(std::string_view name) { return !name.empty() && is_name_start(name[0]) && name.size() <= kMaxName; }
+
+}  // namespace
+
+double through_value_text(double value) {
+  if (std::trunc(value) == value && std::fabs(value) < 1e14) return value;  // its own "%.14g" text
+  if (!std::isfinite(value)) throw NotExact{};  // "inf" and "nan" would read as names
+  char buf[kNumberTextMax];
+  return read_decimal(std::string_view(buf, write_number(value, buf)));
+}
+
+// --- references --------------------------------------------------------------
+
+CompiledReference::~CompiledReference() = default;
+
+std::unique_ptr<CompiledReference> CompiledReference::compile(std::string_view reference, int depth) {
+  const auto s = plain_text(reference, "&|em");
+  if (!s) return nullptr;
+  auto r = std::make_unique<CompiledReference>();
+  const std::size_t open = s->find('(');
+  r->name_ = s->substr(0, open);
+  if (!valid_name(r->name_)) return nullptr;
+  for (char c : r->name_)
+    if (!is_name_char(c)) return nullptr;
+  switch (r->name_.back()) {
+    case '#': r->suffix_type_ = VarType::Double; break;
+    case '%': r->suffix_type_ = VarType::Integer; break;
+    case '!': r->suffix_type_ = VarType::Single; break;
+    default: r->initial_ = r->name_.front();
+  }
+  if (open == std::string::npos) return r;
+  const std::size_t close = group_close(*s, open);
+  if (close != s->size() - 1) return nullptr;  // text after the ')' is left to the text path
+  r->has_indexes_ = true;
+  const std::string_view list = std::string_view(*s).substr(open + 1, close - open - 1);
+  int nesting = 0;
+  std::size_t start = 0;
+  for (std::size_t i = 0;; i += (i < list.size() ? unit_length(list, i) : 1)) {
+    const bool end = i >= list.size();
+    if (!end) {
+      if (list[i] == '(') ++nesting;
+      else if (list[i] == ')') --nesting;
+      if (list[i] != ',' || nesting != 0) continue;
+    }
+    auto index = CompiledNumber::compile(list.substr(start, i - start), depth + 1);
+    if (!index || r->index_exprs_.size() == kMostIndexes) return nullptr;
+    r->index_exprs_.push_back(std::move(index));
+    if (end) break;
+    start = i + 1;
+  }
+  return r;
+}
+
+std::span<const int32_t> CompiledReference::indexes(Interpreter& in, std::array<int32_t, 8>& out) {
+  std::size_t n = 0;
+  for (auto& e : index_exprs_) {
+    const int32_t index = integer_view(e->evaluate(in));
+    if (index < 0) throw NotExact{};  // the text path raises the error
+    out[n++] = index;
+  }
+  return std::span<const int32_t>(out.data(), n);
+}
+
+double CompiledReference::read_number(Interpreter& in) {
+  Directory<double>& numbers = in.variables().numbers;
+  if (!has_indexes_) {
+    const double* v = numbers.find_scalar(name_, handle_);
+    return v ? *v : 0.0;
+  }
+  std::array<int32_t, 8> buf;
+  const double* v = numbers.find_element(name_, indexes(in, buf), handle_);
+  return v ? *v : 0.0;
+}
+
+void CompiledReference::write_number(Interpreter& in, double value) {
+  VariableStore& store = in.variables();
+  if (type(store.letters) == VarType::Integer) value = integer_view(value);
+  if (!has_indexes_) {
+    store.numbers.scalar_for_write(name_, handle_) = value;
+    return;
+  }
+  std::array<int32_t, 8> buf;
+  store.numbers.element_for_write(name_, indexes(in, buf), handle_) = value;
+}
+
+std::string* CompiledReference::find_string(Interpreter& in) {
+  Directory<std::string>& strings = in.variables().strings;
+  if (!has_indexes_) return strings.find_scalar(name_, handle_);
+  std::array<int32_t, 8> buf;
+  return strings.find_element(name_, indexes(in, buf), handle_);
+}
+
+std::string& CompiledReference::string_for_write(Interpreter& in) {
+  Directory<std::string>& strings = in.variables().strings;
+  if (!has_indexes_) return strings.scalar_for_write(name_, handle_);
+  std::array<int32_t, 8> buf;
+  return strings.element_for_write(name_, indexes(in, buf), handle_);
+}
+
+// --- numeric expressions -------------------------------------------------------
+
+CompiledNumber::~CompiledNumber() = default;
+
+// The steps of the numeric evaluator, done once on the text: array references
+// and groups become splices (compiled on their own), and the level that is left
+// is read by the flat evaluator's own tokeniser.
+std::unique_ptr<CompiledNumber> CompiledNumber::compile(std::string_view expr, int depth) {
+  if (depth > kDeepest) return nullptr;
+  const auto s = plain_text(expr, "&|em");
+  if (!s) return nullptr;
+  for (std::size_t i = 0; i + 1 < s->size(); ++i)
+    if (is_sign((*s)[i]) && is_sign((*s)[i + 1])) return nullptr;  // sign folding would rewrite the text itself
+  if (!s->empty() && (*s)[0] == '+') return nullptr;
+
+  auto c = std::make_unique<CompiledNumber>();
+  std::string level;
+  level.reserve(s->size());
+  std::size_t run = std::string::npos;  // start of the name characters before a '('
+  for (std::size_t i = 0; i < s->size();) {
+    const char ch = (*s)[i];
+    if (ch == kTokenMark) {
+      level.append(*s, i, 2);
+      i += 2;
+      run = std::string::npos;
+    } else if (is_name_char(ch)) {
+      if (run == std::string::npos) run = i;
+      level += ch;
+      ++i;
+    } else if (ch == '(') {
+      const std::size_t close = group_close(*s, i);
+      if (close == std::string::npos) return nullptr;
+      Splice splice;
+      if (run != std::string::npos) {
+        splice.element = CompiledReference::compile(std::string_view(*s).substr(run, close + 1 - run), depth + 1);
+        if (!splice.element) return nullptr;
+        level.resize(level.size() - (i - run));
+      } else {
+        splice.group = compile(std::string_view(*s).substr(i + 1, close - i - 1), depth + 1);
+        if (!splice.group) return nullptr;
+      }
+      c->splices_.push_back(std::move(splice));
+      level += kSpliceMark;
+      i = close + 1;
+      run = std::string::npos;
+    } else if (ch == ')' || ch == ',') {
+      return nullptr;
+    } else {
+      level += ch;
+      ++i;
+      run = std::string::npos;
+    }
+  }
+  if (!c->compile_level(level, depth)) return nullptr;
+  return c;
+}
+
+// One level without parentheses, as the flat evaluator reads it, in the same
+// order of reduction (each pass left to right is precedence climbing with left
+// association).
+bool CompiledNumber::compile_level(std::string_view level, int) {
+  if (level.empty()) {
+    steps_.push_back(Step{});
+    return true;
+  }
+  std::vector<Step> operands;
+  std::vector<Op> ops;
+  uint32_t next_splice = 0;
+  for (std::size_t i = 0;;) {
+    Step st;
+    std::size_t end;
+    if (i == 0 && level[0] == '-' && level.size() > 1 && is_name_start(level[1])) {
+      // A leading minus before a name negates the variable, read as value text.
+      end = 2;
+      while (end < level.size() && !is_operator_boundary(level, end)) ++end;
+      const std::string_view name = level.substr(1, end - 1);
+      if (name.find(kSpliceMark) != std::string_view::npos) return false;
+      st.kind = Kind::NegatedScalar;
+      st.index = static_cast<uint32_t>(scalars_.size());
+      scalars_.push_back(Scalar{std::string(name), {}});
+    } else {
+      end = operand_end(level, i);
+      const std::string_view token = level.substr(i, end - i);
+      if (token.size() > kMaxOperandToken) return false;
+      const bool marked = token.find(kSpliceMark) != std::string_view::npos;
+      if (token.size() == 1 && marked) {
+        st.kind = Kind::Splice;
+        st.index = next_splice++;
+      } else if (token.size() == 2 && token[0] == '-' && token[1] == kSpliceMark) {
+        st.kind = Kind::Splice;
+        st.sign = i == 0 ? Sign::Leading : Sign::Negated;
+        st.index = next_splice++;
+      } else if (marked || token.empty()) {
+        return false;
+      } else if (is_digit(token[0]) || token[0] == '-' || token[0] == '.') {
+        st.constant = read_decimal(token);
+      } else if (token[0] == '&') {
+        st.constant = read_based(token);
+      } else if (is_name_start(token[0])) {
+        st.kind = Kind::Scalar;
+        st.index = static_cast<uint32_t>(scalars_.size());
+        scalars_.push_back(Scalar{std::string(token), {}});
+      } else {
+        return false;
+      }
+    }
+    operands.push_back(st);
+    if (operands.size() > kMaxOperands) return false;
+    i = end;
+    if (i >= level.size()) break;
+    ops.push_back(read_operator(level, i));
+    if (i >= level.size()) return false;  // an operator with no operand after it
+  }
+  if (next_splice != splices_.size()) return false;
+
+  // A negative value spliced after a '+' or '-' is folded into that sign and
+  // then binds as a positive operand: the same value, except under '^', and
+  // under '\' and mod when its integer view wraps. Those places are checked.
+  for (std::size_t k = 1; k < operands.size(); ++k) {
+    Step& st = operands[k];
+    if (st.kind != Kind::Splice || st.sign != Sign::Plain) continue;
+    if (ops[k - 1] != Op::Add && ops[k - 1] != Op::Subtract) continue;
+    for (std::size_t j = k; j < ops.size() && pass_of(ops[j]) <= 3; ++j)
+      if (ops[j] == Op::Power || ops[j] == Op::IntDivide || ops[j] == Op::Mod) st.sign_sensitive = true;
+  }
+
+  std::vector<Op> pending;
+  steps_.push_back(operands[0]);
+  for (std::size_t k = 0; k < ops.size(); ++k) {
+    while (!pending.empty() && pass_of(pending.back()) <= pass_of(ops[k])) {
+      Step st;
+      st.kind = Kind::Operator;
+      st.op = pending.back();
+      pending.pop_back();
+      steps_.push_back(st);
+    }
+    pending.push_back(ops[k]);
+    steps_.push_back(operands[k + 1]);
+  }
+  while (!pending.empty()) {
+    Step st;
+    st.kind = Kind::Operator;
+    st.op = pending.back();
+    pending.pop_back();
+    steps_.push_back(st);
+  }
+  return true;
+}
+
+double CompiledNumber::scalar(Interpreter& in, Scalar& s) {
+  const double* v = in.variables().numbers.find_scalar(s.name, s.handle);
+  return v ? *v : 0.0;
+}
+
+double CompiledNumber::evaluate(Interpreter& in) {
+  std::array<double, kMaxOperands + 1> stack;
+  std::size_t n = 0;
+  for (Step& st : steps_) {
+    switch (st.kind) {
+      case Kind::Constant: stack[n++] = st.constant; break;
+      case Kind::Scalar: stack[n++] = scalar(in, scalars_[st.index]); break;
+      case Kind::NegatedScalar: stack[n++] = through_value_text(-scalar(in, scalars_[st.index])); break;
+      case Kind::Splice: {
+        Splice& sp = splices_[st.index];
+        const double v = value_text_round(sp.group ? sp.group->evaluate(in) : sp.element->read_number(in));
+        if (st.sign == Sign::Leading) {
+          stack[n++] = -v;  // "-3" reads -3, and "--3" folds to "+3", whose '+' is dropped
+        } else if (std::signbit(v) && (st.sign == Sign::Negated || st.sign_sensitive)) {
+          throw NotExact{};
+        } else {
+          stack[n++] = st.sign == Sign::Negated ? -v : v;
+        }
+        break;
+      }
+      case Kind::Operator: {
+        const double b = stack[--n];
+        stack[n - 1] = apply_operator(st.op, stack[n - 1], b);
+        break;
+      }
+    }
+  }
+  return stack[0];
+}
+
+// --- conditions --------------------------------------------------------------
+
+CompiledCondition::~CompiledCondition() = default;
+
+std::unique_ptr<CompiledCondition> CompiledCondition::compile(std::string_view condition) {
+  const auto s = plain_text(condition, "m");  // logical tokens divide conditions: left to the text
+  if (!s || (!s->empty() && (*s)[0] == '(')) return nullptr;  // a leading group is a sub-condition
+  auto c = std::make_unique<CompiledCondition>();
+  std::size_t at = 0;
+  while (at < s->size() && (*s)[at] != '<' && (*s)[at] != '=' && (*s)[at] != '>') at += unit_length(*s, at);
+  if (at == s->size()) {
+    c->whole_ = CompiledNumber::compile(*s);
+    return c->whole_ ? std::move(c) : nullptr;
+  }
+  // The comparison evaluator's operator, with its two-character forms.
+  const char op = (*s)[at];
+  const char next = at + 1 < s->size() ? (*s)[at + 1] : '\0';
+  std::size_t length = 2;
+  if (op == '=' && next == '<') c->relation_ = Op::LessEqual;
+  else if (op == '=' && next == '>') c->relation_ = Op::GreaterEqual;
+  else if (op == '<' && next == '>') c->relation_ = Op::NotEqual;
+  else if (op == '<' && next == '=') c->relation_ = Op::LessEqual;
+  else if (op == '>' && next == '<') c->relation_ = Op::NotEqual;
+  else if (op == '>' && next == '=') c->relation_ = Op::GreaterEqual;
+  else length = 1, c->relation_ = static_cast<Op>(op);
+  const std::string_view left = std::string_view(*s).substr(0, at);
+  const std::string_view name = left.substr(0, left.find('('));
+  if (!name.empty()) {
+    const char last = name.back();
+    if (last != '#' && last != '%' && last != '!') c->initial_ = name.front();
+  }
+  c->left_ = CompiledNumber::compile(left);
+  c->right_ = CompiledNumber::compile(std::string_view(*s).substr(at + length));
+  return (c->left_ && c->right_) ? std::move(c) : nullptr;
+}
+
+double CompiledCondition::evaluate(Interpreter& in) {
+  if (whole_) return integer_view(whole_->evaluate(in));
+  // A left side whose initial is a string letter is a string comparison.
+  if (initial_ && in.variables().letters.type_of_initial(initial_) == VarType::String) throw NotExact{};
+  const double a = left_->evaluate(in);
+  const double b = right_->evaluate(in);
+  return apply_operator(relation_, a, b);
+}
+
+}  // namespace tess

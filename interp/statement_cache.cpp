@@ -1,0 +1,303 @@
+#include "interp/statement_cache.h"
+
+#include "interp/compiled_expression.h"
+#include "interp/control_flow.h"
+#include "interp/error.h"
+#include "interp/flow_handlers.h"
+#include "interp/flow_scan.h"
+#include "interp/interpreter.h"
+#include "interp/statements.h"
+#include "interp/text_scan.h"
+
+namespace tess {
+namespace {
+
+enum Code : uint16_t {
+  kConditional = 0x1021,
+  kJump = 0x1023,
+  kCall = 0x1024,
+  kLoopHead = 0x1027,
+  kLoopEnd = 0x1030,
+  kPlainJump = 0x1033,
+  kLet = 0x107A,
+};
+
+}  // namespace
+
+// A statement's pre-analysed form. run() throws NotExact or ProgramError only
+// before it has changed anything, so the text path can run the statement again.
+class StatementCache::Plan {
+ public:
+  virtual ~Plan() = default;
+  virtual void run(Exec& ex) = 0;
+};
+
+namespace {
+
+// "target = expression" for a numeric target.
+class NumericAssignment final : public StatementCache::Plan {
+ public:
+  static std::unique_ptr<NumericAssignment> make(std::string_view text) {
+    if (text.find('"') != std::string_view::npos) return nullptr;
+    std::string s;
+    for (char c : text)
+      if (!is_blank_or_tab(c)) s += c;
+    const std::size_t eq = s.find('=');
+    if (eq == std::string::npos) return nullptr;
+    auto plan = std::make_unique<NumericAssignment>();
+    plan->target_ = CompiledReference::compile(std::string_view(s).substr(0, eq));
+    plan->value_ = CompiledNumber::compile(std::string_view(s).substr(eq + 1));
+    if (!plan->target_ || !plan->value_) return nullptr;
+    return plan;
+  }
+
+  // A target typed string (the type letters may change) goes the text path.
+  void check_type(Interpreter& in) const {
+    if (target_->type(in.variables().letters) == VarType::String) throw NotExact{};
+  }
+  double value(Interpreter& in) { return value_->evaluate(in); }
+  CompiledReference& target() { return *target_; }
+
+  void run(Exec& ex) override {
+    check_type(ex.in);
+    target_->write_number(ex.in, value_->evaluate(ex.in));
+  }
+
+ private:
+  std::unique_ptr<CompiledReference> target_;
+  std::unique_ptr<CompiledNumber> value_;
+};
+
+// The counted loop head (loop_statements.cpp), for a scalar loop variable.
+class LoopHeadPlan final : public StatementCache::Plan {
+ public:
+  static std::unique_ptr<LoopHeadPlan> make(std::string_view args) {
+    LoopHead head;
+    try {
+      head = parse_loop_head(args);
+    } catch (const ProgramError&) {
+      return nullptr;
+    }
+    const std::size_t eq = head.assignment.find('=');
+    if (eq == std::string_view::npos) return nullptr;
+    std::string variable;
+    for (char c : head.assignment.substr(0, eq))
+      if (!is_blank_or_tab(c)) variable += c;
+    auto plan = std::make_unique<LoopHeadPlan>();
+    plan->exit_ = head.exit_target;
+    plan->limit_ = CompiledNumber::compile(head.limit);
+    plan->increment_ = CompiledNumber::compile(head.increment);
+    plan->variable_ = CompiledReference::compile(variable);
+    plan->start_ = NumericAssignment::make(head.assignment);
+    if (!plan->limit_ || !plan->increment_ || !plan->variable_ || !plan->start_) return nullptr;
+    // An element as loop variable is read back through value text: left to the text.
+    if (plan->variable_->has_indexes() || plan->start_->target().name() != plan->variable_->name()) return nullptr;
+    return plan;
+  }
+
+  void run(Exec& ex) override {
+    Interpreter& in = ex.in;
+    ThreadSlot& s = ex.thread();
+    const double limit = limit_->evaluate(in);
+    const double increment = increment_->evaluate(in);
+    start_->check_type(in);
+    const double value = s.loop_continue ? variable_->read_number(in) + increment : start_->value(in);
+    // The test compares with the limit as printed with 14 significant digits.
+    const double printed_limit = value_text_round(limit);
+    variable_->write_number(in, value);
+    const double now = variable_->read_number(in);
+    const bool finished = increment >= 0 ? now > printed_limit : now < printed_limit;
+    s.loop_continue = false;
+    if (finished) s.pc = exit_;
+  }
+
+ private:
+  int32_t exit_ = 0;
+  std::unique_ptr<CompiledNumber> limit_, increment_;
+  std::unique_ptr<CompiledReference> variable_;
+  std::unique_ptr<NumericAssignment> start_;
+};
+
+class LoopEndPlan final : public StatementCache::Plan {
+ public:
+  explicit LoopEndPlan(int32_t target) : target_(target) {}
+  void run(Exec& ex) override {
+    ex.thread().pc = target_;
+    ex.thread().loop_continue = true;
+  }
+
+ private:
+  int32_t target_;
+};
+
+class PlainJumpPlan final : public StatementCache::Plan {
+ public:
+  explicit PlainJumpPlan(int32_t target) : target_(target) {}
+  void run(Exec& ex) override { ex.thread().pc = target_; }
+
+ private:
+  int32_t target_;
+};
+
+// Jump and call: the target and the statement start it implies, found once.
+class JumpPlan final : public StatementCache::Plan {
+ public:
+  JumpPlan(const ProgramText& text, int32_t target, bool call)
+      : target_(target), start_(separator_before(text, target)), call_(call) {}
+  void run(Exec& ex) override {
+    ThreadSlot& s = ex.thread();
+    if (call_) {
+      if (s.call_depth < 0 || s.call_depth >= kReturnStackSize - 1) throw NotExact{};  // the text raises the error
+      s.returns[static_cast<std::size_t>(s.call_depth)] = {s.pc, s.skip_mode};
+      ++s.call_depth;
+    }
+    s.pc = target_;
+    s.skip_mode = false;
+    s.statement_start = start_;
+  }
+
+ private:
+  int32_t target_;
+  int32_t start_;
+  bool call_;
+};
+
+// The conditional: its compiled condition, and for each outcome where the
+// thread went on from the same statement start and counter.
+class ConditionalPlan final : public StatementCache::Plan {
+ public:
+  static std::unique_ptr<ConditionalPlan> make(std::string_view condition) {
+    auto plan = std::make_unique<ConditionalPlan>();
+    plan->condition_ = CompiledCondition::compile(condition);
+    return plan->condition_ ? std::move(plan) : nullptr;
+  }
+
+  void run(Exec& ex) override {
+    const bool holds = condition_->evaluate(ex.in) != 0;
+    ThreadSlot& s = ex.thread();
+    Branch& b = branches_[holds ? 1 : 0];
+    if (b.known && b.statement_start == s.statement_start && b.pc_before == s.pc && b.skip_before == s.skip_mode) {
+      s.pc = b.pc_after;
+      s.skip_mode = b.skip_after;
+      return;
+    }
+    const Branch seen{true, s.statement_start, s.pc, s.skip_mode, 0, false};
+    take_conditional_branch(ex.in, ex.slot, holds);
+    b = seen;
+    b.pc_after = s.pc;
+    b.skip_after = s.skip_mode;
+  }
+
+ private:
+  struct Branch {
+    bool known = false;
+    int32_t statement_start = 0;
+    int32_t pc_before = 0;
+    bool skip_before = false;
+    int32_t pc_after = 0;
+    bool skip_after = false;
+  };
+  std::unique_ptr<CompiledCondition> condition_;
+  Branch branches_[2];
+};
+
+std::unique_ptr<StatementCache::Plan> make_plan(const Interpreter& in, std::string_view statement) {
+  if (statement.empty() || has_function_token(statement)) return nullptr;
+  const auto first = static_cast<uint8_t>(statement[0]);
+  if (first == '}' || first == '*') return nullptr;
+  if (first != 0x10 && first != 0x11) return NumericAssignment::make(statement);
+  if (statement.size() < 2) return nullptr;
+  const auto code = static_cast<uint16_t>(first << 8 | static_cast<uint8_t>(statement[1]));
+  const StatementInfo* row = find_statement(code);
+  if (!row || !row->handler) return nullptr;
+  const std::string_view args = argument_text(code == kConditional ? cut_at_then(statement) : statement);
+  try {
+    switch (code) {
+      case kLet: return NumericAssignment::make(args);
+      case kLoopHead: return LoopHeadPlan::make(args);
+      case kLoopEnd: return std::make_unique<LoopEndPlan>(parse_position(args));
+      case kPlainJump: return std::make_unique<PlainJumpPlan>(parse_position(args));
+      case kJump: return std::make_unique<JumpPlan>(in.text(), read_target(args), false);
+      case kCall: return std::make_unique<JumpPlan>(in.text(), read_target(args), true);
+      case kConditional: return ConditionalPlan::make(args);
+      default: return nullptr;
+    }
+  } catch (const ProgramError&) {
+    return nullptr;  // the text path raises it when the statement runs
+  }
+}
+
+}  // namespace
+
+struct StatementCache::Entry {
+  // The plan, for the statement length it was made for (a one-line part cut
+  // before its else is a shorter statement at the same position).
+  std::size_t plan_length = 0;
+  bool planned = false;
+  std::unique_ptr<Plan> plan;
+
+  // The else check as last seen: for this statement length and counter, the
+  // counter after it and the length of the part to run (-1: nothing runs).
+  std::size_t else_length = 0;
+  bool else_known = false;
+  int32_t else_pc_before = 0;
+  int32_t else_pc_after = 0;
+  int64_t else_kept = -1;
+};
+
+StatementCache::StatementCache() = default;
+StatementCache::~StatementCache() = default;
+
+StatementCache::Entry* StatementCache::entry(int32_t pos, std::size_t text_length) {
+  if (pos < 0 || static_cast<std::size_t>(pos) >= text_length) return nullptr;
+  if (entries_.size() < text_length) entries_.resize(text_length);
+  auto& e = entries_[static_cast<std::size_t>(pos)];
+  if (!e) e = std::make_unique<Entry>();
+  return e.get();
+}
+
+std::optional<bool> StatementCache::run(Exec& ex, std::string_view statement, int32_t pos) {
+  Entry* e = entry(pos, static_cast<std::size_t>(ex.in.text().length()));
+  if (!e) return std::nullopt;
+  if (!e->planned || e->plan_length != statement.size()) {
+    e->plan = make_plan(ex.in, statement);
+    e->plan_length = statement.size();
+    e->planned = true;
+  }
+  if (!e->plan) return std::nullopt;
+  try {
+    e->plan->run(ex);
+    return true;
+  } catch (const NotExact&) {
+  } catch (const ProgramError&) {
+  }
+  return std::nullopt;
+}
+
+std::optional<std::string_view> StatementCache::else_check(Interpreter& in, int t, std::string_view statement,
+                                                           int32_t pos, std::string& storage) {
+  Entry* e = entry(pos, static_cast<std::size_t>(in.text().length()));
+  ThreadSlot& s = in.slot(t);
+  if (e && e->else_known && e->else_length == statement.size() && e->else_pc_before == s.pc) {
+    s.pc = e->else_pc_after;
+    if (e->else_kept < 0) return std::nullopt;
+    return statement.substr(0, static_cast<std::size_t>(e->else_kept));
+  }
+  const int32_t pc_before = s.pc;
+  std::optional<std::string> kept = tess::else_check(in, t, statement);
+  if (kept && statement.substr(0, kept->size()) != *kept) {  // not a prefix: not remembered
+    storage = std::move(*kept);
+    return std::string_view(storage);
+  }
+  if (e) {
+    e->else_known = true;
+    e->else_length = statement.size();
+    e->else_pc_before = pc_before;
+    e->else_pc_after = s.pc;
+    e->else_kept = kept ? static_cast<int64_t>(kept->size()) : -1;
+  }
+  if (!kept) return std::nullopt;
+  return statement.substr(0, kept->size());
+}
+
+}  // namespace tess
