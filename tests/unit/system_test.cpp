@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
-#include <regex>
 #include <string>
 
 #include "builtin_calls.h"
@@ -16,6 +15,17 @@
 #include "tools/tokenizer/tokenizer.h"
 
 namespace {
+
+// Text against a shape where 'd' stands for any digit and every other byte for itself.
+bool matches_shape(const std::string& text, std::string_view shape) {
+  if (text.size() != shape.size()) return false;
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    const bool digit = text[i] >= '0' && text[i] <= '9';
+    if (shape[i] == 'd' ? !digit : text[i] != shape[i]) return false;
+  }
+  return true;
+}
+
 
 using namespace tess;
 using SystemFunctions = tess::testing::BuiltinCalls;
@@ -33,8 +43,8 @@ TEST(ClockText, TwoDigitFields) {
 }
 
 TEST_F(SystemFunctions, DateAndTimeHaveTheirShapes) {
-  EXPECT_TRUE(std::regex_match(call(fn_date, ""), std::regex("\"[0-9]{4}/[01][0-9]/[0-3][0-9]\"")));
-  EXPECT_TRUE(std::regex_match(call(fn_time, ""), std::regex("\"[0-2][0-9]:[0-5][0-9]:[0-6][0-9]\"")));
+  EXPECT_TRUE(matches_shape(call(fn_date, ""), "\"dddd/dd/dd\"")) << call(fn_date, "");
+  EXPECT_TRUE(matches_shape(call(fn_time, ""), "\"dd:dd:dd\"")) << call(fn_time, "");
 }
 
 TEST_F(SystemFunctions, EnvironmentValuesComeBackEncoded) {
