@@ -4,12 +4,11 @@
 #include <string_view>
 
 #include "builtins/keyboard_builtins.h"
-#include "builtins/keyboard_builtins.h"
 #include "builtins/numeric_builtins.h"
 #include "builtins/string_builtins.h"
-#include "system/system_builtins.h"
 #include "files/file_functions.h"
 #include "builtins/window_builtins.h"
+#include "system/system_builtins.h"
 
 namespace tess {
 

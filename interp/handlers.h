@@ -5,8 +5,8 @@
 #include <string_view>
 
 #include "console/console_handlers.h"
-#include "console/printer_handlers.h"
 #include "files/file_handlers.h"
+#include "console/printer_handlers.h"
 #include "graphics/graphics_handlers.h"
 #include "interp/flow_handlers.h"
 #include "interp/value_handlers.h"

@@ -44,12 +44,12 @@ class Host {
   virtual uint32_t start_thread(std::function<void()> body) = 0;
   virtual uint32_t current_thread_id() = 0;
 
+  // The console window's keyboard, caret and layout services; null without one.
+  virtual ConsoleDevice* console_device() { return nullptr; }
+
   // The command line the program was started with, as string value text without
   // quotes (converted once at start-up).
   virtual std::string command_line_value() { return {}; }
-
-  // The console window's keyboard, caret and layout services; null without one.
-  virtual ConsoleDevice* console_device() { return nullptr; }
 };
 
 }  // namespace tess

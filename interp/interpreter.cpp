@@ -23,10 +23,11 @@ void Interpreter::reset() {
   variables_.letters.clear();
   user_functions_.clear();
   clear_return_stacks(*this);
+  graphics_.images.forget_all();  // forgotten, not deleted
+  voices_ = VoiceRecords{};
   traps_.reset_mouse_traps();
   set_pending({});
   files_.reset_directory();
-  graphics_.images.forget_all();
 }
 
 }  // namespace tess

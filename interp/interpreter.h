@@ -12,8 +12,8 @@
 #include <vector>
 
 #include "builtins/random_generator.h"
-#include "files/file_table.h"
 #include "graphics/graphics_state.h"
+#include "files/file_table.h"
 #include "interp/event_traps.h"
 #include "interp/error.h"
 #include "interp/host.h"
@@ -117,8 +117,8 @@ class Interpreter {
   VariableStore& variables() { return variables_; }
   UserFunctionTable& user_functions() { return user_functions_; }
   int& eval_depth() { return eval_depth_; }  // nesting of evaluations and calls
-  VoiceRecords& voices() { return voices_; }  // the music voices' octave and tempo
   GraphicsState& graphics() { return graphics_; }  // last point and image table
+  VoiceRecords& voices() { return voices_; }  // the music voices' octave and tempo
 
  private:
   void end_thread(int t);
@@ -151,8 +151,8 @@ class Interpreter {
   FileTable files_;  // kept open across run starts; closed at shutdown
   UserFunctionTable user_functions_;
   int eval_depth_ = 0;
-  VoiceRecords voices_;
   GraphicsState graphics_;
+  VoiceRecords voices_;
 };
 
 }  // namespace tess

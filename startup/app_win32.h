@@ -9,7 +9,6 @@
 #include <string>
 
 #include "console/layout_walk.h"
-#include "console/layout_walk.h"
 #include "console/printer_win32.h"
 #include "interp/interpreter.h"
 #include "startup/program_image.h"

@@ -38,8 +38,8 @@ class Win32Host : public Host {
   void beep() override { MessageBeep(0); }
   uint32_t start_thread(std::function<void()> body) override;
   uint32_t current_thread_id() override { return GetCurrentThreadId(); }
-  std::string command_line_value() override;
   ConsoleDevice* console_device() override { return &console_; }
+  std::string command_line_value() override;
 
   // Handles of the system threads started for execution threads, for the
   // shutdown's last resort.
