@@ -39,7 +39,7 @@ TEST_F(Expansion, UnknownCodesGiveAnEmptyText) {
 
 TEST_F(Expansion, BuiltInsNotYetBuiltAreRuntimeErrors) {
   for (const FunctionInfo& f : all_functions()) {
-    if (f.handler) continue;
+    if (f.handler || f.code == kUserFunction) continue;  // user functions are called by name
     EXPECT_EQ(error_of([&] { expand(token(f.code) + "(1)"); }), std::string(f.role) + ": not built yet");
     return;
   }
