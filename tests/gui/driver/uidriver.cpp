@@ -11,7 +11,7 @@
 //   key VK                      WM_KEYDOWN / WM_KEYUP (decimal or 0x.. virtual key)
 //   mouse MSG X Y               a mouse message (decimal or 0x.. message number)
 //   close CLASS                 WM_CLOSE to the program's window of that class
-//   capture CLASS FILE.bmp      the window's client area as a 24-bit BMP
+//   capture CLASS FILE.bmp      the window's client area as a 24-bit BMP, after a repaint
 //   clipboard                   prints "clipboard TEXT"
 //   sleep MS
 //   wait-exit MS                prints "exit CODE" or "still-running" (then kills it)
@@ -217,6 +217,13 @@ int run(int argc, char** argv) {
       i += 1;
     } else if (cmd == "capture") {
       HWND hwnd = find_window(t, arg(1));
+      // Under Xvfb without a window manager, Wine can lose a window's pixels when
+      // it remaps the window; have the program repaint (as a person uncovering
+      // the window would see it) before reading them.
+      if (hwnd) {
+        RedrawWindow(hwnd, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+        Sleep(200);
+      }
       say(hwnd && save_bmp(hwnd, arg(2)) ? "captured" : "capture-failed");
       i += 2;
     } else if (cmd == "clipboard") {
