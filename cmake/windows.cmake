@@ -1,6 +1,8 @@
 # Windows build: runtime.exe (GUI subsystem, static, no DLL beyond the system's),
 # filedlg.exe, and the UI test driver.
-set(CMAKE_RUNTIME_OUTPUT_DIRECTORY ${CMAKE_SOURCE_DIR}/build/win)
+# One shared place for the scripts; engineers building side by side pick their own.
+set(TESS_WIN_OUTPUT_DIR ${CMAKE_SOURCE_DIR}/build/win CACHE PATH "Where the Windows programs go")
+set(CMAKE_RUNTIME_OUTPUT_DIRECTORY ${TESS_WIN_OUTPUT_DIR})
 add_link_options(-static -static-libgcc -static-libstdc++)
 add_compile_definitions(WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0601)
 

@@ -95,8 +95,8 @@ for src in "$ROOT"/bench/b*.bas; do
 done
 
 # The two hosts share the core: runtime.exe should be close to tessrun.
-if [ -z "${TESS_BENCH_NO_WINE:-}" ] && [ ! -f "$BUILD/win/runtime.exe" ]; then
-  echo "runtime.exe not built ($BUILD/win/runtime.exe): no Wine ratios" >&2
+if [ -z "${TESS_BENCH_NO_WINE:-}" ] && [ ! -f "$WIN_DIR/runtime.exe" ]; then
+  echo "runtime.exe not built ($WIN_DIR/runtime.exe): no Wine ratios" >&2
 elif [ -z "${TESS_BENCH_NO_WINE:-}" ]; then
   echo
   printf '%-22s %10s %10s %12s\n' benchmark runtime_s tessrun_s runtime/tess
@@ -106,9 +106,9 @@ elif [ -z "${TESS_BENCH_NO_WINE:-}" ]; then
   for name in b1_arith b2_strings b3_arrays b4_gosub b5_branches; do
     [ -n "$FILTER" ] && [[ "$name" != *$FILTER* ]] && continue
     [ -f "$WORK/$name.img" ] || continue
-    cat "$BUILD/win/runtime.exe" "$WORK/$name.img" >"$WORK/$name.exe"
+    cat "$WIN_DIR/runtime.exe" "$WORK/$name.img" >"$WORK/$name.exe"
     start=$(date +%s.%N)
-    wine "$BUILD/win/uidriver.exe" start "$(winepath -w "$WORK/$name.exe")" "" run-to-end 600000 >/dev/null 2>&1
+    wine "$WIN_DIR/uidriver.exe" start "$(winepath -w "$WORK/$name.exe")" "" run-to-end 600000 >/dev/null 2>&1
     end=$(date +%s.%N)
     w="$(awk -v a="$start" -v b="$end" 'BEGIN { printf "%.3f", b - a }')"
     printf '%-22s %10s %10s %12s\n' "$name" "$w" "${tess_median[$name]:--}" \

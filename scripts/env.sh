@@ -4,6 +4,8 @@
 
 ROOT="${ROOT:-$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)}"
 BUILD="$ROOT/build"
+# The Windows programs (runtime.exe, filedlg.exe, uidriver.exe).
+WIN_DIR="${TESS_WIN_DIR:-$BUILD/win}"
 export WINEPREFIX="$BUILD/wineprefix"
 export WINEARCH=win64
 export WINEDEBUG=-all
@@ -42,7 +44,7 @@ tess_build() {
   cmake --build "$BUILD/native" -j "$jobs"
   if [ ! -f "$BUILD/mingw/build.ninja" ]; then
     cmake -S "$ROOT" -B "$BUILD/mingw" -G Ninja -DCMAKE_BUILD_TYPE=Release \
-      -DCMAKE_TOOLCHAIN_FILE="$ROOT/cmake/mingw-w64.cmake" >/dev/null
+      -DCMAKE_TOOLCHAIN_FILE="$ROOT/cmake/mingw-w64.cmake" -DTESS_WIN_OUTPUT_DIR="$WIN_DIR" >/dev/null
   fi
   cmake --build "$BUILD/mingw" -j "$jobs"
 }

@@ -35,9 +35,9 @@ run_native() {  # image, base -> $WORK/name.native.{out,err}, returns status
 }
 
 run_wine() {  # image, work base
-  cat "$BUILD/win/runtime.exe" "$1" >"$2.exe"
+  cat "$WIN_DIR/runtime.exe" "$1" >"$2.exe"
   rm -f "$2.transcript"
-  TESSALY_TRANSCRIPT="$2.transcript" timeout 60 wine "$BUILD/win/uidriver.exe" --out "$(winepath -w "$2.driver")" \
+  TESSALY_TRANSCRIPT="$2.transcript" timeout 60 wine "$WIN_DIR/uidriver.exe" --out "$(winepath -w "$2.driver")" \
     start "$(winepath -w "$2.exe")" "" run-to-end 20000 >/dev/null 2>&1
 }
 

@@ -12,9 +12,9 @@ mkdir -p "$BUILD/run"
 name="$(basename "${program%.*}")"
 exe="$BUILD/run/$name.exe"
 case "$program" in
-  *.bas) "$BUILD/bin/tessc" build "$program" -o "$exe" --runtime "$BUILD/win/runtime.exe" ;;
+  *.bas) "$BUILD/bin/tessc" build "$program" -o "$exe" --runtime "$WIN_DIR/runtime.exe" ;;
   *.exe) cp "$program" "$exe" ;;
-  *) cat "$BUILD/win/runtime.exe" "$program" >"$exe" ;;
+  *) cat "$WIN_DIR/runtime.exe" "$program" >"$exe" ;;
 esac
 
 transcript="$BUILD/run/$name.transcript"
@@ -29,7 +29,7 @@ else
   tess_start_wine
   trap 'tess_stop_wine; tess_stop_display' EXIT
   shot="$BUILD/run/$name.bmp"
-  wine "$BUILD/win/uidriver.exe" --out "$(winepath -w "$BUILD/run/$name.driver")" \
+  wine "$WIN_DIR/uidriver.exe" --out "$(winepath -w "$BUILD/run/$name.driver")" \
     start "$(winepath -w "$exe")" "" wait-window VudEvir 10000 sleep 3000 \
     capture VudEvir "$(winepath -w "$shot")" close VudEvir wait-exit 5000 >/dev/null 2>&1 || true
   if [ -f "$shot" ]; then

@@ -5,15 +5,10 @@
 set -uo pipefail
 ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)"
 source "$ROOT/scripts/env.sh"
+source "$ROOT/tests/gui/common.sh"
 WORK="$BUILD/gui-tests/console"
-RUNTIME="${TESS_RUNTIME:-$BUILD/win/runtime.exe}"
+RUNTIME="${TESS_RUNTIME:-$WIN_DIR/runtime.exe}"
 mkdir -p "$WORK"
-passed=0; failed=0
-check() {  # name, condition-result, details
-  if [ "$2" = 0 ]; then passed=$((passed + 1)); printf 'ok   %s\n' "$1"
-  else failed=$((failed + 1)); printf 'FAIL %s\n' "$1"; printf '%s\n' "$3" | iconv -f CP932 -t UTF-8 | head -20; fi
-}
-cp932() { printf '%s' "$1" | iconv -t CP932; }
 
 # run NAME DRIVER-COMMANDS...: builds tests/gui/console/NAME.bas and drives it;
 # WORK/NAME.log holds the driver's lines, WORK/NAME.txt the transcript.
@@ -21,15 +16,9 @@ run() {
   local name="$1"; shift
   "$BUILD/bin/tessc" build "$ROOT/tests/gui/console/$name.bas" -o "$WORK/$name.exe" --runtime "$RUNTIME" || return
   rm -f "$WORK/$name.txt" "$WORK/$name.bmp"
-  TESSALY_TRANSCRIPT="$WORK/$name.txt" timeout 60 wine "$BUILD/win/uidriver.exe" --out "$(winepath -w "$WORK/$name.log")" \
+  TESSALY_TRANSCRIPT="$WORK/$name.txt" timeout 60 wine "$WIN_DIR/uidriver.exe" --out "$(winepath -w "$WORK/$name.log")" \
     start "$(winepath -w "$WORK/$name.exe")" "" "$@" >/dev/null 2>&1
 }
-# Fraction of the region's pixels that have the colour (within 10%).
-share() {  # image, WxH+X+Y, colour
-  convert "$1" -crop "$2" +repage -fuzz 10% -fill white -opaque "$3" -fill black +opaque white \
-    -format '%[fx:mean]' info: 2>/dev/null || echo 0
-}
-above() { awk -v v="$1" -v t="$2" 'BEGIN { exit !(v > t) }'; }
 
 # Typing: "5" for two numbers (the warning, a fresh prompt), then "1,2"; line
 # input with Backspace over a letter and over a double-byte character.
@@ -76,5 +65,4 @@ ms="$(sed -n 's/^exit [0-9]* after \([0-9]*\)ms$/\1/p' "$WORK/waiting.log")"
 [ -n "$ms" ] && [ "$ms" -lt 2000 ] && ! grep -q "not reached" "$WORK/waiting.txt" 2>/dev/null
 check "closing the console while an input waits ends the process within 2 s (${ms:-?} ms)" $? "$(cat "$WORK/waiting.log")"
 
-printf 'gui tests: %d passed, %d failed\n' "$passed" "$failed"
-[ "$failed" -eq 0 ]
+finish

@@ -4,19 +4,14 @@
 set -uo pipefail
 ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)"
 source "$ROOT/scripts/env.sh"
+source "$ROOT/tests/gui/common.sh"
 WORK="$BUILD/gui-tests/graphics"
-RUNTIME="${TESS_RUNTIME:-$BUILD/win/runtime.exe}"
+RUNTIME="${TESS_RUNTIME:-$WIN_DIR/runtime.exe}"
 mkdir -p "$WORK"
-passed=0; failed=0
-check() {  # name, condition-result, details
-  if [ "$2" = 0 ]; then passed=$((passed + 1)); printf 'ok   %s\n' "$1"
-  else failed=$((failed + 1)); printf 'FAIL %s\n' "$1"; printf '%s\n' "$3" | head -20; fi
-}
-pixel() { convert "$1" -format "%[pixel:p{$2}]" info: 2>/dev/null; }
 
 "$BUILD/bin/tessc" build "$ROOT/tests/gui/graphics/figures.bas" -o "$WORK/figures.exe" --runtime "$RUNTIME"
 rm -f "$WORK/figures.txt"
-TESSALY_TRANSCRIPT="$WORK/figures.txt" timeout 60 wine "$BUILD/win/uidriver.exe" --out "$(winepath -w "$WORK/figures.log")" \
+TESSALY_TRANSCRIPT="$WORK/figures.txt" timeout 60 wine "$WIN_DIR/uidriver.exe" --out "$(winepath -w "$WORK/figures.log")" \
   start "$(winepath -w "$WORK/figures.exe")" "" wait-window VudEvir 10000 sleep 3000 \
   capture VudEvir "$(winepath -w "$WORK/figures.bmp")" close VudEvir wait-exit 3000 >/dev/null 2>&1
 shot="$WORK/figures.bmp"
@@ -44,5 +39,4 @@ check "paint fills exactly the inside of a closed figure" $? "$(pixel "$shot" 22
 grep -q '^ 2  5  3  0 -255' "$WORK/figures.txt" 2>/dev/null
 check "Point reads back 2, 5, 3 and 0; RGB(255,0,0) is -255" $? "$(cat "$WORK/figures.txt" 2>/dev/null)"
 
-printf 'gui tests: %d passed, %d failed\n' "$passed" "$failed"
-[ "$failed" -eq 0 ]
+finish

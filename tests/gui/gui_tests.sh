@@ -5,31 +5,25 @@
 set -uo pipefail
 ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)"
 source "$ROOT/scripts/env.sh"
+source "$ROOT/tests/gui/common.sh"
 WORK="$BUILD/gui-tests"
 mkdir -p "$WORK"
-passed=0; failed=0
-
-check() {  # name, condition-result, details
-  if [ "$2" = 0 ]; then passed=$((passed + 1)); printf 'ok   %s\n' "$1"
-  else failed=$((failed + 1)); printf 'FAIL %s\n' "$1"; printf '%s\n' "$3" | iconv -f CP932 -t UTF-8 | head -20; fi
-}
 
 # mkexe NAME [mkimage options] TEXT
 mkexe() {
   local name="$1"; shift
   local text="${*: -1}"
-  "$BUILD/bin/mkimage" --exe "$BUILD/win/runtime.exe" "${@:1:$#-1}" "$WORK/$name.exe" "$text"
+  "$BUILD/bin/mkimage" --exe "$WIN_DIR/runtime.exe" "${@:1:$#-1}" "$WORK/$name.exe" "$text"
 }
 
 # drive NAME COMMANDS... : runs the UI driver against WORK/NAME.exe; output in WORK/NAME.log
 drive() {
   local name="$1"; shift
   local exe; exe="$(winepath -w "$WORK/$name.exe")"
-  timeout 60 wine "$BUILD/win/uidriver.exe" --out "$(winepath -w "$WORK/$name.log")" start "$exe" "" "$@" >/dev/null 2>&1
+  timeout 60 wine "$WIN_DIR/uidriver.exe" --out "$(winepath -w "$WORK/$name.log")" start "$exe" "" "$@" >/dev/null 2>&1
 }
 
 has() { LC_ALL=C grep -qxF "$2" "$WORK/$1.log"; }
-cp932() { printf '%s' "$1" | iconv -t CP932; }
 # The exit line's time, in ms ("exit 0 after 123ms").
 exit_ms() { sed -n 's/^exit [0-9]* after \([0-9]*\)ms$/\1/p' "$WORK/$1.log"; }
 
@@ -84,5 +78,4 @@ white=0
 awk -v m="$white" 'BEGIN { exit !(m > 0.2) }'
 check "printed text is painted (mean brightness of the first cells: $white)" $? "$(cat "$WORK/painted.log")"
 
-printf 'gui tests: %d passed, %d failed\n' "$passed" "$failed"
-[ "$failed" -eq 0 ]
+finish

@@ -9,9 +9,9 @@
 set -uo pipefail
 ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)"
 source "$ROOT/scripts/env.sh"
+source "$ROOT/tests/gui/common.sh"
 WORK="$BUILD/serial-tests"
 mkdir -p "$WORK"
-passed=0; failed=0
 
 if ! command -v socat >/dev/null 2>&1; then
   echo "serial tests skipped: socat is not installed (scripts/env.sh installs it)"
@@ -19,10 +19,6 @@ if ! command -v socat >/dev/null 2>&1; then
   exit 0
 fi
 
-check() {  # name, condition-result, details
-  if [ "$2" = 0 ]; then passed=$((passed + 1)); printf 'ok   %s\n' "$1"
-  else failed=$((failed + 1)); printf 'FAIL %s\n' "$1"; printf '%s\n' "$3" | head -20; fi
-}
 
 # --- the private Wine world ---------------------------------------------------
 tess_wine_locale
@@ -62,9 +58,9 @@ drain() { timeout 0.3 cat "$B" >/dev/null 2>&1; timeout 0.3 cat "$A" >/dev/null 
 run() {
   local name="$1"
   printf '%s\n' "$2" >"$WORK/$name.bas"
-  "$BUILD/bin/tessc" build "$WORK/$name.bas" -o "$WORK/$name.exe" --runtime "$BUILD/win/runtime.exe" || return 1
+  "$BUILD/bin/tessc" build "$WORK/$name.bas" -o "$WORK/$name.exe" --runtime "$WIN_DIR/runtime.exe" || return 1
   rm -f "$WORK/$name.transcript"
-  TESSALY_TRANSCRIPT="$WORK/$name.transcript" timeout 60 wine "$BUILD/win/uidriver.exe" \
+  TESSALY_TRANSCRIPT="$WORK/$name.transcript" timeout 60 wine "$WIN_DIR/uidriver.exe" \
     --out "$(winepath -w "$WORK/$name.driver")" start "$(winepath -w "$WORK/$name.exe")" "" run-to-end 20000 \
     >/dev/null 2>&1
 }
@@ -138,5 +134,4 @@ LC_ALL=C grep -q '^box ' "$WORK/missing.driver" && transcript missing | head -1 
   ! transcript missing | grep -q 'not reached'
 check "opening com9 (no device) ends the program with the runtime error" $? "$(transcript missing; iconv -f CP932 -t UTF-8 "$WORK/missing.driver")"
 
-echo "serial tests: $passed passed, $failed failed"
-[ "$failed" -eq 0 ]
+finish "serial tests"
