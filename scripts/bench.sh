@@ -14,7 +14,7 @@ ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 source "$ROOT/scripts/env.sh"
 RUNS="${1:-5}"
 FILTER="${2:-}"
-TOOLS="${TESS_TOOLS:-$BUILD/bin}"
+TOOLS="${TESS_TOOLS:-$BIN_DIR}"
 WORK="$BUILD/bench"
 status=0
 mkdir -p "$WORK"

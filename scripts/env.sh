@@ -4,6 +4,8 @@
 
 ROOT="${ROOT:-$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)}"
 BUILD="$ROOT/build"
+# The native tools (tessrun, tessc, mkimage).
+BIN_DIR="${TESS_BIN_DIR:-$BUILD/bin}"
 # The Windows programs (runtime.exe, filedlg.exe, uidriver.exe).
 WIN_DIR="${TESS_WIN_DIR:-$BUILD/win}"
 export WINEPREFIX="$BUILD/wineprefix"

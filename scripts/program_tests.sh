@@ -8,7 +8,7 @@
 set -uo pipefail
 ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 source "$ROOT/scripts/env.sh"
-BIN="$BUILD/bin"
+BIN="$BIN_DIR"
 WORK="$BUILD/program-tests"
 mkdir -p "$WORK"
 

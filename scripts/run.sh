@@ -12,7 +12,7 @@ mkdir -p "$BUILD/run"
 name="$(basename "${program%.*}")"
 exe="$BUILD/run/$name.exe"
 case "$program" in
-  *.bas) "$BUILD/bin/tessc" build "$program" -o "$exe" --runtime "$WIN_DIR/runtime.exe" ;;
+  *.bas) "$BIN_DIR/tessc" build "$program" -o "$exe" --runtime "$WIN_DIR/runtime.exe" ;;
   *.exe) cp "$program" "$exe" ;;
   *) cat "$WIN_DIR/runtime.exe" "$program" >"$exe" ;;
 esac

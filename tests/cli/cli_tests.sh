@@ -3,7 +3,7 @@
 # statuses, the stream options.
 set -uo pipefail
 ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)"
-BIN="$ROOT/build/bin"
+BIN="${TESS_BIN_DIR:-$ROOT/build/bin}"
 WORK="$ROOT/build/cli-tests"
 mkdir -p "$WORK"
 passed=0; failed=0

@@ -14,7 +14,7 @@ mkdir -p "$WORK"
 # WORK/NAME.log holds the driver's lines, WORK/NAME.txt the transcript.
 run() {
   local name="$1"; shift
-  "$BUILD/bin/tessc" build "$ROOT/tests/gui/console/$name.bas" -o "$WORK/$name.exe" --runtime "$RUNTIME" || return
+  "$BIN_DIR/tessc" build "$ROOT/tests/gui/console/$name.bas" -o "$WORK/$name.exe" --runtime "$RUNTIME" || return
   rm -f "$WORK/$name.txt" "$WORK/$name.bmp"
   TESSALY_TRANSCRIPT="$WORK/$name.txt" timeout 60 wine "$WIN_DIR/uidriver.exe" --out "$(winepath -w "$WORK/$name.log")" \
     start "$(winepath -w "$WORK/$name.exe")" "" "$@" >/dev/null 2>&1

@@ -9,7 +9,7 @@ WORK="$BUILD/gui-tests/graphics"
 RUNTIME="${TESS_RUNTIME:-$WIN_DIR/runtime.exe}"
 mkdir -p "$WORK"
 
-"$BUILD/bin/tessc" build "$ROOT/tests/gui/graphics/figures.bas" -o "$WORK/figures.exe" --runtime "$RUNTIME"
+"$BIN_DIR/tessc" build "$ROOT/tests/gui/graphics/figures.bas" -o "$WORK/figures.exe" --runtime "$RUNTIME"
 rm -f "$WORK/figures.txt"
 TESSALY_TRANSCRIPT="$WORK/figures.txt" timeout 60 wine "$WIN_DIR/uidriver.exe" --out "$(winepath -w "$WORK/figures.log")" \
   start "$(winepath -w "$WORK/figures.exe")" "" wait-window VudEvir 10000 sleep 3000 \

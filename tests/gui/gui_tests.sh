@@ -13,7 +13,7 @@ mkdir -p "$WORK"
 mkexe() {
   local name="$1"; shift
   local text="${*: -1}"
-  "$BUILD/bin/mkimage" --exe "$WIN_DIR/runtime.exe" "${@:1:$#-1}" "$WORK/$name.exe" "$text"
+  "$BIN_DIR/mkimage" --exe "$WIN_DIR/runtime.exe" "${@:1:$#-1}" "$WORK/$name.exe" "$text"
 }
 
 # drive NAME COMMANDS... : runs the UI driver against WORK/NAME.exe; output in WORK/NAME.log

@@ -58,7 +58,7 @@ drain() { timeout 0.3 cat "$B" >/dev/null 2>&1; timeout 0.3 cat "$A" >/dev/null 
 run() {
   local name="$1"
   printf '%s\n' "$2" >"$WORK/$name.bas"
-  "$BUILD/bin/tessc" build "$WORK/$name.bas" -o "$WORK/$name.exe" --runtime "$WIN_DIR/runtime.exe" || return 1
+  "$BIN_DIR/tessc" build "$WORK/$name.bas" -o "$WORK/$name.exe" --runtime "$WIN_DIR/runtime.exe" || return 1
   rm -f "$WORK/$name.transcript"
   TESSALY_TRANSCRIPT="$WORK/$name.transcript" timeout 60 wine "$WIN_DIR/uidriver.exe" \
     --out "$(winepath -w "$WORK/$name.driver")" start "$(winepath -w "$WORK/$name.exe")" "" run-to-end 20000 \

@@ -16,7 +16,7 @@ rm -rf "$WORK"; mkdir -p "$WORK"
 # app NAME SOURCE-TEXT: a runtime.exe with the program appended, in WORK.
 app() {
   printf '%s' "$2" >"$WORK/$1.bas"
-  "$BUILD/bin/tessc" build "$WORK/$1.bas" -o "$WORK/$1.exe" --runtime "$WIN_DIR/runtime.exe" >"$WORK/$1.tessc" 2>&1
+  "$BIN_DIR/tessc" build "$WORK/$1.bas" -o "$WORK/$1.exe" --runtime "$WIN_DIR/runtime.exe" >"$WORK/$1.tessc" 2>&1
 }
 # run NAME [ARGS]: runs WORK/NAME.exe to its end (boxes answered with OK);
 # transcript in NAME.transcript, driver log in NAME.log.
