@@ -62,6 +62,20 @@ void Win32Console::set_caret(bool enabled) {
   SendMessageA(record->hwnd, enabled ? WM_SETFOCUS : WM_KILLFOCUS, 0, 0);
 }
 
+// A "PROMPT" window belongs to the execution thread that created it, which does
+// not pump messages while it waits for a line: without this its typed characters
+// would never arrive and the wait would never end. Only that window's messages
+// are taken, so other windows' events stay queued for the wait-for-event statement.
+void Win32Console::deliver_typing() {
+  HWND hwnd = app().current_text_window;
+  if (!hwnd || hwnd == app().console || GetWindowThreadProcessId(hwnd, nullptr) != GetCurrentThreadId()) return;
+  MSG msg;
+  while (PeekMessageA(&msg, hwnd, 0, 0, PM_REMOVE)) {
+    TranslateMessage(&msg);
+    DispatchMessageA(&msg);
+  }
+}
+
 void Win32Console::warning_box(std::string_view text, std::string_view caption) {
   const std::string t(text), c(caption);
   MessageBoxA(app().current_text_window, t.c_str(), c.c_str(), MB_ICONINFORMATION);

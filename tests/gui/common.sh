@@ -23,9 +23,10 @@ cp932() { printf '%s' "$1" | iconv -t CP932; }
 # The colour of one pixel, as "srgb(R,G,B)".
 pixel() { convert "$1" -format "%[pixel:p{$2}]" info: 2>/dev/null; }
 
-# Fraction of a region's pixels that have the colour (within 10%).
+# Fraction of a region's pixels that have the colour (within 10%): the matching
+# pixels turn transparent, and the inverted alpha channel counts them.
 share() {  # image, WxH+X+Y, colour
-  convert "$1" -crop "$2" +repage -fuzz 10% -fill white -opaque "$3" -fill black +opaque white \
+  convert "$1" -crop "$2" +repage -alpha off -fuzz 10% -transparent "$3" -alpha extract -negate \
     -format '%[fx:mean]' info: 2>/dev/null || echo 0
 }
 above() { awk -v v="$1" -v t="$2" 'BEGIN { exit !(v > t) }'; }

@@ -8,6 +8,13 @@
 //   wait-box MS                 wait for a message box; prints "box TITLE|TEXT"
 //   press ID                    presses a button of the last box (1 = OK)
 //   type TEXT                   WM_CHAR for each byte (\n, \r, \t, \xNN escapes)
+//   type-to CLASS TEXT          the same, to the program's window of that class
+//   caret CLASS                 the caret of the thread owning the program's window
+//                               of that class: "caret X Y W H" (client coordinates)
+//                               or "caret none"
+//   foreground                  prints "foreground CLASS" of the foreground window
+//   wait-caret CLASS MS         waits until that thread shows a caret (an input
+//                               waits); prints "caret-ready" or "no-caret"
 //   key VK                      WM_KEYDOWN / WM_KEYUP (decimal or 0x.. virtual key)
 //   mouse MSG X Y               a mouse message (decimal or 0x.. message number)
 //   close CLASS                 WM_CLOSE to the program's window of that class
@@ -17,6 +24,15 @@
 //   wait-exit MS                prints "exit CODE" or "still-running" (then kills it)
 //   run-to-end MS               waits for the program to end, answering every message
 //                               box with OK and printing it as "box TITLE|TEXT"
+//   dummy TITLE                 a hidden window with that title, owned by a window of
+//                               the driver, on a thread that answers its messages (the
+//                               window a caller of filedlg makes); prints "dummy ready"
+//   dummy-state                 prints "dummy closed" or "dummy open"
+//   wait-dialog TITLE MS        waits for a dialog with exactly that title in any
+//                               process and makes it the last box; prints
+//                               "dialog TITLE owner=dummy|none|other"
+//   file-name TEXT              puts TEXT in the file-name box of the last box (an
+//                               open or save dialog); then "press 1" or "press 2"
 #include <windows.h>
 
 #include <cstdio>
@@ -27,9 +43,20 @@
 
 namespace {
 
+// The dummy window and its owner live on a thread of their own, so that a
+// message sent to them is answered while the driver waits or sleeps.
+struct DummyWindow {
+  std::string title;
+  HWND owner = nullptr;
+  HWND window = nullptr;
+  HANDLE ready = nullptr;
+  volatile LONG closed = 0;
+};
+
 struct Target {
   PROCESS_INFORMATION process{};
   HWND last_box = nullptr;
+  DummyWindow dummy;
 };
 
 std::FILE* out = stdout;
@@ -65,6 +92,57 @@ HWND find_window(const Target& t, const char* class_name) {
   FindData data{t.process.dwProcessId, class_name, nullptr};
   EnumWindows(find_window_of_process, reinterpret_cast<LPARAM>(&data));
   return data.found;
+}
+
+DWORD WINAPI dummy_thread(LPVOID param) {
+  auto* d = static_cast<DummyWindow*>(param);
+  const HINSTANCE instance = GetModuleHandleA(nullptr);
+  WNDCLASSA wc{};
+  wc.lpfnWndProc = DefWindowProcA;
+  wc.hInstance = instance;
+  wc.lpszClassName = "uidriver dummy";
+  RegisterClassA(&wc);
+  d->owner = CreateWindowExA(0, wc.lpszClassName, "uidriver owner", WS_OVERLAPPEDWINDOW, 0, 0, 200, 100, nullptr, nullptr,
+                             instance, nullptr);
+  d->window = CreateWindowExA(0, wc.lpszClassName, d->title.c_str(), WS_POPUP, 0, 0, 10, 10, d->owner, nullptr, instance,
+                              nullptr);
+  SetEvent(d->ready);
+  // WM_CLOSE reaches DefWindowProc, which destroys the window.
+  while (IsWindow(d->window)) {
+    MSG msg;
+    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&msg);
+    MsgWaitForMultipleObjects(0, nullptr, FALSE, 20, QS_ALLINPUT);
+  }
+  InterlockedExchange(&d->closed, 1);
+  DestroyWindow(d->owner);
+  return 0;
+}
+
+struct DialogSearch {
+  const char* title;
+  HWND found;
+};
+
+BOOL CALLBACK find_dialog(HWND hwnd, LPARAM lparam) {
+  auto* search = reinterpret_cast<DialogSearch*>(lparam);
+  char name[256] = {}, title[512] = {};
+  GetClassNameA(hwnd, name, sizeof name);
+  GetWindowTextA(hwnd, title, sizeof title);
+  if (std::strcmp(name, "#32770") != 0 || !IsWindowVisible(hwnd) || std::strcmp(title, search->title) != 0) return TRUE;
+  search->found = hwnd;
+  return FALSE;
+}
+
+// The edit control of a file dialog's file-name box (a combo box, or an edit).
+HWND file_name_edit(HWND dialog) {
+  HWND box = GetDlgItem(dialog, 0x47c);
+  if (!box) return nullptr;
+  char name[64] = {};
+  GetClassNameA(box, name, sizeof name);
+  if (std::strcmp(name, "Edit") == 0) return box;
+  if (HWND combo = FindWindowExA(box, nullptr, "ComboBox", nullptr))
+    if (HWND edit = FindWindowExA(combo, nullptr, "Edit", nullptr)) return edit;
+  return FindWindowExA(box, nullptr, "Edit", nullptr);
 }
 
 HWND wait_for_window(const Target& t, const char* class_name, int ms) {
@@ -157,6 +235,21 @@ void say_box(HWND box) {
 
 unsigned long number(const char* s) { return std::strtoul(s, nullptr, 0); }
 
+void type_text(HWND hwnd, const char* escaped) {
+  for (char c : unescape(escaped)) PostMessageA(hwnd, WM_CHAR, static_cast<unsigned char>(c), 1);
+}
+
+// The caret of the thread that owns the program's window of a class, if it has one.
+bool program_caret(const Target& t, const char* class_name, RECT& caret) {
+  HWND window = find_window(t, class_name);
+  if (!window) return false;
+  GUITHREADINFO info{};
+  info.cbSize = sizeof info;
+  if (!GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &info) || !info.hwndCaret) return false;
+  caret = info.rcCaret;
+  return true;
+}
+
 int run(int argc, char** argv) {
   Target t;
   for (int i = 1; i < argc; ++i) {
@@ -200,9 +293,30 @@ int run(int argc, char** argv) {
       if (t.last_box) PostMessageA(t.last_box, WM_COMMAND, number(arg(1)), 0);
       i += 1;
     } else if (cmd == "type") {
-      HWND hwnd = find_window(t, "VudEvir");
-      for (char c : unescape(arg(1))) PostMessageA(hwnd, WM_CHAR, static_cast<unsigned char>(c), 1);
+      type_text(find_window(t, "VudEvir"), arg(1));
       i += 1;
+    } else if (cmd == "type-to") {
+      type_text(find_window(t, arg(1)), arg(2));
+      i += 2;
+    } else if (cmd == "caret") {
+      RECT rc{};
+      say(program_caret(t, arg(1), rc) ? "caret " + std::to_string(rc.left) + " " + std::to_string(rc.top) + " " +
+                                     std::to_string(rc.right - rc.left) + " " + std::to_string(rc.bottom - rc.top)
+                               : std::string("caret none"));
+      i += 1;
+    } else if (cmd == "foreground") {
+      char name[256] = "none";
+      if (HWND hwnd = GetForegroundWindow()) GetClassNameA(hwnd, name, sizeof name);
+      say(std::string("foreground ") + name);
+    } else if (cmd == "wait-caret") {
+      RECT rc{};
+      bool ready = false;
+      for (DWORD waited = 0; !ready && waited <= number(arg(2)); waited += 20) {
+        ready = program_caret(t, arg(1), rc);
+        if (!ready) Sleep(20);
+      }
+      say(ready ? "caret-ready" : "no-caret");
+      i += 2;
     } else if (cmd == "key") {
       HWND hwnd = find_window(t, "VudEvir");
       PostMessageA(hwnd, WM_KEYDOWN, number(arg(1)), 1);
@@ -226,6 +340,34 @@ int run(int argc, char** argv) {
       }
       say(hwnd && save_bmp(hwnd, arg(2)) ? "captured" : "capture-failed");
       i += 2;
+    } else if (cmd == "dummy") {
+      t.dummy.title = arg(1);
+      t.dummy.ready = CreateEventA(nullptr, TRUE, FALSE, nullptr);
+      if (HANDLE thread = CreateThread(nullptr, 0, dummy_thread, &t.dummy, 0, nullptr)) CloseHandle(thread);
+      say(WaitForSingleObject(t.dummy.ready, 5000) == WAIT_OBJECT_0 && t.dummy.window ? "dummy ready" : "dummy-failed");
+      i += 1;
+    } else if (cmd == "dummy-state") {
+      say(InterlockedCompareExchange(&t.dummy.closed, 0, 0) ? "dummy closed" : "dummy open");
+    } else if (cmd == "wait-dialog") {
+      DialogSearch search{arg(1), nullptr};
+      for (DWORD waited = 0; !search.found && waited <= number(arg(2)); waited += 20) {
+        EnumWindows(find_dialog, reinterpret_cast<LPARAM>(&search));
+        if (!search.found) Sleep(20);
+      }
+      t.last_box = search.found;
+      if (search.found) {
+        const HWND owner = GetWindow(search.found, GW_OWNER);
+        say(std::string("dialog ") + arg(1) + " owner=" +
+            (!owner ? "none" : owner == t.dummy.owner ? "dummy" : "other"));
+      } else {
+        say(std::string("no-dialog ") + arg(1));
+      }
+      i += 2;
+    } else if (cmd == "file-name") {
+      HWND edit = t.last_box ? file_name_edit(t.last_box) : nullptr;
+      if (edit) SendMessageA(edit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(unescape(arg(1)).c_str()));
+      say(edit ? "file-name set" : "file-name missing");
+      i += 1;
     } else if (cmd == "clipboard") {
       say("clipboard " + clipboard_text());
     } else if (cmd == "sleep") {
