@@ -23,3 +23,20 @@ if(DRIVER_SOURCES)
   add_executable(uidriver ${DRIVER_SOURCES})
   target_link_libraries(uidriver PRIVATE gdi32 user32)
 endif()
+
+# The test-only MIDI device (tests/gui/midilog): a winmm.dll that logs MIDI
+# short messages and forwards the rest of winmm to a renamed copy of the
+# system's own. It goes into a folder of its own, never beside runtime.exe;
+# tests copy it next to a program of theirs.
+find_program(TESS_GENDEF gendef)
+set(TESS_SYSTEM_WINMM /usr/lib/x86_64-linux-gnu/wine/x86_64-windows/winmm.dll CACHE FILEPATH
+    "The winmm.dll whose exports the test MIDI device forwards")
+if(TESS_GENDEF AND EXISTS ${TESS_SYSTEM_WINMM})
+  set(MIDILOG_DIR ${CMAKE_SOURCE_DIR}/tests/gui/midilog)
+  set(MIDILOG_DEF ${CMAKE_CURRENT_BINARY_DIR}/midilog_winmm.def)
+  add_custom_command(OUTPUT ${MIDILOG_DEF}
+    COMMAND sh ${MIDILOG_DIR}/forward_def.sh ${TESS_SYSTEM_WINMM} winmm_wine ${MIDILOG_DIR}/implemented.txt ${MIDILOG_DEF}
+    DEPENDS ${MIDILOG_DIR}/forward_def.sh ${MIDILOG_DIR}/implemented.txt ${TESS_SYSTEM_WINMM})
+  add_library(midilog SHARED ${MIDILOG_DIR}/midilog.cpp ${MIDILOG_DEF})
+  set_target_properties(midilog PROPERTIES OUTPUT_NAME winmm PREFIX "" RUNTIME_OUTPUT_DIRECTORY ${TESS_WIN_OUTPUT_DIR}/midilog)
+endif()

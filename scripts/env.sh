@@ -15,7 +15,8 @@ export WINEDLLOVERRIDES="mscoree,mshtml="
 
 TESS_PACKAGES=(cmake ninja-build g++ libgtest-dev googletest
   g++-mingw-w64-x86-64-posix mingw-w64-x86-64-dev mingw-w64-tools
-  wine wine64 xvfb x11-utils fonts-ipafont-gothic locales imagemagick clang socat)
+  wine wine64 xvfb x11-utils fonts-ipafont-gothic locales imagemagick clang socat
+  cups cups-client cups-bsd printer-driver-cups-pdf poppler-utils)
 
 tess_log() { printf '[tessaly] %s\n' "$*" >&2; }
 

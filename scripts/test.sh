@@ -55,7 +55,10 @@ fi
 section "Wine"
 tess_start_display
 tess_start_wine
-trap 'tess_stop_wine; tess_stop_display' EXIT
+# The default printer of the printer tests (a CUPS PDF queue).
+source "$ROOT/scripts/printer.sh"
+tess_start_printer || true
+trap 'tess_stop_printer; tess_stop_wine; tess_stop_display' EXIT
 
 run_suite "program tests (headless and Wine)" "$ROOT/scripts/program_tests.sh" --wine
 for suite in gui_tests console_tests graphics_tests system_tests serial_tests; do

@@ -258,10 +258,12 @@ LPRINT "pending"
 '
   run printer_ja
   wait_pdfs 1; sleep 0.3
-  pdftoppm -r 72 -png -singlefile "$(pdf_n 1)" "$WORK/printer_ja" 2>/dev/null
-  ink="$(share "$WORK/printer_ja.png" 250x14+0+0 black)"; below="$(share "$WORK/printer_ja.png" 500x300+0+40 black)"
-  above "$ink" 0.05 && ! above "$below" 0
-  check "Japanese text prints in the console face at the top left of the page" $? "ink=$ink below=$below $(details printer_ja; pdf_details)"
+  pdftoppm -r 150 -png -singlefile "$(pdf_n 1)" "$WORK/printer_ja" 2>/dev/null
+  # dark REGION: the share of pixels darker than mid-grey (150 dpi page).
+  dark() { convert "$WORK/printer_ja.png" -crop "$1" +repage -colorspace Gray -threshold 50% -format '%[fx:1-mean]' info: 2>/dev/null || echo 0; }
+  kanji="$(dark 225x26+4+2)"; squares="$(dark 80x20+236+5)"; below="$(dark 1240x1714+0+40)"
+  above "$kanji" 0.08 && above "$squares" 0.3 && ! above "$below" 0
+  check "Japanese text prints in the console face at the top left of the page" $? "kanji=$kanji squares=$squares below=$below $(details printer_ja; pdf_details)"
 
   # Choosing the printer while a document is open ends that document first, so
   # its page is printed; an unknown printer name is a runtime error.

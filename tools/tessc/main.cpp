@@ -2,7 +2,7 @@
 //   tessc build SRC -o APP.exe [--runtime RUNTIME.exe] [font options] [--hidden] [--sjis]
 //   tessc image SRC -o FILE.img [font options] [--hidden] [--sjis]
 //   tessc dump IMAGE_OR_EXE [--sjis]
-// Font options: --font FACE, --font-height N, --point-size N.
+// Font options: --font FACE, --font-height N, --point-size N, --charset N.
 // Source errors go to stderr as file:line:column: message; the exit status is 1
 // and nothing is written.
 #include <unistd.h>
@@ -28,14 +28,14 @@ namespace fs = std::filesystem;
 
 struct Options {
   std::string command, source, output, runtime, face;
-  std::optional<int> font_height, point_size;
+  std::optional<int> font_height, point_size, char_set;
   bool hidden = false, sjis = false;
 };
 
 int usage() {
   std::fprintf(stderr,
                "usage: tessc build SRC -o APP.exe [--runtime RUNTIME.exe] [--font FACE] [--font-height N]\n"
-               "                 [--point-size N] [--hidden] [--sjis]\n"
+               "                 [--point-size N] [--charset N] [--hidden] [--sjis]\n"
                "       tessc image SRC -o FILE.img [font options] [--hidden] [--sjis]\n"
                "       tessc dump IMAGE_OR_EXE [--sjis]\n");
   return 2;
@@ -53,6 +53,7 @@ std::optional<Options> parse_arguments(int argc, char** argv) {
     else if (arg == "--font" && has_value) o.face = argv[++i];
     else if (arg == "--font-height" && has_value) o.font_height = std::atoi(argv[++i]);
     else if (arg == "--point-size" && has_value) o.point_size = std::atoi(argv[++i]);
+    else if (arg == "--charset" && has_value) o.char_set = std::atoi(argv[++i]);
     else if (arg == "--hidden") o.hidden = true;
     else if (arg == "--sjis") o.sjis = true;
     else if (arg[0] != '-' && o.source.empty()) o.source = arg;
@@ -101,6 +102,8 @@ std::optional<tess::FontRecord> font_from(const Options& o) {
   }
   if (o.font_height) font.height = *o.font_height;
   if (o.point_size) font.point_size = *o.point_size;
+  // 0 (ANSI) lets a Latin face be used as it is rather than replaced by a Japanese one.
+  if (o.char_set) font.char_set = static_cast<uint8_t>(*o.char_set);
   return font;
 }
 
