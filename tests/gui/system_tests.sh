@@ -302,13 +302,49 @@ else
   skip "printer" "no CUPS PDF printer on this machine (scripts/printer.sh; packages in scripts/env.sh)"
 fi
 
-# filedlg: the option error box leaves everything alone; cancel answers the
-# cancelled text and closes the dummy window.
+# filedlg driven as a person would: the driver makes the dummy window (owned by
+# a window of its own), starts filedlg, and answers the dialog; the answer is on
+# the clipboard and the dummy window is closed.
 if [ -x "$WIN_DIR/filedlg.exe" ]; then
-  wine "$WIN_DIR/uidriver.exe" --out "$(winepath -w "$WORK/fd_bad.log")" start "$(winepath -w "$WIN_DIR/filedlg.exe")" "-X" \
-    wait-box 10000 press 1 wait-exit 5000 >/dev/null 2>&1
-  log_has fd_bad "box FileOpenDialog|$(printf '%s' 'オプション指定に誤りがあります' | iconv -t CP932)"
-  check "filedlg reports a bad option" $? "$(cat "$WORK/fd_bad.log")"
+  FD="$WORK/filedlg"; mkdir -p "$FD"; echo chosen >"$FD/chosen.txt"
+  DUMMY="DummyWindow for FileOpenDialog"
+  OPEN_TITLE="開く"; SAVE_TITLE="名前を付けて保存"
+  CANCELLED="$(cp932 '<<キャンセルされました>>')"
+  # filedlg_run NAME DUMMY-TITLE ARGS DRIVER-COMMANDS...: log in WORK/NAME.log.
+  filedlg_run() {
+    local name="$1" dummy="$2" args="$3"; shift 3
+    timeout 60 wine "$WIN_DIR/uidriver.exe" --out "$(winepath -w "$WORK/$name.log")" dummy "$dummy" \
+      start "$(winepath -w "$WIN_DIR/filedlg.exe")" "$args" "$@" wait-exit 10000 dummy-state clipboard >/dev/null 2>&1
+  }
+  log_line() { LC_ALL=C grep -qxF "$2" "$WORK/$1.log" 2>/dev/null; }
+
+  chosen="$(winepath -w "$FD/chosen.txt")"
+  filedlg_run fd_open "$DUMMY" "" wait-dialog "$OPEN_TITLE" 10000 dialog-text 0x470 file-name "$chosen" press 1
+  log_line fd_open "dialog $(cp932 "$OPEN_TITLE") owner=dummy" && log_line fd_open "dialog-text $(cp932 'すべてのファイル (*.*)')" &&
+    log_line fd_open "clipboard $chosen" && log_line fd_open "dummy closed"
+  check "filedlg open: owned by the dummy's owner, all-files filter, the typed path on the clipboard, dummy closed" $? \
+    "$(cat "$WORK/fd_open.log")"
+
+  memo="$(winepath -w "$FD/memo")"
+  filedlg_run fd_save "$DUMMY" "-S -Dtxt Text files/*.txt/Programs/*.bas/" wait-dialog "$SAVE_TITLE" 10000 dialog-text 0x470 \
+    file-name "$memo" press 1
+  log_line fd_save "dialog $(cp932 "$SAVE_TITLE") owner=dummy" && log_line fd_save "dialog-text Text files" &&
+    log_line fd_save "clipboard $memo.txt" && log_line fd_save "dummy closed"
+  check "filedlg save with -Dtxt and a filter: the path gets the default extension" $? "$(cat "$WORK/fd_save.log")"
+
+  filedlg_run fd_bad "$DUMMY" "-X" wait-box 10000 press 1
+  log_has fd_bad "box FileOpenDialog|$(cp932 'オプション指定に誤りがあります')" && log_line fd_bad "dummy open" &&
+    log_line fd_bad "clipboard $memo.txt"
+  check "filedlg reports a bad option and leaves the clipboard and the dummy window alone" $? "$(cat "$WORK/fd_bad.log")"
+
+  filedlg_run fd_cancel "$DUMMY" "-O" wait-dialog "$OPEN_TITLE" 10000 press 2
+  log_line fd_cancel "clipboard $CANCELLED" && log_line fd_cancel "dummy closed"
+  check "filedlg cancel answers the cancelled text and still closes the dummy window" $? "$(cat "$WORK/fd_cancel.log")"
+
+  filedlg_run fd_case "dummywindow for fileopendialog" "" wait-dialog "$OPEN_TITLE" 10000 press 2
+  log_line fd_case "dialog $(cp932 "$OPEN_TITLE") owner=none" && log_line fd_case "dummy open" &&
+    log_line fd_case "clipboard $CANCELLED"
+  check "filedlg does not take a window whose title differs in letter case for the dummy" $? "$(cat "$WORK/fd_case.log")"
 else
   skip "filedlg" "filedlg.exe is not built"
 fi

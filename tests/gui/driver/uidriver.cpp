@@ -31,8 +31,9 @@
 //   wait-dialog TITLE MS        waits for a dialog with exactly that title in any
 //                               process and makes it the last box; prints
 //                               "dialog TITLE owner=dummy|none|other"
-//   file-name TEXT              puts TEXT in the file-name box of the last box (an
-//                               open or save dialog); then "press 1" or "press 2"
+//   dialog-text ID              prints "dialog-text TEXT" of a control of the last box
+//   file-name TEXT              puts TEXT (unescaped) in the file-name box of the last
+//                               box (an open or save dialog); then "press 1" or "press 2"
 #include <windows.h>
 
 #include <cstdio>
@@ -50,7 +51,6 @@ struct DummyWindow {
   HWND owner = nullptr;
   HWND window = nullptr;
   HANDLE ready = nullptr;
-  volatile LONG closed = 0;
 };
 
 struct Target {
@@ -113,7 +113,6 @@ DWORD WINAPI dummy_thread(LPVOID param) {
     while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&msg);
     MsgWaitForMultipleObjects(0, nullptr, FALSE, 20, QS_ALLINPUT);
   }
-  InterlockedExchange(&d->closed, 1);
   DestroyWindow(d->owner);
   return 0;
 }
@@ -347,7 +346,7 @@ int run(int argc, char** argv) {
       say(WaitForSingleObject(t.dummy.ready, 5000) == WAIT_OBJECT_0 && t.dummy.window ? "dummy ready" : "dummy-failed");
       i += 1;
     } else if (cmd == "dummy-state") {
-      say(InterlockedCompareExchange(&t.dummy.closed, 0, 0) ? "dummy closed" : "dummy open");
+      say(t.dummy.window && !IsWindow(t.dummy.window) ? "dummy closed" : "dummy open");
     } else if (cmd == "wait-dialog") {
       DialogSearch search{arg(1), nullptr};
       for (DWORD waited = 0; !search.found && waited <= number(arg(2)); waited += 20) {
@@ -365,7 +364,7 @@ int run(int argc, char** argv) {
       i += 2;
     } else if (cmd == "file-name") {
       HWND edit = t.last_box ? file_name_edit(t.last_box) : nullptr;
-      if (edit) SendMessageA(edit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(unescape(arg(1)).c_str()));
+      if (edit) SendMessageA(edit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(arg(1)));  // as given: paths hold backslashes
       say(edit ? "file-name set" : "file-name missing");
       i += 1;
     } else if (cmd == "clipboard") {
@@ -392,6 +391,11 @@ int run(int argc, char** argv) {
         ended = WaitForSingleObject(t.process.hProcess, 20) == WAIT_OBJECT_0;
         if (HWND box = find_window(t, "#32770")) {
           say_box(box);
+    } else if (cmd == "dialog-text") {
+      char text[512] = {};
+      if (t.last_box) GetDlgItemTextA(t.last_box, static_cast<int>(number(arg(1))), text, sizeof text);
+      say(std::string("dialog-text ") + text);
+      i += 1;
           PostMessageA(box, WM_COMMAND, IDOK, 0);
           Sleep(50);
         }
