@@ -3,7 +3,9 @@
 # text with \xNN escapes, for hand-made images) runs on the headless runner and its
 # output is compared with NAME.out byte for byte (NAME.status: expected exit status,
 # default 0; NAME.in: standard input). With --wine the same images also run on
-# runtime.exe under Wine, whose transcript must match the headless run.
+# runtime.exe under Wine, whose transcript must match the headless run; there each
+# line of NAME.in is typed into the console when an input waits (NAME.headless,
+# holding the reason, keeps a test off Wine).
 #   program_tests.sh [--wine] [FILTER]
 set -uo pipefail
 ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
@@ -34,11 +36,30 @@ run_native() {  # image, base -> $WORK/name.native.{out,err}, returns status
   timeout 60 "$BIN/tessrun" "$1" <"$input" >"$3.out" 2>"$3.err"
 }
 
-run_wine() {  # image, work base
+# One line of typed input in the driver's escaped form.
+escape_typed() {
+  local LC_ALL=C s="$1" out="" c i
+  for ((i = 0; i < ${#s}; i++)); do
+    c="${s:i:1}"
+    case "$c" in
+      [a-zA-Z0-9\ ,.\;:\"\'\!\?\$\#\&\(\)\*+=/\<\>@_-]) out+="$c" ;;
+      *) out+="$(printf '\\x%02x' "'$c")" ;;
+    esac
+  done
+  printf '%s' "$out"
+}
+
+run_wine() {  # image, work base, source base
   cat "$WIN_DIR/runtime.exe" "$1" >"$2.exe"
   rm -f "$2.transcript"
+  local answers=() line
+  if [ -f "$3.in" ]; then
+    while IFS= read -r line || [ -n "$line" ]; do
+      answers+=(answer "$(escape_typed "${line%$'\r'}")" 10000)
+    done <"$3.in"
+  fi
   TESSALY_TRANSCRIPT="$2.transcript" timeout 60 wine "$WIN_DIR/uidriver.exe" --out "$(winepath -w "$2.driver")" \
-    start "$(winepath -w "$2.exe")" "" run-to-end 20000 >/dev/null 2>&1
+    start "$(winepath -w "$2.exe")" "" "${answers[@]}" run-to-end 20000 >/dev/null 2>&1
 }
 
 while IFS= read -r src; do
@@ -58,19 +79,25 @@ while IFS= read -r src; do
   if ! cmp -s "$w.native.out" "$base.out"; then
     fail "$name" "$(diff <(od -c "$base.out") <(od -c "$w.native.out") | head -20)"; continue
   fi
-  if [ $wine_too = 1 ] && [ ! -f "$base.in" ]; then
-    run_wine "$w.img" "$w"
+  if [ $wine_too = 1 ] && [ ! -f "$base.headless" ]; then
+    run_wine "$w.img" "$w" "$base"
     # The transcript holds the same stream plus the diagnostic line on a line of its own.
     cp "$w.native.out" "$w.expected-transcript"
-    if [ -s "$w.native.err" ]; then
+    # The headless warnings of rejected answers are boxes on Windows, not text.
+    LC_ALL=C grep -v '^Warning: ' "$w.native.err" >"$w.native.diagnostic"
+    if [ -s "$w.native.diagnostic" ]; then
       [ -s "$w.native.out" ] && [ "$(tail -c1 "$w.native.out" | od -An -c | tr -d ' ')" != '\n' ] && printf '\n' >>"$w.expected-transcript"
-      cat "$w.native.err" >>"$w.expected-transcript"
+      cat "$w.native.diagnostic" >>"$w.expected-transcript"
     fi
     if ! cmp -s "$w.expected-transcript" "$w.transcript" 2>/dev/null; then
       fail "$name (wine)" "$(diff <(od -c "$w.expected-transcript") <(od -c "$w.transcript" 2>/dev/null) | head -20)"; continue
     fi
     # A runtime error shows exactly one box, the fixed one; a normal end shows none.
-    boxes="$(LC_ALL=C grep -c '^box ' "$w.driver")"
+    # A rejected answer shows the warning box where the headless run warns.
+    if [ "$(LC_ALL=C grep -c '^box Warning|' "$w.driver")" != "$(LC_ALL=C grep -c '^Warning: ' "$w.native.err")" ]; then
+      fail "$name (wine warnings)" "$(iconv -f CP932 -t UTF-8 "$w.driver")"; continue
+    fi
+    boxes="$(LC_ALL=C grep -v '^box Warning|' "$w.driver" | LC_ALL=C grep -c '^box ')"
     if [ "$want_status" = 1 ]; then
       if [ "$boxes" != 1 ] || ! LC_ALL=C grep -qxF "box $ERROR_BOX" "$w.driver"; then
         fail "$name (wine box)" "$(iconv -f CP932 -t UTF-8 "$w.driver")"; continue

@@ -15,6 +15,9 @@
 //   foreground                  prints "foreground CLASS" of the foreground window
 //   wait-caret CLASS MS         waits until that thread shows a caret (an input
 //                               waits); prints "caret-ready" or "no-caret"
+//   answer TEXT MS              waits (up to MS) for the console's caret, answering
+//                               message boxes with OK meanwhile ("box TITLE|TEXT"),
+//                               then types TEXT and Enter; prints "no-caret" if none
 //   key VK                      WM_KEYDOWN / WM_KEYUP (decimal or 0x.. virtual key)
 //   mouse MSG X Y               a mouse message (decimal or 0x.. message number)
 //   close CLASS                 WM_CLOSE to the program's window of that class
@@ -303,6 +306,32 @@ int run(int argc, char** argv) {
                                      std::to_string(rc.right - rc.left) + " " + std::to_string(rc.bottom - rc.top)
                                : std::string("caret none"));
       i += 1;
+    } else if (cmd == "answer") {
+      RECT rc{};
+      bool ready = false;
+      for (DWORD waited = 0; !ready && waited <= number(arg(2)); waited += 20) {
+        if (HWND box = find_window(t, "#32770")) {
+          say_box(box);
+          PostMessageA(box, WM_COMMAND, IDOK, 0);
+          Sleep(50);
+        }
+        ready = program_caret(t, "VudEvir", rc);
+        if (!ready) Sleep(20);
+      }
+      if (ready) {
+        type_text(find_window(t, "VudEvir"), arg(1));
+        PostMessageA(find_window(t, "VudEvir"), WM_CHAR, '\r', 1);
+        // Enter ends the wait and the caret goes; each echo's paint hides it only
+        // for an instant, so it must stay gone for 50 ms (or the next input has
+        // already begun when 2 s have passed).
+        for (int waited = 0, gone = 0; gone < 50 && waited < 2000; waited += 10) {
+          gone = program_caret(t, "VudEvir", rc) ? 0 : gone + 10;
+          Sleep(10);
+        }
+      } else {
+        say("no-caret");
+      }
+      i += 2;
     } else if (cmd == "foreground") {
       char name[256] = "none";
       if (HWND hwnd = GetForegroundWindow()) GetClassNameA(hwnd, name, sizeof name);
@@ -362,6 +391,11 @@ int run(int argc, char** argv) {
         say(std::string("no-dialog ") + arg(1));
       }
       i += 2;
+    } else if (cmd == "dialog-text") {
+      char text[512] = {};
+      if (t.last_box) GetDlgItemTextA(t.last_box, static_cast<int>(number(arg(1))), text, sizeof text);
+      say(std::string("dialog-text ") + text);
+      i += 1;
     } else if (cmd == "file-name") {
       HWND edit = t.last_box ? file_name_edit(t.last_box) : nullptr;
       if (edit) SendMessageA(edit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(arg(1)));  // as given: paths hold backslashes
@@ -391,11 +425,6 @@ int run(int argc, char** argv) {
         ended = WaitForSingleObject(t.process.hProcess, 20) == WAIT_OBJECT_0;
         if (HWND box = find_window(t, "#32770")) {
           say_box(box);
-    } else if (cmd == "dialog-text") {
-      char text[512] = {};
-      if (t.last_box) GetDlgItemTextA(t.last_box, static_cast<int>(number(arg(1))), text, sizeof text);
-      say(std::string("dialog-text ") + text);
-      i += 1;
           PostMessageA(box, WM_COMMAND, IDOK, 0);
           Sleep(50);
         }
