@@ -214,6 +214,7 @@ word_box() {
 }
 pdf_details() { local f; for f in $(pdfs); do echo "== $f"; pdfinfo "$f"; pdf_text "$f"; done; }
 
+PRINTER_READY=0
 if tess_start_printer; then
   # Documents: a form feed ends the first (the bytes after it are dropped); the
   # page still open when the program ends is printed at shutdown. Two statements,
@@ -297,7 +298,7 @@ PRINT "not reached"
   transcript_has printer_none before && log_has printer_none "$ERROR_BOX" && ! transcript_has printer_none "not reached" &&
     LC_ALL=C grep -q 'runtime error 17' "$WORK/printer_none.transcript"
   check "printing without a default printer is runtime error 17" $? "$(details printer_none)"
-  tess_stop_printer
+  PRINTER_READY=1
 else
   skip "printer" "no CUPS PDF printer on this machine (scripts/printer.sh; packages in scripts/env.sh)"
 fi
@@ -348,6 +349,52 @@ if [ -x "$WIN_DIR/filedlg.exe" ]; then
 else
   skip "filedlg" "filedlg.exe is not built"
 fi
+
+# The example that uses all three: it asks filedlg (through the shell and the
+# clipboard) for a text file, prints it, and plays a tune on the logging device.
+if [ "$PRINTER_READY" = 1 ] && [ -f "$MIDI_DIR/winmm.dll" ] && [ -x "$WIN_DIR/filedlg.exe" ]; then
+  EX="$WORK/example"; mkdir -p "$EX"
+  cp "$MIDI_DIR/winmm.dll" "$MIDI_DIR/winmm_wine.dll" "$WIN_DIR/filedlg.exe" "$EX/"
+  "$BIN_DIR/tessc" build "$ROOT/examples/tune_and_print.bas" -o "$EX/tune_and_print.exe" --runtime "$WIN_DIR/runtime.exe" \
+    "${LATIN[@]}" >"$EX/tessc.log" 2>&1
+  printf 'Shopping list\r\nmilk and bread\r\n' >"$EX/list.txt"
+  # example_run NAME DRIVER-COMMANDS...: the example under the driver, with the logging device.
+  example_run() {
+    local name="$1"; shift
+    rm -f "$EX/$name.transcript" "$EX/$name.midi"
+    TESSALY_TRANSCRIPT="$EX/$name.transcript" TESS_MIDI_LOG="$(winepath -w "$EX/$name.midi")" \
+      WINEDLLOVERRIDES="$WINEDLLOVERRIDES;winmm=n" timeout 90 wine "$WIN_DIR/uidriver.exe" \
+      --out "$(winepath -w "$EX/$name.log")" start "$(winepath -w "$EX/tune_and_print.exe")" "" \
+      wait-dialog "$OPEN_TITLE" 15000 "$@" run-to-end 30000 >/dev/null 2>&1
+  }
+  example_details() { cat "$EX/$1.log" "$EX/$1.transcript" "$EX/$1.midi" "$EX/tessc.log" 2>/dev/null; pdf_details; }
+  list="$(winepath -w "$EX/list.txt")"
+  clear_pdfs
+  example_run chosen file-name "$list" press 1
+  wait_pdfs 1; sleep 0.3
+  text="$(pdf_text "$(pdf_n 1)")"
+  # The program owns the dummy window with its console window, so the dialog belongs to the program.
+  LC_ALL=C grep -qxF "dialog $(cp932 "$OPEN_TITLE") owner=program" "$EX/chosen.log" &&
+    LC_ALL=C grep -qxF "exit 0" "$EX/chosen.log" && LC_ALL=C grep -qF "$list" "$EX/chosen.transcript" &&
+    LC_ALL=C grep -qF "$(cp932 おしまい)" "$EX/chosen.transcript" && [ "$(pdfs | wc -l)" -eq 1 ] &&
+    grep -qF 'Printed by tune_and_print:' <<<"$text" && grep -q 'Shopping list' <<<"$text" && grep -q 'milk and bread' <<<"$text"
+  check "example tune_and_print: the dialog belongs to the program, and the file chosen is printed under its heading" $? "$(example_details chosen)"
+  melody="$(notes "$EX/chosen.midi" 0)"; bass="$(notes "$EX/chosen.midi" 1)"
+  durations_match "$melody" $'60 250\n64 250\n67 250\n72 750' && durations_match "$bass" '48 1000' &&
+    LC_ALL=C grep -q ' 192 63 0$' "$EX/chosen.midi"
+  check "example tune_and_print: the tune plays after printing (notes, lengths, the piano of @1)" $? \
+    "$melody"$'\n--\n'"$bass"$'\n'"$(example_details chosen)"
+
+  clear_pdfs
+  example_run cancelled press 2
+  sleep 1
+  LC_ALL=C grep -qxF "exit 0" "$EX/cancelled.log" && LC_ALL=C grep -qxF "$(cp932 キャンセルされました)" "$EX/cancelled.transcript" &&
+    [ "$(pdfs | wc -l)" -eq 0 ] && [ -z "$(notes "$EX/cancelled.midi" 0 2>/dev/null)" ]
+  check "example tune_and_print: cancelling the dialog prints and plays nothing" $? "$(example_details cancelled)"
+else
+  skip "example tune_and_print" "needs the PDF printer, the logging MIDI device and filedlg.exe"
+fi
+[ "$PRINTER_READY" = 1 ] && tess_stop_printer
 
 echo "($skipped skipped)"
 finish "system tests"

@@ -33,7 +33,9 @@
 //   dummy-state                 prints "dummy closed" or "dummy open"
 //   wait-dialog TITLE MS        waits for a dialog with exactly that title in any
 //                               process and makes it the last box; prints
-//                               "dialog TITLE owner=dummy|none|other"
+//                               "dialog TITLE owner=dummy|program|none|other": owned
+//                               by the dummy's owner, by a window of the started
+//                               program, by nothing, or by some other window
 //   dialog-text ID              prints "dialog-text TEXT" of a control of the last box
 //   file-name TEXT              puts TEXT (unescaped) in the file-name box of the last
 //                               box (an open or save dialog); then "press 1" or "press 2"
@@ -385,8 +387,13 @@ int run(int argc, char** argv) {
       t.last_box = search.found;
       if (search.found) {
         const HWND owner = GetWindow(search.found, GW_OWNER);
+        DWORD owner_pid = 0;
+        if (owner) GetWindowThreadProcessId(owner, &owner_pid);
         say(std::string("dialog ") + arg(1) + " owner=" +
-            (!owner ? "none" : owner == t.dummy.owner ? "dummy" : "other"));
+            (!owner                                   ? "none"
+             : owner == t.dummy.owner                 ? "dummy"
+             : owner_pid == t.process.dwProcessId     ? "program"
+                                                      : "other"));
       } else {
         say(std::string("no-dialog ") + arg(1));
       }
