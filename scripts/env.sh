@@ -8,7 +8,9 @@ BUILD="$ROOT/build"
 BIN_DIR="${TESS_BIN_DIR:-$BUILD/bin}"
 # The Windows programs (runtime.exe, filedlg.exe, uidriver.exe).
 WIN_DIR="${TESS_WIN_DIR:-$BUILD/win}"
-export WINEPREFIX="$BUILD/wineprefix"
+# A separate prefix (TESS_WINEPREFIX) gives a separate wineserver: programs under
+# test elsewhere cannot take the focus from ours.
+export WINEPREFIX="${TESS_WINEPREFIX:-$BUILD/wineprefix}"
 export WINEARCH=win64
 export WINEDEBUG=-all
 export WINEDLLOVERRIDES="mscoree,mshtml="

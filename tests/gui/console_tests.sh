@@ -61,17 +61,17 @@ check "opaque and transparent text backgrounds over graphics" $? \
 above "$(share "$shot" 12x16+58+0 'rgb(255,0,0)')" 0.9
 check "cells padded by the text position show the graphics beneath" $? "red $(share "$shot" 12x16+58+0 'rgb(255,0,0)')"
 
-# Closing the console while an input statement waits ends the process within 2 s.
-run waiting wait-window VudEvir 10000 sleep 500 close VudEvir wait-exit 2000
-ms="$(sed -n 's/^exit [0-9]* after \([0-9]*\)ms$/\1/p' "$WORK/waiting.log")"
-[ -n "$ms" ] && [ "$ms" -lt 2000 ] && ! grep -q "not reached" "$WORK/waiting.txt" 2>/dev/null
-check "closing the console while an input waits ends the process within 2 s (${ms:-?} ms)" $? "$(cat "$WORK/waiting.log")"
-
-# Closing the console while a line input waits (holding the lock) ends it too.
-run linewait wait-window VudEvir 10000 sleep 500 close VudEvir wait-exit 2000
-ms="$(sed -n 's/^exit [0-9]* after \([0-9]*\)ms$/\1/p' "$WORK/linewait.log")"
-[ -n "$ms" ] && [ "$ms" -lt 2000 ] && ! grep -q "not reached" "$WORK/linewait.txt" 2>/dev/null
-check "closing the console while a line input waits ends the process within 2 s (${ms:-?} ms)" $? "$(cat "$WORK/linewait.log")"
+# Closing the console while an input waits ends the process within 2 s, for the
+# input statement (which leaves the lock) and line input (which keeps it).
+closing_ends_wait() {  # program name, what waits
+  run "$1" wait-window VudEvir 10000 sleep 500 close VudEvir wait-exit 2000
+  local ms
+  ms="$(sed -n 's/^exit [0-9]* after \([0-9]*\)ms$/\1/p' "$WORK/$1.log")"
+  [ -n "$ms" ] && [ "$ms" -lt 2000 ] && ! grep -q "not reached" "$WORK/$1.txt" 2>/dev/null
+  check "closing the console while $2 waits ends the process within 2 s (${ms:-?} ms)" $? "$(cat "$WORK/$1.log")"
+}
+closing_ends_wait waiting "an input"
+closing_ends_wait linewait "a line input"
 
 # The caret (9 x 6 pixels, its top 7 pixels above the line's bottom) follows the
 # cursor: after "Name ? " (7 cells of 8 pixels), after two typed letters, after
