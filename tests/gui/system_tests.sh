@@ -284,6 +284,31 @@ PRINT "not reached"
   log_has printer_choose "$ERROR_BOX" && ! transcript_has printer_choose "not reached"
   check "choosing a printer that does not exist is a runtime error" $? "$(details printer_choose)"
 
+  # The print-setup dialog (the printer statement without a name), owned by the
+  # program's console: OK takes the chosen printer, and like any choice ends
+  # the open document first; Cancel changes nothing, so the document goes on.
+  app printer_setup 'LPRINT "before"
+PRINTER
+LPRINT "after"
+' "${LATIN[@]}"
+  # setup_run NAME BUTTON: runs printer_setup, answering the dialog with the button.
+  setup_run() {
+    clear_pdfs
+    timeout 60 wine "$WIN_DIR/uidriver.exe" --out "$(winepath -w "$WORK/$1.log")" start "$(winepath -w "$WORK/printer_setup.exe")" "" \
+      wait-dialog 印刷設定 10000 dialog-text 0x470 press "$2" run-to-end 20000 >/dev/null 2>&1
+  }
+  setup_run setup_ok 1
+  wait_pdfs 2; sleep 0.5
+  log_has setup_ok "dialog $(cp932 印刷設定) owner=program" && log_has setup_ok "dialog-text PDF" && log_has setup_ok "exit 0" &&
+    [ "$(pdfs | wc -l)" -eq 2 ] && pdf_text "$(pdf_n 1)" | grep -q before && pdf_text "$(pdf_n 2)" | grep -q after
+  check "print setup: the dialog belongs to the program; OK ends the open document and prints on the chosen printer" $? \
+    "$(cat "$WORK/setup_ok.log"; pdf_details)"
+  setup_run setup_cancel 2
+  wait_pdfs 1; sleep 1
+  log_has setup_cancel "exit 0" && [ "$(pdfs | wc -l)" -eq 1 ] && pdf_text "$(pdf_n 1)" | grep -q before &&
+    pdf_text "$(pdf_n 1)" | grep -q after
+  check "print setup: Cancel changes nothing, the open document goes on" $? "$(cat "$WORK/setup_cancel.log"; pdf_details)"
+
   # No printer at all: the queue is taken away and the prefix forgets it (Wine
   # keeps what it saw in the registry), then everything is put back.
   tess_as_root lpadmin -x PDF 2>/dev/null
