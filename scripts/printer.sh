@@ -37,7 +37,8 @@ tess_start_printer() {
     tess_cups_running || { tess_log "cupsd did not start (see $BUILD/cupsd.log)"; tess_stop_printer; return 1; }
   fi
   if ! lpstat -v PDF 2>/dev/null | grep -q 'cups-pdf:/tessaly'; then
-    tess_as_root lpadmin -p PDF -E -v cups-pdf:/tessaly -m lsb/usr/cups-pdf/CUPS-PDF_opt.ppd ||
+    # (lpadmin warns that printer drivers are deprecated; the PPD is what cups-pdf ships.)
+    tess_as_root lpadmin -p PDF -E -v cups-pdf:/tessaly -m lsb/usr/cups-pdf/CUPS-PDF_opt.ppd 2>/dev/null ||
       { tess_log "the PDF queue could not be made"; return 1; }
   fi
   tess_printer_default
