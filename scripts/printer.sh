@@ -30,7 +30,12 @@ tess_start_printer() {
   fi
   if ! tess_cups_running; then
     tess_as_root mkdir -p /run/cups
-    tess_as_root cupsd -f >"$BUILD/cupsd.log" 2>&1 &
+    # Started directly (not through a function, whose subshell would take $!),
+    # so that the recorded process is cupsd itself (or sudo, which passes the
+    # signal on).
+    if [ "$(id -u)" -eq 0 ]; then cupsd -f >"$BUILD/cupsd.log" 2>&1 &
+    else sudo cupsd -f >"$BUILD/cupsd.log" 2>&1 &
+    fi
     TESS_CUPSD_PID=$!
     local _
     for _ in $(seq 100); do tess_cups_running && break; sleep 0.1; done

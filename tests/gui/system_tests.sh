@@ -1,10 +1,12 @@
 #!/usr/bin/env bash
 # The system, sound and printer statements and filedlg under Wine, through the
-# real devices where this machine has them: the clipboard between processes,
-# the shell starting a program with parameters, the environment it inherits,
-# MCI with its notification, the music statement without a MIDI device, the
-# printer on a CUPS PDF queue (skipped without cupsd), and filedlg driven by the
-# UI driver. Expects the Wine world of scripts/env.sh to be running.
+# real devices: the clipboard between processes and its first-format rule, the
+# shell starting a program with parameters and the environment it inherits, MCI
+# with its notification, music without a MIDI device and on the logging test
+# device (tests/gui/midilog), the printer on the CUPS PDF queue of
+# scripts/printer.sh (skipped without CUPS), filedlg and the print-setup dialog
+# driven by the UI driver, and the example tune_and_print. Expects the Wine
+# world of scripts/env.sh to be running.
 set -uo pipefail
 ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)"
 source "$ROOT/scripts/env.sh"
@@ -32,6 +34,16 @@ run() {
   done
   return 1
 }
+# drive LOG DRIVER-COMMANDS...: the UI driver writing to LOG, retried once like run.
+drive() {
+  local log="$1" attempt; shift
+  for attempt in 1 2; do
+    rm -f "$log"
+    timeout 90 wine "$WIN_DIR/uidriver.exe" --out "$(winepath -w "$log")" "$@" >/dev/null 2>&1
+    [ -s "$log" ] && return 0
+  done
+  return 1
+}
 transcript_has() { LC_ALL=C grep -qxF "$2" "$WORK/$1.transcript" 2>/dev/null; }
 log_has() { LC_ALL=C grep -qF "$2" "$WORK/$1.log" 2>/dev/null; }
 details() { cat "$WORK/$1.log" "$WORK/$1.transcript" "$WORK/$1.tessc" 2>/dev/null; }
@@ -50,6 +62,17 @@ app clip_empty 'CLIPBOARD ""
 run clip_empty && run clip_get
 transcript_has clip_get "[]"
 check "an empty clipboard text replaces the contents" $? "$(details clip_get)"
+
+# The first-format rule: the clipboard's text is read only when a text format
+# was put there first (the driver puts text and a bitmap, in either order).
+drive "$WORK/clip_text_first.log" clipboard-set text-first "text before a bitmap"
+run clip_get
+transcript_has clip_get "[text before a bitmap]"
+check "clipboard text is read when it is the first format" $? "$(details clip_get)"
+drive "$WORK/clip_bitmap_first.log" clipboard-set bitmap-first "text after a bitmap"
+run clip_get
+transcript_has clip_get "[]"
+check "clipboard text is not read when a bitmap came first" $? "$(details clip_get)"
 
 # Shell open: the parent sets the environment and starts a child (a bare name,
 # found in the parent's directory) with parameters; the child reports both.
@@ -294,8 +317,8 @@ LPRINT "after"
   # setup_run NAME BUTTON: runs printer_setup, answering the dialog with the button.
   setup_run() {
     clear_pdfs
-    timeout 60 wine "$WIN_DIR/uidriver.exe" --out "$(winepath -w "$WORK/$1.log")" start "$(winepath -w "$WORK/printer_setup.exe")" "" \
-      wait-dialog 印刷設定 10000 dialog-text 0x470 press "$2" run-to-end 20000 >/dev/null 2>&1
+    drive "$WORK/$1.log" start "$(winepath -w "$WORK/printer_setup.exe")" "" \
+      wait-dialog 印刷設定 10000 dialog-text 0x470 press "$2" run-to-end 20000
   }
   setup_run setup_ok 1
   wait_pdfs 2; sleep 0.5
@@ -339,8 +362,8 @@ if [ -x "$WIN_DIR/filedlg.exe" ]; then
   # filedlg_run NAME DUMMY-TITLE ARGS DRIVER-COMMANDS...: log in WORK/NAME.log.
   filedlg_run() {
     local name="$1" dummy="$2" args="$3"; shift 3
-    timeout 60 wine "$WIN_DIR/uidriver.exe" --out "$(winepath -w "$WORK/$name.log")" dummy "$dummy" \
-      start "$(winepath -w "$WIN_DIR/filedlg.exe")" "$args" "$@" wait-exit 10000 dummy-state clipboard >/dev/null 2>&1
+    drive "$WORK/$name.log" dummy "$dummy" \
+      start "$(winepath -w "$WIN_DIR/filedlg.exe")" "$args" "$@" wait-exit 10000 dummy-state clipboard
   }
   log_line() { LC_ALL=C grep -qxF "$2" "$WORK/$1.log" 2>/dev/null; }
 
@@ -388,9 +411,8 @@ if [ "$PRINTER_READY" = 1 ] && [ -f "$MIDI_DIR/winmm.dll" ] && [ -x "$WIN_DIR/fi
     local name="$1"; shift
     rm -f "$EX/$name.transcript" "$EX/$name.midi"
     TESSALY_TRANSCRIPT="$EX/$name.transcript" TESS_MIDI_LOG="$(winepath -w "$EX/$name.midi")" \
-      WINEDLLOVERRIDES="$WINEDLLOVERRIDES;winmm=n" timeout 90 wine "$WIN_DIR/uidriver.exe" \
-      --out "$(winepath -w "$EX/$name.log")" start "$(winepath -w "$EX/tune_and_print.exe")" "" \
-      wait-dialog "$OPEN_TITLE" 15000 "$@" run-to-end 30000 >/dev/null 2>&1
+      WINEDLLOVERRIDES="$WINEDLLOVERRIDES;winmm=n" drive "$EX/$name.log" \
+      start "$(winepath -w "$EX/tune_and_print.exe")" "" wait-dialog "$OPEN_TITLE" 15000 "$@" run-to-end 30000
   }
   example_details() { cat "$EX/$1.log" "$EX/$1.transcript" "$EX/$1.midi" "$EX/tessc.log" 2>/dev/null; pdf_details; }
   list="$(winepath -w "$EX/list.txt")"

@@ -23,6 +23,8 @@
 //   close CLASS                 WM_CLOSE to the program's window of that class
 //   capture CLASS FILE.bmp      the window's client area as a 24-bit BMP, after a repaint
 //   clipboard                   prints "clipboard TEXT"
+//   clipboard-set ORDER TEXT    puts TEXT and a 1x1 bitmap on the clipboard, the text
+//                               first (ORDER text-first) or the bitmap (bitmap-first)
 //   sleep MS
 //   wait-exit MS                prints "exit CODE" or "still-running" (then kills it)
 //   run-to-end MS               waits for the program to end, answering every message
@@ -230,6 +232,29 @@ std::string clipboard_text() {
   return text;
 }
 
+bool put_clipboard_text(const std::string& text) {
+  HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, text.size() + 1);
+  if (!block) return false;
+  if (void* bytes = GlobalLock(block)) {
+    std::memcpy(bytes, text.c_str(), text.size() + 1);
+    GlobalUnlock(block);
+  }
+  if (SetClipboardData(CF_TEXT, block)) return true;
+  GlobalFree(block);
+  return false;
+}
+
+bool set_clipboard(bool bitmap_first, const std::string& text) {
+  if (!OpenClipboard(nullptr)) return false;
+  EmptyClipboard();
+  bool ok = true;
+  if (!bitmap_first) ok = put_clipboard_text(text);
+  ok = SetClipboardData(CF_BITMAP, CreateBitmap(1, 1, 1, 32, nullptr)) && ok;
+  if (bitmap_first) ok = put_clipboard_text(text) && ok;
+  CloseClipboard();
+  return ok;
+}
+
 void say_box(HWND box) {
   char title[512] = {}, text[2048] = {};
   GetWindowTextA(box, title, sizeof title);
@@ -410,6 +435,9 @@ int run(int argc, char** argv) {
       i += 1;
     } else if (cmd == "clipboard") {
       say("clipboard " + clipboard_text());
+    } else if (cmd == "clipboard-set") {
+      say(set_clipboard(std::string(arg(1)) == "bitmap-first", unescape(arg(2))) ? "clipboard-set" : "clipboard-set-failed");
+      i += 2;
     } else if (cmd == "sleep") {
       Sleep(static_cast<DWORD>(number(arg(1))));
       i += 1;
