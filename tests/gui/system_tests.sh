@@ -152,8 +152,9 @@ if [ -f "$WIN_DIR/midilog/winmm.dll" ] && [ -f "$SYSTEM_WINMM" ]; then
   cp "$SYSTEM_WINMM" "$MIDI_DIR/winmm_wine.dll"
 
   # One voice: lengths, dots, ties, rests, octaves, accidentals, lower case, an
-  # instrument change, and T0 leaving the quarter time as it was.
-  midi_run tune 'PLAY "T120 O4 C D8 E8. F4^8 P4 G2 @3 a+ b-16 T0 C"
+  # instrument change, T0 leaving the quarter time as it was, and a note above
+  # 127 sent unchanged.
+  midi_run tune 'PLAY "T120 O4 C D8 E8. F4^8 P4 G2 @3 a+ b-16 T0 C O9 B64"
 PRINT "played"
 '
   played="$(notes "$MIDI_DIR/tune.midi" 0)"
@@ -164,18 +165,21 @@ PRINT "played"
 67 1000
 70 500
 70 125
-60 500'
-  check "music: notes and lengths at T120 (quarter 500 ms, dotted, tied, T0 unchanged)" $? \
+60 500
+131 31'
+  check "music: notes and lengths at T120 (quarter 500 ms, dotted, tied, T0 unchanged, a note above 127 as it is)" $? \
     "$played"$'\n'"$(cat "$MIDI_DIR/tune.midi"; details tune)"
   awk '{ print $2 }' <<<"$played" | sort -u | grep -qx 96 && [ "$(awk '{ print $2 }' <<<"$played" | sort -u | wc -l)" = 1 ] &&
     awk 'prev != "" { gap = $3 - prev } $1 == 67 { exit !(gap >= 495 && gap <= 590) } { prev = $4 }' <<<"$played"
   check "music: velocity 96 on every note, and the rest P4 is a silent quarter" $? "$played"
-  # The first music statement sets every channel to the instrument of tone 0
-  # (program 6); @3 then sends program 4 on channel 0, after G and before A+.
+  # The first music statement opens the device and sets every channel to the
+  # instrument of tone 0 (program 6); @3 then sends program 4 on channel 0,
+  # after G and before A+; the run's end closes the device.
   awk '$2 >= 192 && $2 <= 199 && $3 == 6 { opening++ } $2 == 192 && $3 == 4 { changed = NR }
     $2 == 144 && $3 == 67 && $4 == 0 { g_off = NR } $2 == 144 && $3 == 70 && $4 > 0 && !a_on { a_on = NR }
-    END { exit !(opening == 8 && changed > g_off && changed < a_on) }' "$MIDI_DIR/tune.midi"
-  check "music: program 6 on all eight channels at the first statement, then the instrument table's program for @3" $? \
+    END { exit !(opening == 8 && changed > g_off && changed < a_on) }' "$MIDI_DIR/tune.midi" &&
+    [ "$(head -1 "$MIDI_DIR/tune.midi" | cut -d' ' -f2)" = open ] && [ "$(tail -1 "$MIDI_DIR/tune.midi" | cut -d' ' -f2)" = close ]
+  check "music: the device opens once, program 6 on all channels, @3 through the instrument table, closed at the end" $? \
     "$(cat "$MIDI_DIR/tune.midi")"
 
   # Two voices at once, each on its channel; the statement returns when the
