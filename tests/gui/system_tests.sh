@@ -179,7 +179,7 @@ PRINT "played"
     $2 == 144 && $3 == 67 && $4 == 0 { g_off = NR } $2 == 144 && $3 == 70 && $4 > 0 && !a_on { a_on = NR }
     END { exit !(opening == 8 && changed > g_off && changed < a_on) }' "$MIDI_DIR/tune.midi" &&
     [ "$(head -1 "$MIDI_DIR/tune.midi" | cut -d' ' -f2)" = open ] && [ "$(tail -1 "$MIDI_DIR/tune.midi" | cut -d' ' -f2)" = close ]
-  check "music: the device opens once, program 6 on all channels, @3 through the instrument table, closed at the end" $? \
+  check "music: the device opens, program 6 on all channels, @3 through the instrument table, closed at the end" $? \
     "$(cat "$MIDI_DIR/tune.midi")"
 
   # Two voices at once, each on its channel; the statement returns when the
@@ -192,8 +192,9 @@ PRINT "both"
   v0="$(notes "$MIDI_DIR/voices.midi" 0)"; v1="$(notes "$MIDI_DIR/voices.midi" 1)"
   transcript_has voices both && durations_match "$v0" $'60 1000\n62 1000' && durations_match "$v1" $'76 500\n76 500' &&
     awk 'NR == 1 { a = $3 } NR == 2 { b = $3 } END { exit !(b - a >= 995) }' <<<"$v1" &&
-    [ "$(awk '$2 == 193 && $3 == 63' "$MIDI_DIR/voices.midi" | wc -l)" = 1 ]
-  check "music: two voices on channels 0 and 1, the statement waits for the longer, voice settings persist" $? \
+    [ "$(awk '$2 == 193 && $3 == 63' "$MIDI_DIR/voices.midi" | wc -l)" = 1 ] &&
+    [ "$(grep -c ' open$' "$MIDI_DIR/voices.midi")" = 1 ]
+  check "music: two voices on channels 0 and 1, the statement waits for the longer, voice settings and the device persist" $? \
     "$v0"$'\n--\n'"$v1"$'\n'"$(cat "$MIDI_DIR/voices.midi")"
 
   midi_run nine 'PLAY "C", "C", "C", "C", "C", "C", "C", "C", "C"
