@@ -1,6 +1,7 @@
 // Load, get and put images, and text drawn in a font of its own.
 #include <cstring>
 
+#include "files/file_table.h"
 #include "graphics/argument_text.h"
 #include "graphics/graphics_handlers.h"
 #include "graphics/image_args.h"
@@ -40,9 +41,12 @@ void record_image(Interpreter& in, const std::string& variable, int32_t old_valu
 
 void stmt_load_image(Exec& ex, std::string_view args) {
   const LoadImageArgs load = parse_load_image(ex.in, args);
+  // Relative names follow the interpreter's current directory, as file names do,
+  // not the process's.
+  const std::string path = ex.in.files().resolve(load.file_name);
   const int32_t old_value = eval_int(ex.in, load.variable);
-  HANDLE image = LoadImageA(app().instance, load.file_name.c_str(), IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE);
-  if (!image) raise_error(1, "load image: cannot load " + load.file_name);
+  HANDLE image = LoadImageA(app().instance, path.c_str(), IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE);
+  if (!image) raise_error(1, "load image: cannot load " + path);
   record_image(ex.in, load.variable, old_value, static_cast<HBITMAP>(image));
 }
 

@@ -41,6 +41,7 @@
 //   dialog-text ID              prints "dialog-text TEXT" of a control of the last box
 //   file-name TEXT              puts TEXT (unescaped) in the file-name box of the last
 //                               box (an open or save dialog); then "press 1" or "press 2"
+//   (commands on the program's windows, controls and menus: window_commands.h)
 #include <windows.h>
 
 #include <cstdio>
@@ -48,6 +49,8 @@
 #include <cstring>
 #include <string>
 #include <vector>
+
+#include "window_commands.h"
 
 namespace {
 
@@ -469,6 +472,9 @@ int run(int argc, char** argv) {
       else TerminateProcess(t.process.hProcess, 9);
       say(ended ? "exit " + std::to_string(code) : std::string("still-running"));
       i += 1;
+    } else if (const int used = run_window_command({t.process.dwProcessId, say, save_bmp}, cmd, argv + i + 1, argc - i - 1);
+               used >= 0) {
+      i += used;
     } else {
       say("unknown-command " + cmd);
       return 2;

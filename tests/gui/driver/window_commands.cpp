@@ -201,36 +201,6 @@ void show(Context& c) {
   if (HWND hwnd = find_top(c, c.arg(0))) ShowWindow(hwnd, static_cast<int>(number_of(c.arg(1))));
 }
 
-LRESULT CALLBACK cover_procedure(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam) {
-  return DefWindowProcA(hwnd, message, wparam, lparam);
-}
-
-void pump_for(DWORD ms) {
-  const DWORD start = GetTickCount();
-  while (GetTickCount() - start < ms) {
-    MSG msg;
-    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&msg);
-    Sleep(10);
-  }
-}
-
-void cover(Context& c) {
-  HWND target = find_top(c, c.arg(0));
-  RECT r{};
-  if (!target || !GetWindowRect(target, &r)) return;
-  WNDCLASSA wc{};
-  wc.lpfnWndProc = cover_procedure;
-  wc.hInstance = GetModuleHandleA(nullptr);
-  wc.hbrBackground = static_cast<HBRUSH>(GetStockObject(GRAY_BRUSH));
-  wc.lpszClassName = "uidriver cover";
-  RegisterClassA(&wc);  // fails harmlessly the second time
-  HWND cover = CreateWindowExA(WS_EX_TOPMOST, wc.lpszClassName, "", WS_POPUP | WS_VISIBLE, r.left, r.top,
-                               r.right - r.left, r.bottom - r.top, nullptr, nullptr, wc.hInstance, nullptr);
-  pump_for(static_cast<DWORD>(number_of(c.arg(1))));
-  DestroyWindow(cover);
-  pump_for(100);
-}
-
 void capture_raw(Context& c) {
   HWND hwnd = find_top(c, c.arg(0));
   c.host.say(hwnd && c.host.save_bmp(hwnd, c.arg(1)) ? "captured" : "capture-failed");
@@ -269,12 +239,11 @@ struct Command {
 };
 
 constexpr Command kCommands[] = {
-    {"wait-for", 2, wait_for},       {"click-control", 2, click_control}, {"choose", 2, choose},
-    {"menu-keys", 3, menu_keys},     {"wait-popup", 2, wait_popup},       {"popup-keys", 1, popup_keys},
-    {"close-box", 1, close_box},     {"mouse-at", 4, mouse_at},           {"drag", 5, drag},
-    {"rect", 1, rect},               {"move", 5, move},                   {"show", 2, show},
-    {"cover", 2, cover},             {"capture-raw", 2, capture_raw},     {"scroll-info", 2, scroll_info},
-    {"wait-text", 3, wait_text},
+    {"wait-for", 2, wait_for},     {"click-control", 2, click_control}, {"choose", 2, choose},
+    {"menu-keys", 3, menu_keys},   {"wait-popup", 2, wait_popup},       {"popup-keys", 1, popup_keys},
+    {"close-box", 1, close_box},   {"mouse-at", 4, mouse_at},           {"drag", 5, drag},
+    {"rect", 1, rect},             {"move", 5, move},                   {"show", 2, show},
+    {"capture-raw", 2, capture_raw}, {"scroll-info", 2, scroll_info},   {"wait-text", 3, wait_text},
 };
 
 }  // namespace

@@ -20,7 +20,6 @@
 //                               (the window on the screen, the size of its client area)
 //   move WIN X Y W H            MoveWindow
 //   show WIN CMD                ShowWindow with that show command
-//   cover WIN MS                a window of the driver lies over WIN for MS ms, then goes
 //   capture-raw WIN FILE.bmp    the client area as it is, without asking for a repaint
 //   scroll-info WIN TEXT|ID     of a scroll-bar control: "scroll MIN MAX PAGE POS"
 //   wait-text FILE TEXT MS      waits until FILE (a transcript) holds TEXT; prints

@@ -1,0 +1,28 @@
+' Figures drawn into a "NORMAL" window: a half arc, a quarter sector, circles
+' with an aspect, an image put twice with xor, colours read back with Point.
+WINDOW w, 0, 20, 20, 420, 380, "Shapes", &H10CF0000
+WSELECT w
+CIRCLE (80,90), 40, 2, 0, 3.14
+CIRCLE (250,90), 40, 4, -1.57, -3.14
+CIRCLE (80,250), 40, 1, , , 0.5
+CIRCLE (250,250), 40, 1, , , 2
+LINE (20,320)-(59,339), 2, BF
+LINE (200,320)-(239,339), 5, BF
+GET (20,320)-(59,339), img
+before = POINT(210,330)
+PUT (200,320), img, XOR
+once = POINT(210,330)
+PUT (200,320), img, XOR
+twice = POINT(210,330)
+PSET (300,330), RGB(255,128,0)
+PSET (302,330), RGB(1,2,3)
+orange = POINT(300,330)
+dark = POINT(302,330)
+paper = POINT(380,20)
+WSELECT HWND
+PRINT "xor"; before; once; twice
+PRINT "point"; orange; dark; paper; RGB(255,128,0)
+PRINT "ready"
+*events
+WEVENT hw, msg, wp, lp
+GOTO *events
