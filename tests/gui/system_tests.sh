@@ -89,6 +89,17 @@ CHILD_TRANSCRIPT="$(winepath -w "$WORK/child.transcript")" run parent
 for _ in $(seq 50); do [ -s "$WORK/child.transcript" ] && grep -q '^env=' "$WORK/child.transcript" && break; sleep 0.2; done
 transcript_has parent "started" && transcript_has child "args=alpha beta" && transcript_has child "env=inherited"
 check "shell open starts a program with parameters and the set environment" $? "$(details parent; details child)"
+# A name holding a backslash is used as it is (not joined to the current
+# directory): the child's full path, from a program in another directory.
+app parent_path 'SETENV "TESSALY_TRANSCRIPT", ENVIRON$("CHILD_TRANSCRIPT")
+SHELL ENVIRON$("CHILD_EXE"), "by path"
+'
+rm -f "$WORK/child.transcript"; mkdir -p "$WORK/elsewhere"; mv "$WORK/parent_path.exe" "$WORK/elsewhere/"
+CHILD_EXE="$(winepath -w "$WORK/child.exe")" CHILD_TRANSCRIPT="$(winepath -w "$WORK/child.transcript")" EXE_DIR="$WORK/elsewhere" \
+  run parent_path
+for _ in $(seq 50); do [ -s "$WORK/child.transcript" ] && grep -q '^env=' "$WORK/child.transcript" && break; sleep 0.2; done
+transcript_has child "args=by path"
+check "shell open of a full path starts that program" $? "$(details parent_path; details child)"
 
 # MCI: the notify variable becomes 1; an unknown command is a runtime error.
 app mci_notify 'DONE = 0
@@ -104,6 +115,16 @@ MCI "close w"
 run mci_notify
 transcript_has mci_notify " 1"
 check "MCI notify sets the variable to 1" $? "$(details mci_notify)"
+# Without the notify flag in the command nothing is posted, variable or not.
+app mci_quiet 'DONE = 0
+MCI "open new type waveaudio alias q", DONE
+WAIT 1000
+PRINT DONE
+MCI "close q"
+'
+run mci_quiet
+transcript_has mci_quiet " 0"
+check "MCI without the notify flag leaves the variable alone" $? "$(details mci_quiet)"
 app mci_error 'MCI "frobnicate everything"
 PRINT "not reached"
 '
