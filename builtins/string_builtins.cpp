@@ -186,8 +186,12 @@ std::string fn_klen(Interpreter& in, std::string_view args) {
   return integer_text(static_cast<int32_t>(sjis::char_count(std::string_view(bytes).substr(0, kCountLimit))));
 }
 
+// A loop head like "FOR K = 1 TO LEN(S$)" asks for the length at every step:
+// a plain variable is measured in place, as the middle part reads it.
 std::string fn_len(Interpreter& in, std::string_view args) {
-  return integer_text(static_cast<int32_t>(bytes_of(in, args, kKeepZeros).size()));
+  Middle m;
+  middle_text(in, args, m);
+  return integer_text(static_cast<int32_t>(m.bytes.size()));
 }
 
 std::string fn_mid(Interpreter& in, std::string_view args) {

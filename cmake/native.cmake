@@ -30,6 +30,8 @@ endif()
 
 add_executable(tessrun ${CMAKE_SOURCE_DIR}/tools/tessrun/main.cpp)
 target_link_libraries(tessrun PRIVATE tesstok tesscore)
+# Linked in, the C++ runtime needs no symbol lookups at start-up.
+target_link_options(tessrun PRIVATE -static-libstdc++ -static-libgcc)
 
 enable_testing()
 find_package(GTest REQUIRED)

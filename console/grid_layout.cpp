@@ -1,20 +1,114 @@
 #include "console/grid_layout.h"
 
+#include <cstring>
+
 namespace tess {
 namespace {
 
 LayoutBounds bounds_of(const Grid& grid) { return {1, grid.columns, grid.rows, grid.area}; }
 
-LayoutResult lay_out(const TextLayer& layer, const Grid& grid) {
-  return walk_layout(layer, bounds_of(grid), [](const LayoutUnit& u) { return u.kind == UnitKind::TransparentCell ? 1 : u.size; }, [](const LayoutUnit&) {});
+// The walk of walk_layout taken one logical line at a time: x starts at 0 on
+// every line, so a line's rows do not depend on the lines before it. Every
+// printed line costs one pass over the layer, not two or more whole layouts.
+struct LineWalk {
+  int rows = 0;     // row advances inside the line, its line end included
+  int next = 0;     // where the walk goes on
+  bool last = false;  // the walk stops here (zero byte, lead byte at the end)
+};
+
+// Bytes that are one cell and one unit each: not the zero byte, not the escape
+// mark, not '\n', and below the Shift-JIS range.
+bool is_single_cell(uint8_t b) { return b >= 0x02 && b < 0x80 && b != '\n'; }
+
+LineWalk walk_line(const TextLayer& layer, int i, const LayoutBounds& bounds) {
+  LineWalk w;
+  int x = 0;
+  // A line of single cells on a grid without a text area wraps every
+  // (right - 1) cells, as the walk below would find one cell at a time.
+  if (!bounds.area.on) {
+    const std::string_view text = layer.text();
+    const auto from = static_cast<std::size_t>(i);
+    const void* nl = from < text.size() ? std::memchr(text.data() + from, '\n', text.size() - from) : nullptr;
+    const std::size_t end = nl ? static_cast<std::size_t>(static_cast<const char*>(nl) - text.data()) : text.size();
+    bool plain = true;
+    for (std::size_t k = from; k < end; ++k) plain &= is_single_cell(static_cast<uint8_t>(text[k]));
+    if (plain) {
+      const int period = bounds.right >= 2 ? bounds.right - 1 : 1;
+      const int cells = static_cast<int>(end - from);
+      w.rows = cells / period;
+      if (nl) {
+        w.rows += 1;
+        w.next = static_cast<int>(end) + 1;
+      } else {
+        w.next = static_cast<int>(end);
+        w.last = true;
+      }
+      return w;
+    }
+  }
+  for (; i < TextLayer::kSize;) {
+    const uint8_t b = layer.byte(i);
+    if (b == 0) break;
+    if (b == '\n') return {w.rows + 1, i + 1, false};
+    int size = 1, width = 1;
+    if (sjis::is_lead_byte(b)) {
+      if (i + 1 >= TextLayer::kSize || layer.byte(i + 1) == 0) break;
+      size = width = 2;
+    } else if (b == 0x01 && i + 1 < TextLayer::kSize && layer.byte(i + 1) == 'L') {
+      size = 2;
+    }
+    x += width;
+    if (x + width >= bounds.right || (bounds.area.on && x >= bounds.area.width)) x = 0, ++w.rows;
+    i += size;
+  }
+  w.next = i;
+  w.last = true;
+  return w;
+}
+
+struct Extent {
+  int bottom = 0;
+  int end = 0;  // where the walk stopped
+};
+
+Extent extent_of(const TextLayer& layer, const LayoutBounds& bounds) {
+  Extent e;
+  for (int i = 0;;) {
+    const LineWalk w = walk_line(layer, i, bounds);
+    e.bottom += w.rows;
+    i = w.next;
+    if (w.last) {
+      e.end = i;
+      break;
+    }
+  }
+  if (e.end != 0) e.bottom += bounds.line_height;
+  return e;
 }
 
 }  // namespace
 
-int rows_used(const TextLayer& layer, const Grid& grid) { return lay_out(layer, grid).bottom; }
+int rows_used(const TextLayer& layer, const Grid& grid) { return extent_of(layer, bounds_of(grid)).bottom; }
 
 void scroll_to_fit(TextLayer& layer, const Grid& grid) {
-  while (layer.length() > 0 && needs_scroll(lay_out(layer, grid), bounds_of(grid))) layer.scroll_first_line();
+  const LayoutBounds bounds = bounds_of(grid);
+  Extent e = extent_of(layer, bounds);
+  while (layer.length() > 0 && needs_scroll(LayoutResult{e.bottom, false, {}}, bounds)) {
+    const LineWalk first = walk_line(layer, 0, bounds);
+    const std::string_view text = layer.text();
+    const auto nl = text.find('\n');
+    layer.scroll_first_line();
+    // The scroll cuts at the first '\n'; when the walk's first line ended
+    // there too, the rest keeps its rows. (A lead byte before that '\n' takes
+    // it as its trail byte: then the rest is walked again.)
+    if (nl != std::string_view::npos && !first.last && first.next == static_cast<int>(nl) + 1) {
+      e.bottom -= first.rows + (e.end != 0 ? bounds.line_height : 0);
+      e.end -= first.next;
+      if (e.end != 0) e.bottom += bounds.line_height;
+    } else {
+      e = extent_of(layer, bounds);
+    }
+  }
 }
 
 }  // namespace tess

@@ -319,7 +319,7 @@ bool CompiledNumber::compile_level(std::string_view level, int) {
   return true;
 }
 
-double CompiledNumber::scalar(Interpreter& in, Scalar& s) {
+inline double CompiledNumber::scalar(Interpreter& in, Scalar& s) {
   const double* v = in.variables().numbers.find_scalar(s.name, s.handle);
   return v ? *v : 0.0;
 }
@@ -346,7 +346,13 @@ double CompiledNumber::evaluate(Interpreter& in) {
       }
       case Kind::Operator: {
         const double b = stack[--n];
-        stack[n - 1] = apply_operator(st.op, stack[n - 1], b);
+        double& a = stack[n - 1];
+        switch (st.op) {  // the commonest operators without the call
+          case Op::Add: a = a + b; break;
+          case Op::Subtract: a = a - b; break;
+          case Op::Multiply: a = a * b; break;
+          default: a = apply_operator(st.op, a, b);
+        }
         break;
       }
     }

@@ -76,6 +76,11 @@ class CompiledNumber {
 
   double evaluate(Interpreter& in);
 
+  // A text that is one number (a loop's limit or increment, mostly): its value
+  // never changes, so callers may read it once.
+  bool is_constant() const { return steps_.size() == 1 && steps_[0].kind == Kind::Constant; }
+  double constant() const { return steps_[0].constant; }
+
  private:
   enum class Kind : uint8_t { Constant, Scalar, NegatedScalar, Splice, Operator };
   // How the text reads a spliced value: as it is, after a minus that follows an

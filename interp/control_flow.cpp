@@ -83,8 +83,7 @@ void jump_to(Interpreter& in, int t, int32_t target) {
 void call_to(Interpreter& in, int t, int32_t target) {
   ThreadSlot& s = in.slot(t);
   if (s.call_depth < 0 || s.call_depth >= kReturnStackSize - 1) raise_error(99, kTooManyCalls);
-  s.returns[static_cast<std::size_t>(s.call_depth)] = {s.pc, s.skip_mode};
-  ++s.call_depth;
+  s.push_return({s.pc, s.skip_mode});
   jump_to(in, t, target);
 }
 

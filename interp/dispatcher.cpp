@@ -67,8 +67,8 @@ bool Interpreter::dispatch(std::string_view statement, int t) {
   }
 }
 
-bool Interpreter::dispatch_at(std::string_view statement, int t, int32_t pos, bool else_check) {
-  std::unique_lock lock(lock_);
+bool Interpreter::dispatch_at(std::unique_lock<std::mutex>& lock, std::string_view statement, int t, int32_t pos,
+                              bool else_check, bool try_plan) {
   if (stop_requested()) return false;
   Exec ex{*this, t, lock};
   held_lock_ = &lock;
@@ -85,7 +85,7 @@ bool Interpreter::dispatch_at(std::string_view statement, int t, int32_t pos, bo
       if (!kept) return true;  // skipped
       statement = *kept;
     }
-    if (caches_on_)
+    if (caches_on_ && try_plan)
       if (const auto done = cache_.run(ex, statement, pos)) return *done;
     return run_statement(ex, statement);
   } catch (const ProgramError& error) {

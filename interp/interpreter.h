@@ -34,7 +34,13 @@ class Interpreter;
 class CutLengths {
  public:
   explicit CutLengths(std::size_t text_length);
-  bool find(int32_t start, bool code_taken, std::size_t& length) const;
+  bool find(int32_t start, bool code_taken, std::size_t& length) const {
+    if (start < 0 || static_cast<std::size_t>(start) >= lengths_.size()) return false;
+    const uint32_t v = lengths_[static_cast<std::size_t>(start)].load(std::memory_order_relaxed);
+    if (v == 0 || (v & 1) != static_cast<uint32_t>(code_taken)) return false;
+    length = (v >> 1) - 1;
+    return true;
+  }
   void remember(int32_t start, bool code_taken, std::size_t length);
 
  private:
@@ -126,7 +132,10 @@ class Interpreter {
   bool run_statement(Exec& ex, std::string_view statement);
   // A statement cut from the program text at pos; in skip mode it passes the
   // else check first.
-  bool dispatch_at(std::string_view statement, int t, int32_t pos, bool else_check);
+  // The runner's lock is passed in and may be held already (see run_thread);
+  // try_plan false when the runner has tried the statement's plan itself.
+  bool dispatch_at(std::unique_lock<std::mutex>& lock, std::string_view statement, int t, int32_t pos,
+                   bool else_check, bool try_plan);
   bool take_pending(std::string& out);
 
   Host& host_;
@@ -140,6 +149,7 @@ class Interpreter {
   std::mutex lock_;  // the interpreter lock
   std::atomic<bool> stop_{false};
   std::atomic<bool> running_{false};
+  std::atomic<int> threads_in_use_{0};  // slots in use; one alone keeps the lock between statements
   std::mutex state_mutex_;  // guards thread ends and the pending statement
   std::condition_variable state_changed_;
   std::string pending_;

@@ -1,5 +1,7 @@
 // The statement runner: walks the program text from a thread's program counter,
 // cuts one statement at a time and hands it to the dispatcher.
+#include <optional>
+
 #include "interp/control_flow.h"
 #include "interp/error.h"
 #include "interp/interpreter.h"
@@ -42,25 +44,54 @@ std::size_t cut_length(const ProgramText& text, int32_t start, bool code_taken) 
 
 CutLengths::CutLengths(std::size_t text_length) : lengths_(text_length) {}
 
-bool CutLengths::find(int32_t start, bool code_taken, std::size_t& length) const {
-  if (start < 0 || static_cast<std::size_t>(start) >= lengths_.size()) return false;
-  const uint32_t v = lengths_[static_cast<std::size_t>(start)].load(std::memory_order_relaxed);
-  if (v == 0 || (v & 1) != static_cast<uint32_t>(code_taken)) return false;
-  length = (v >> 1) - 1;
-  return true;
-}
-
 void CutLengths::remember(int32_t start, bool code_taken, std::size_t length) {
   if (start < 0 || static_cast<std::size_t>(start) >= lengths_.size() || length >= (1u << 30)) return;
   const auto v = static_cast<uint32_t>((length + 1) << 1 | (code_taken ? 1 : 0));
   lengths_[static_cast<std::size_t>(start)].store(v, std::memory_order_relaxed);
 }
 
+namespace {
+
+// While one execution thread runs alone nobody else can want the interpreter
+// lock, so its runner keeps it from one statement to the next and saves a lock
+// and an unlock per statement. It lets go after every statement as soon as a
+// second slot is in use (the thread start counts the new slot before its thread
+// exists), before the pending statement, at the thread's end, and at least
+// every kLongestHold statements.
+constexpr int kLongestHold = 1024;
+
+}  // namespace
+
 void Interpreter::run_thread(int t) {
   ThreadSlot& s = slot(t);
   const ProgramText& text = text_;
   int32_t& pc = s.pc;
   std::string storage;
+  std::unique_lock<std::mutex> lock(lock_, std::defer_lock);
+  int held_for = 0;
+  auto finish = [&] {
+    if (lock.owns_lock()) lock.unlock();
+    end_thread(t);
+  };
+  // With the caches on, the else check and a planned statement run here; the
+  // dispatcher gets only what has no plan or what its plan hands back.
+  std::string kept_storage;
+  auto run_cached = [&](std::string_view statement, int32_t pos) {
+    Exec ex{*this, t, lock};
+    held_lock_ = &lock;
+    try {
+      if (s.skip_mode) {
+        const auto kept = cache_.else_check(*this, t, statement, pos, kept_storage);
+        if (!kept) return true;  // skipped
+        statement = *kept;
+      }
+      if (const auto done = cache_.run(ex, statement, pos)) return *done;
+    } catch (const ProgramError& error) {
+      report(error, statement, t);
+      return false;
+    }
+    return dispatch_at(lock, statement, t, pos, false, false);
+  };
 
   if (pc != 0 && text.is_line_end(pc)) ++pc;
   for (;;) {  // a line
@@ -88,10 +119,20 @@ void Interpreter::run_thread(int t) {
       pc = start + static_cast<int32_t>(length);
 
       if (length > 0) {
-        if (stop_requested()) return end_thread(t);
-        if (!dispatch_at(cut_text(text, start, length, storage), t, start, s.skip_mode)) return end_thread(t);
-        std::string pending;
-        if (t == 0 && take_pending(pending) && !dispatch(pending, 0)) return end_thread(t);
+        if (!lock.owns_lock()) lock.lock();
+        if (stop_requested()) return finish();  // checked under the lock: an error report may have stopped the run
+        const std::string_view statement = cut_text(text, start, length, storage);
+        if (!(caches_on_ ? run_cached(statement, start) : dispatch_at(lock, statement, t, start, s.skip_mode, false)))
+          return finish();
+        if (lock.owns_lock() && (threads_in_use_.load(std::memory_order_relaxed) > 1 || ++held_for >= kLongestHold)) {
+          lock.unlock();
+          held_for = 0;
+        }
+        if (t == 0 && has_pending_.load(std::memory_order_relaxed)) {
+          if (lock.owns_lock()) lock.unlock();
+          std::string pending;
+          if (take_pending(pending) && !dispatch(pending, 0)) return finish();
+        }
       }
 
       const uint8_t at = text.at(pc);
@@ -100,7 +141,7 @@ void Interpreter::run_thread(int t) {
         ++pc;
         s.statement_start = pc;
         if (text.at(pc) != 0 || pc < 0) break;  // next line
-        return end_thread(t);
+        return finish();
       }
       if (at == ':') {
         s.statement_start = pc;
@@ -108,7 +149,7 @@ void Interpreter::run_thread(int t) {
       } else if (s.skip_mode) {
         s.statement_start = pc;
       }
-      if (text.at(pc) == 0 && pc >= 0) return end_thread(t);
+      if (text.at(pc) == 0 && pc >= 0) return finish();
       ++pc;
       start = pc;
       code_taken = false;
@@ -121,7 +162,7 @@ void Interpreter::run_thread(int t) {
 void Interpreter::end_thread(int t) {
   std::lock_guard guard(state_mutex_);
   ThreadSlot& s = slot(t);
-  s.in_use = false;
+  if (s.in_use.exchange(false)) threads_in_use_.fetch_sub(1);
   s.thread_id = 0;
   bool last = true;
   for (const auto& other : slots_)
@@ -133,7 +174,7 @@ void Interpreter::end_thread(int t) {
 void Interpreter::begin_main_thread() {
   ThreadSlot& s = slot(0);
   s.thread_id = host_.current_thread_id();
-  s.in_use = true;
+  if (!s.in_use.exchange(true)) threads_in_use_.fetch_add(1);
   s.skip_mode = false;
   running_ = true;
 }

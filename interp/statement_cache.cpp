@@ -92,18 +92,30 @@ class LoopHeadPlan final : public StatementCache::Plan {
     if (!plan->limit_ || !plan->increment_ || !plan->variable_ || !plan->start_) return nullptr;
     // An element as loop variable is read back through value text: left to the text.
     if (plan->variable_->has_indexes() || plan->start_->target().name() != plan->variable_->name()) return nullptr;
+    // Number limits and increments (the usual case) are read once.
+    if (plan->limit_->is_constant() && plan->increment_->is_constant()) {
+      try {
+        plan->printed_limit_ = value_text_round(plan->limit_->constant());
+        plan->increment_value_ = plan->increment_->constant();
+        plan->constant_ = true;
+      } catch (const NotExact&) {
+      }
+    }
     return plan;
   }
 
   void run(Exec& ex) override {
     Interpreter& in = ex.in;
     ThreadSlot& s = ex.thread();
-    const double limit = limit_->evaluate(in);
-    const double increment = increment_->evaluate(in);
+    double increment = increment_value_, printed_limit = printed_limit_;
+    if (!constant_) {
+      const double limit = limit_->evaluate(in);
+      increment = increment_->evaluate(in);
+      // The test compares with the limit as printed with 14 significant digits.
+      printed_limit = value_text_round(limit);
+    }
     start_->check_type(in);
     const double value = s.loop_continue ? variable_->read_number(in) + increment : start_->value(in);
-    // The test compares with the limit as printed with 14 significant digits.
-    const double printed_limit = value_text_round(limit);
     variable_->write_number(in, value);
     const double now = variable_->read_number(in);
     const bool finished = increment >= 0 ? now > printed_limit : now < printed_limit;
@@ -113,6 +125,8 @@ class LoopHeadPlan final : public StatementCache::Plan {
 
  private:
   int32_t exit_ = 0;
+  bool constant_ = false;  // limit and increment are numbers: the two below hold them
+  double printed_limit_ = 0, increment_value_ = 0;
   std::unique_ptr<CompiledNumber> limit_, increment_;
   std::unique_ptr<CompiledReference> variable_;
   std::unique_ptr<NumericAssignment> start_;
@@ -148,8 +162,7 @@ class JumpPlan final : public StatementCache::Plan {
     ThreadSlot& s = ex.thread();
     if (call_) {
       if (s.call_depth < 0 || s.call_depth >= kReturnStackSize - 1) throw NotExact{};  // the text raises the error
-      s.returns[static_cast<std::size_t>(s.call_depth)] = {s.pc, s.skip_mode};
-      ++s.call_depth;
+      s.push_return({s.pc, s.skip_mode});
     }
     s.pc = target_;
     s.skip_mode = false;
@@ -257,10 +270,16 @@ StatementCache::Entry* StatementCache::entry(int32_t pos, std::size_t text_lengt
 }
 
 std::optional<bool> StatementCache::run(Exec& ex, std::string_view statement, int32_t pos) {
-  Entry* e = entry(pos, static_cast<std::size_t>(ex.in.text().length()));
+  Entry* e = nullptr;
+  if (pos >= 0 && static_cast<std::size_t>(pos) < entries_.size()) e = entries_[static_cast<std::size_t>(pos)].get();
+  if (!e) e = entry(pos, static_cast<std::size_t>(ex.in.text().length()));
   if (!e) return std::nullopt;
   if (!e->planned || e->plan_length != statement.size()) {
-    e->plan = make_plan(ex.in, statement);
+    try {
+      e->plan = make_plan(ex.in, statement);
+    } catch (const ProgramError&) {
+      e->plan = nullptr;  // what the text refuses, the text path reports
+    }
     e->plan_length = statement.size();
     e->planned = true;
   }

@@ -23,7 +23,18 @@ struct ThreadSlot {
   std::atomic<bool> in_use{false};
   std::atomic<uint32_t> thread_id{0};
   int32_t call_depth = 0;  // entries on the return stack
-  std::vector<ReturnEntry> returns = std::vector<ReturnEntry>(kReturnStackSize);
+  // Grown as calls go deeper (never past kReturnStackSize entries): 255 slots
+  // of 1,024 entries made up front would be most of the start-up time. Every
+  // entry up to call_depth exists.
+  std::vector<ReturnEntry> returns;
+
+  // Stores the entry at call_depth and counts it; the caller has checked the depth.
+  void push_return(ReturnEntry entry) {
+    const auto at = static_cast<std::size_t>(call_depth);
+    if (at >= returns.size()) returns.resize(at + 1);
+    returns[at] = entry;
+    ++call_depth;
+  }
   bool loop_continue = false;  // set by the loop end: the loop head steps
 };
 

@@ -32,6 +32,7 @@ int Interpreter::start_thread(int32_t pc) {
     s.statement_start = separator_before(text_, pc);
     s.thread_id = 0;
     s.in_use = true;
+    threads_in_use_.fetch_add(1);
   }
   try {
     host_.start_thread([this, t] {

@@ -47,8 +47,7 @@ auto Directory<Value>::find_record(std::string_view name) -> Record* {
 }
 
 template <class Value>
-auto Directory<Value>::find_record(std::string_view name, NameHandle& handle) -> Record* {
-  if (handle.generation == generation_ && handle.record) return static_cast<Record*>(handle.record);
+auto Directory<Value>::remember_record(std::string_view name, NameHandle& handle) -> Record* {
   Record* r = find_record(name);
   if (r) handle = NameHandle{r, generation_};  // records never move while they live
   return r;
@@ -95,20 +94,8 @@ Value* Directory<Value>::find_element(std::string_view name, std::span<const int
 }
 
 template <class Value>
-Value* Directory<Value>::find_scalar(std::string_view name, NameHandle& handle) {
-  Record* r = find_record(name, handle);
-  return (r && r->has_scalar) ? &r->scalar : nullptr;
-}
-
-template <class Value>
 Value* Directory<Value>::find_element(std::string_view name, std::span<const int32_t> indexes, NameHandle& handle) {
   return element_in(find_record(name, handle), indexes);
-}
-
-template <class Value>
-Value& Directory<Value>::scalar_for_write(std::string_view name, NameHandle& handle) {
-  if (Value* v = find_scalar(name, handle)) return *v;
-  return scalar_for_write(name);
 }
 
 template <class Value>

@@ -61,9 +61,16 @@ class Directory {
 
   // The same four with the name's record remembered in a handle, for callers
   // that look the same name up again and again.
-  Value* find_scalar(std::string_view name, NameHandle& handle);
+  // The scalar finds are inline: a remembered record answers without a call.
+  Value* find_scalar(std::string_view name, NameHandle& handle) {
+    Record* r = find_record(name, handle);
+    return (r && r->has_scalar) ? &r->scalar : nullptr;
+  }
   Value* find_element(std::string_view name, std::span<const int32_t> indexes, NameHandle& handle);
-  Value& scalar_for_write(std::string_view name, NameHandle& handle);
+  Value& scalar_for_write(std::string_view name, NameHandle& handle) {
+    if (Value* v = find_scalar(name, handle)) return *v;
+    return scalar_for_write(name);
+  }
   Value& element_for_write(std::string_view name, std::span<const int32_t> indexes, NameHandle& handle);
 
   // Appends an array entry; every slot starts as Value{}.
@@ -101,7 +108,11 @@ class Directory {
   };
 
   Record* find_record(std::string_view name);
-  Record* find_record(std::string_view name, NameHandle& handle);
+  Record* find_record(std::string_view name, NameHandle& handle) {
+    if (handle.generation == generation_ && handle.record) return static_cast<Record*>(handle.record);
+    return remember_record(name, handle);
+  }
+  Record* remember_record(std::string_view name, NameHandle& handle);
   Value* element_in(Record* r, std::span<const int32_t> indexes);
   Record& record_for_write(std::string_view name);
   void grow(std::size_t entry_bytes, std::size_t slots);

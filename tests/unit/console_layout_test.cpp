@@ -138,3 +138,46 @@ TEST(TextLayerEdit, EraseBeforeTheCursorStopsAtTheStart) {
 }
 
 }  // namespace
+
+namespace grid_against_walk {
+
+using namespace tess;
+
+// The grid lays out one logical line at a time; the walk of the whole layer is
+// the reference. Scrolling must stop where scrolling whole-layer layouts stops.
+int walked_bottom(const TextLayer& layer, const Grid& grid) {
+  return walk_layout(layer, {1, grid.columns, grid.rows, grid.area}, [](const LayoutUnit& u) { return u.kind == UnitKind::TransparentCell ? 1 : u.size; }, [](const LayoutUnit&) {}).bottom;
+}
+
+void scroll_by_walking(TextLayer& layer, const Grid& grid) {
+  const LayoutBounds bounds{1, grid.columns, grid.rows, grid.area};
+  while (layer.length() > 0 &&
+         needs_scroll(walk_layout(layer, bounds, [](const LayoutUnit& u) { return u.kind == UnitKind::TransparentCell ? 1 : u.size; }, [](const LayoutUnit&) {}), bounds))
+    layer.scroll_first_line();
+}
+
+TEST(GridLayout, AgreesWithTheWholeLayerWalk) {
+  const std::string long_line(170, 'x');
+  const std::vector<std::string> texts = {
+      "", "a", "\n", "\n\n", "ab\ncd", long_line, long_line + "\n" + long_line, std::string(79, 'y') + "\nz",
+      std::string(78, 'y') + "\x82\xa0\n", "a\x82\nb\nc",  // a lead byte takes the line end as its trail byte
+      "ab\x82", "\x82", "\x01L\x01L\n\x01Lx", "tab\x01" "D\n" + long_line + "\x82\xa0" + long_line,
+  };
+  for (const Grid& base : {Grid{}, Grid{4, 3, {}}, Grid{1, 2, {}}, Grid{80, 25, {true, 5, 3}}}) {
+    for (const std::string& t : texts) {
+      std::string many;
+      for (int k = 0; k < 12; ++k) many += t + "\n";
+      for (const std::string& text : {t, many}) {
+        const TextLayer layer = layer_with(text);
+        EXPECT_EQ(rows_used(layer, base), walked_bottom(layer, base)) << text;
+        TextLayer grid_scrolled = layer_with(text), walk_scrolled = layer_with(text);
+        scroll_to_fit(grid_scrolled, base);
+        scroll_by_walking(walk_scrolled, base);
+        EXPECT_EQ(grid_scrolled.text(), walk_scrolled.text()) << text;
+        EXPECT_EQ(grid_scrolled.cursor, walk_scrolled.cursor) << text;
+      }
+    }
+  }
+}
+
+}  // namespace grid_against_walk

@@ -6,6 +6,9 @@
 // program or arguments.
 #include <cstdio>
 #include <cstdlib>
+#if defined(__GLIBC__)
+#include <malloc.h>
+#endif
 #include <cstring>
 #include <string>
 #include <filesystem>
@@ -47,6 +50,13 @@ int usage() {
 }  // namespace
 
 int main(int argc, char** argv) {
+#if defined(__GLIBC__)
+  // glibc hands freed memory at the top of the heap back to the system at once
+  // and takes it again on the next allocation; a program that builds and drops
+  // long strings would pay system calls and page faults for every statement.
+  mallopt(M_TRIM_THRESHOLD, 64 << 20);
+  mallopt(M_TOP_PAD, 1 << 20);
+#endif
   bool screen = false, utf8 = false;
   const char* path = nullptr;
   std::string command_line;  // the words after PROGRAM, for the command-line function
