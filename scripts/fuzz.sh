@@ -2,7 +2,9 @@
 # Fuzzes the evaluators and call expansion: fuzz.sh [SECONDS] (default 30).
 # Builds tests/fuzz with clang++ (libFuzzer, ASan, UBSan) into build/fuzz, seeds
 # the corpus from tests/fuzz/seeds and the lines of the test programs, and runs
-# for the given time. Exits non-zero when the fuzzer finds a crash.
+# eval_fuzz for two thirds of the given time; the last third goes to cache_fuzz,
+# which compares the statement caches and compiled expressions with the text
+# path (seeds in tests/fuzz/cache_seeds). Exits non-zero on any finding.
 set -euo pipefail
 ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 SECONDS_TO_RUN="${1:-30}"
@@ -33,11 +35,22 @@ while IFS= read -r -d '' program; do
   done <"$program"
 done < <(find "$ROOT/tests/programs" -name '*.bas' -print0 2>/dev/null)
 
-"$OUT/eval_fuzz" -max_total_time="$SECONDS_TO_RUN" -timeout=10 -rss_limit_mb=2048 -print_final_stats=1 \
+EVAL_SECONDS=$((SECONDS_TO_RUN * 2 / 3))
+CACHE_SECONDS=$((SECONDS_TO_RUN - EVAL_SECONDS))
+"$OUT/eval_fuzz" -max_total_time="$EVAL_SECONDS" -timeout=10 -rss_limit_mb=2048 -print_final_stats=1 \
   -artifact_prefix="$OUT/artifacts/" "$OUT/corpus" "$seeds" 2>"$OUT/fuzz.log" || {
   tail -60 "$OUT/fuzz.log" >&2
   echo "fuzz: finding saved in $OUT/artifacts" >&2
   exit 1
 }
 grep -E '^stat::number_of_executed_units|^Done' "$OUT/fuzz.log" || true
+
+mkdir -p "$OUT/cache_corpus"
+"$OUT/cache_fuzz" -max_total_time="$CACHE_SECONDS" -timeout=10 -rss_limit_mb=2048 -print_final_stats=1 \
+  -artifact_prefix="$OUT/artifacts/cache-" "$OUT/cache_corpus" "$ROOT/tests/fuzz/cache_seeds" 2>"$OUT/cache_fuzz.log" || {
+  tail -60 "$OUT/cache_fuzz.log" >&2
+  echo "fuzz: cache finding saved in $OUT/artifacts" >&2
+  exit 1
+}
+grep -E '^stat::number_of_executed_units|^Done' "$OUT/cache_fuzz.log" || true
 echo "fuzz: no finding in ${SECONDS_TO_RUN}s"

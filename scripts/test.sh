@@ -47,6 +47,12 @@ run_suite() {
 
 run_suite "command-line tests" "$ROOT/tests/cli/cli_tests.sh"
 
+# The headless program tests again with every cache off: each must still print
+# its expected bytes, so cached and uncached runs print the same.
+export TESS_NO_CACHE=1
+run_suite "program tests (headless, caches off)" "$ROOT/scripts/program_tests.sh"
+unset TESS_NO_CACHE
+
 if [ -x "$ROOT/scripts/fuzz.sh" ] && [ -z "${TESS_NO_FUZZ:-}" ]; then
   section "fuzzing (short)"
   if "$ROOT/scripts/fuzz.sh" 30; then count fuzz 1 0; else count fuzz 0 1; fi
