@@ -218,6 +218,13 @@ PRINT "both"
   check "music: two voices on channels 0 and 1, the statement waits for the longer, voice settings and the device persist" $? \
     "$v0"$'\n--\n'"$v1"$'\n'"$(cat "$MIDI_DIR/voices.midi")"
 
+  midi_run empty 'PLAY
+PLAY ""
+PRINT "returned"
+'
+  transcript_has empty returned && [ -z "$(notes "$MIDI_DIR/empty.midi" 0)" ]
+  check "music: an empty argument text or an empty string plays nothing and returns" $? "$(details empty; cat "$MIDI_DIR/empty.midi")"
+
   midi_run nine 'PLAY "C", "C", "C", "C", "C", "C", "C", "C", "C"
 PRINT "not reached"
 '
