@@ -1,6 +1,7 @@
 #include "interp/compiled_expression.h"
 
 #include <cmath>
+#include <cstring>
 
 #include "interp/evaluate.h"
 #include "interp/interpreter.h"
@@ -35,6 +36,7 @@ bool is_plain_byte(char c) {
   if (is_letter(c) || is_digit(c) || is_operator_char(c)) return true;
   switch (c) {
     case '_': case '.': case '!': case '#': case '%': case '&': case '(': case ')': case ',': case ' ': case '\t':
+    case '$':  // string names, only inside a call's arguments (see CompiledNumber::compile)
       return true;
     default:
       return false;
@@ -51,8 +53,10 @@ std::optional<std::string> plain_text(std::string_view text, std::string_view to
     const char c = text[i];
     if (c == kTokenMark) {
       if (i + 1 >= text.size() || tokens.find(text[i + 1]) == std::string_view::npos) return std::nullopt;
-      out += c;
-      out += text[++i];
+      const std::size_t n = text[i + 1] == 'f' ? kFunctionTokenSize : 2;
+      if (i + n > text.size()) return std::nullopt;
+      out.append(text, i, n);
+      i += n - 1;
       continue;
     }
     if (!is_plain_byte(c)) return std::nullopt;
@@ -73,7 +77,127 @@ std::size_t group_close(std::string_view s, std::size_t open) {
 
 bool valid_name(std::string_view name) { return !name.empty() && is_name_start(name[0]) && name.size() <= kMaxName; }
 
+constexpr uint16_t kAsc = function_code("ASC");
+constexpr uint16_t kLen = function_code("LEN");
+constexpr uint16_t kMid = function_code("MID$");
+static_assert(kAsc != 0 && kLen != 0 && kMid != 0);
+
+uint16_t code_at(std::string_view s, std::size_t at) {
+  return static_cast<uint16_t>(static_cast<uint8_t>(s[at + 2]) << 8 | static_cast<uint8_t>(s[at + 3]));
+}
+
+// The string functions' own test for a variable they may read in place.
+bool is_plain_string_name(std::string_view s) {
+  if (s.size() < 2 || s.size() > kMaxName || s.back() != '$' || !(is_letter(s[0]) || s[0] == '_')) return false;
+  for (std::size_t i = 1; i + 1 < s.size(); ++i)
+    if (!(is_letter(s[i]) || is_digit(s[i]) || s[i] == '_')) return false;
+  return true;
+}
+
+// The arguments of a list at top-level commas.
+std::vector<std::string_view> split_list(std::string_view list) {
+  std::vector<std::string_view> parts;
+  int nesting = 0;
+  std::size_t start = 0;
+  for (std::size_t i = 0; i < list.size(); i += unit_length(list, i)) {
+    if (list[i] == '(') ++nesting;
+    else if (list[i] == ')') --nesting;
+    else if (list[i] == ',' && nesting == 0) {
+      parts.push_back(list.substr(start, i - start));
+      start = i + 1;
+    }
+  }
+  parts.push_back(list.substr(start));
+  return parts;
+}
+
+// Results longer than this are left to the text (they would travel as long
+// value texts through the expansion).
+constexpr std::size_t kLongestPart = 1024;
+
 }  // namespace
+
+bool is_plannable_call(uint16_t code) { return code == kAsc || code == kLen || code == kMid; }
+
+// ASC or LEN of a plain string variable or of a middle part of one. The text
+// path expands the middle part to a quoted value text and hands it to ASC or
+// LEN, which decode it again; for a value without escapes in the part read,
+// that gives back the part's bytes, which are read here in place.
+class CompiledCall {
+ public:
+  static std::unique_ptr<CompiledCall> compile(uint16_t code, std::string_view args, int depth) {
+    if (code != kAsc && code != kLen) return nullptr;
+    auto c = std::make_unique<CompiledCall>();
+    c->length_of_ = code == kLen;
+    std::string_view source = args;
+    if (args.size() > kFunctionTokenSize + 1 && args[0] == kTokenMark && args[1] == 'f' && code_at(args, 0) == kMid &&
+        args[kFunctionTokenSize] == '(' && group_close(args, kFunctionTokenSize) == args.size() - 1) {
+      const auto parts = split_list(args.substr(kFunctionTokenSize + 1, args.size() - kFunctionTokenSize - 2));
+      if (parts.size() < 2 || parts.size() > 3) return nullptr;
+      for (std::string_view part : parts)
+        if (part.empty()) return nullptr;
+      source = parts[0];
+      c->start_ = CompiledNumber::compile(parts[1], depth + 1);
+      if (!c->start_) return nullptr;
+      if (parts.size() == 3) {
+        c->count_ = CompiledNumber::compile(parts[2], depth + 1);
+        if (!c->count_) return nullptr;
+      }
+      c->middle_ = true;
+    }
+    if (!is_plain_string_name(source)) return nullptr;
+    c->source_ = source;
+    return c;
+  }
+
+  double evaluate(Interpreter& in) {
+    const std::string* stored = in.variables().strings.find_scalar(source_, handle_);
+    const std::string_view value = stored ? std::string_view(*stored) : std::string_view{};
+    std::string_view part = value;
+    if (middle_) {
+      // The middle part's checks, in its order; their errors are the text's to raise.
+      const int64_t start = int64_t{integer_view(start_->evaluate(in))} - 1;
+      if (start < 0) throw NotExact{};
+      int64_t count = -1;
+      if (count_) {
+        count = integer_view(count_->evaluate(in));
+        if (count < 0) throw NotExact{};
+      }
+      if (static_cast<uint64_t>(start) >= value.size()) {
+        part = {};  // past the end of the decoded bytes too, which are never longer
+      } else {
+        const auto from = static_cast<std::size_t>(start);
+        const std::size_t rest = value.size() - from;
+        const std::size_t end = from + (count < 0 ? rest : std::min(static_cast<std::size_t>(count), rest));
+        // Up to the part's end the stored bytes are the decoded ones only when no escape comes first.
+        if (std::memchr(value.data(), kTokenMark, end)) throw NotExact{};
+        part = value.substr(from, end - from);
+      }
+    } else if (length_of_ ? value.find(kTokenMark) != std::string_view::npos
+                          : (!value.empty() && value[0] == kTokenMark)) {
+      throw NotExact{};
+    }
+    if (middle_) {
+      // The part travels as a quoted value text: only plain short parts are read here.
+      if (part.size() > kLongestPart) throw NotExact{};
+      for (char b : part)
+        if (static_cast<uint8_t>(b) >= 0x80) throw NotExact{};
+    }
+    if (length_of_) return static_cast<double>(part.size());
+    return part.empty() ? 0.0 : static_cast<double>(static_cast<uint8_t>(part[0]));
+  }
+
+ private:
+  bool length_of_ = false;  // LEN, else ASC
+  bool middle_ = false;     // of MID$(source, start[, count])
+  std::string source_;  // a plain string variable
+  NameHandle handle_;
+  std::unique_ptr<CompiledNumber> start_, count_;
+};
+
+CompiledNumber::Splice::Splice() = default;
+CompiledNumber::Splice::Splice(Splice&&) noexcept = default;
+CompiledNumber::Splice::~Splice() = default;
 
 double through_value_text(double value) {
   if (std::trunc(value) == value && std::fabs(value) < 1e14) return value;  // its own "%.14g" text
@@ -179,7 +303,7 @@ CompiledNumber::~CompiledNumber() = default;
 // is read by the flat evaluator's own tokeniser.
 std::unique_ptr<CompiledNumber> CompiledNumber::compile(std::string_view expr, int depth) {
   if (depth > kDeepest) return nullptr;
-  const auto s = plain_text(expr, "&|em");
+  const auto s = plain_text(expr, "&|emf");
   if (!s) return nullptr;
   for (std::size_t i = 0; i + 1 < s->size(); ++i)
     if (is_sign((*s)[i]) && is_sign((*s)[i + 1])) return nullptr;  // sign folding would rewrite the text itself
@@ -191,7 +315,22 @@ std::unique_ptr<CompiledNumber> CompiledNumber::compile(std::string_view expr, i
   std::size_t run = std::string::npos;  // start of the name characters before a '('
   for (std::size_t i = 0; i < s->size();) {
     const char ch = (*s)[i];
-    if (ch == kTokenMark) {
+    if (ch == kTokenMark && i + 1 < s->size() && (*s)[i + 1] == 'f') {
+      // A call stands where its value text will: not glued to a name or number
+      // on either side (the text would read one token there).
+      const std::size_t open = i + kFunctionTokenSize;
+      if (run != std::string::npos || open >= s->size() || (*s)[open] != '(') return nullptr;
+      const std::size_t close = group_close(*s, open);
+      if (close == std::string::npos) return nullptr;
+      if (close + 1 < s->size() && (is_name_char((*s)[close + 1]) || (*s)[close + 1] == '(')) return nullptr;
+      Splice splice;
+      splice.call = CompiledCall::compile(code_at(*s, i), std::string_view(*s).substr(open + 1, close - open - 1), depth + 1);
+      if (!splice.call) return nullptr;
+      c->splices_.push_back(std::move(splice));
+      level += kSpliceMark;
+      i = close + 1;
+      run = std::string::npos;
+    } else if (ch == kTokenMark) {
       level.append(*s, i, 2);
       i += 2;
       run = std::string::npos;
@@ -215,7 +354,7 @@ std::unique_ptr<CompiledNumber> CompiledNumber::compile(std::string_view expr, i
       level += kSpliceMark;
       i = close + 1;
       run = std::string::npos;
-    } else if (ch == ')' || ch == ',') {
+    } else if (ch == ')' || ch == ',' || ch == '$') {
       return nullptr;
     } else {
       level += ch;
@@ -334,7 +473,9 @@ double CompiledNumber::evaluate(Interpreter& in) {
       case Kind::NegatedScalar: stack[n++] = through_value_text(-scalar(in, scalars_[st.index])); break;
       case Kind::Splice: {
         Splice& sp = splices_[st.index];
-        const double v = value_text_round(sp.group ? sp.group->evaluate(in) : sp.element->read_number(in));
+        const double v = value_text_round(sp.group     ? sp.group->evaluate(in)
+                                          : sp.element ? sp.element->read_number(in)
+                                                       : sp.call->evaluate(in));
         if (st.sign == Sign::Leading) {
           stack[n++] = -v;  // "-3" reads -3, and "--3" folds to "+3", whose '+' is dropped
         } else if (std::signbit(v) && (st.sign == Sign::Negated || st.sign_sensitive)) {

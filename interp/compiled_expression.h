@@ -17,6 +17,7 @@
 #include <string_view>
 #include <vector>
 
+#include "builtins/function_table.h"
 #include "interp/flat_eval.h"
 #include "interp/variable_store.h"
 
@@ -38,6 +39,7 @@ inline double value_text_round(double value) {
 }
 
 class CompiledNumber;
+class CompiledCall;
 
 // A variable reference: a name, or a name with an index list of expressions.
 class CompiledReference {
@@ -100,7 +102,11 @@ class CompiledNumber {
   };
   struct Splice {
     std::unique_ptr<CompiledNumber> group;        // a parenthesised group, or
-    std::unique_ptr<CompiledReference> element;   // an array element
+    std::unique_ptr<CompiledReference> element;   // an array element, or
+    std::unique_ptr<CompiledCall> call;           // a call answering a whole number
+    Splice();
+    Splice(Splice&&) noexcept;
+    ~Splice();
   };
   bool compile_level(std::string_view level, int depth);
   double scalar(Interpreter& in, Scalar& s);
@@ -109,6 +115,21 @@ class CompiledNumber {
   std::vector<Scalar> scalars_;
   std::vector<Splice> splices_;
 };
+
+// A built-in's code by its keyword (0 when there is none), from the function table.
+constexpr uint16_t function_code(std::string_view keyword) {
+#define TESS_CODE_OF(code, name, handler, role) \
+  if (keyword == name) return code;
+  TESS_FUNCTIONS(TESS_CODE_OF)
+#undef TESS_CODE_OF
+  return 0;
+}
+
+// The built-ins a plan may call itself: they read variables and change nothing,
+// so calling them in another order than the expansion does, or not at all when
+// the plan hands the statement back, cannot be seen. Their codes' bytes are
+// control characters, so no keyword search over a text can match inside one.
+bool is_plannable_call(uint16_t code);
 
 // A condition of comparisons without logical operators or string sides.
 class CompiledCondition {

@@ -3,11 +3,14 @@
 #include "interp/compiled_expression.h"
 #include "interp/control_flow.h"
 #include "interp/error.h"
+#include "interp/evaluate.h"
 #include "interp/flow_handlers.h"
 #include "interp/flow_scan.h"
 #include "interp/interpreter.h"
 #include "interp/statements.h"
 #include "interp/text_scan.h"
+#include "interp/value_limits.h"
+#include "interp/value_text.h"
 
 namespace tess {
 namespace {
@@ -68,6 +71,94 @@ class NumericAssignment final : public StatementCache::Plan {
   std::unique_ptr<CompiledNumber> value_;
 };
 
+constexpr uint16_t kChr = function_code("CHR$");
+static_assert(kChr != 0);
+
+// "s$ = s$ + CHR$(number)" for a plain string variable. The text path expands
+// the call to a quoted one-byte value text and appends the literal's escaped
+// byte to the stored value in place (assignment.cpp); this appends the same
+// escaped byte without the texts. Bytes from 0x80 up go the text path.
+class StringAppendPlan final : public StatementCache::Plan {
+ public:
+  static std::unique_ptr<StringAppendPlan> make(std::string_view text) {
+    if (text.find('"') != std::string_view::npos) return nullptr;
+    const std::string s = strip_blanks(text);
+    const std::size_t eq = s.find('=');
+    if (eq == std::string::npos || eq < 2 || s[eq - 1] != '$') return nullptr;
+    const std::string_view target = std::string_view(s).substr(0, eq);
+    if (!is_name_start(target[0]) || target.size() > kMaxName) return nullptr;
+    for (char c : target.substr(0, target.size() - 1))
+      if (!(is_letter(c) || is_digit(c) || c == '_')) return nullptr;
+    const std::string_view value = std::string_view(s).substr(eq + 1);
+    const std::size_t call = target.size() + 1;  // after "s$+"
+    if (value.size() < call + kFunctionTokenSize + 2 || value.substr(0, target.size()) != target ||
+        value[target.size()] != '+' || value[call] != kTokenMark || value[call + 1] != 'f' || value.back() != ')' ||
+        static_cast<uint16_t>(static_cast<uint8_t>(value[call + 2]) << 8 | static_cast<uint8_t>(value[call + 3])) != kChr ||
+        value[call + kFunctionTokenSize] != '(')
+      return nullptr;
+    const std::string_view inner = value.substr(call + kFunctionTokenSize + 1);
+    int depth = 1;  // the ')' closing the call must be the last byte
+    for (std::size_t i = 0; i + 1 < inner.size(); i += unit_length(inner, i)) {
+      if (inner[i] == '(') ++depth;
+      else if (inner[i] == ')' && --depth == 0) return nullptr;
+    }
+    auto plan = std::make_unique<StringAppendPlan>();
+    plan->target_ = target;
+    plan->code_ = CompiledNumber::compile(inner.substr(0, inner.size() - 1));
+    return plan->code_ ? std::move(plan) : nullptr;
+  }
+
+  void run(Exec& ex) override {
+    const auto byte = static_cast<unsigned char>(int64_t{integer_view(code_->evaluate(ex.in))} & 0xFF);
+    if (byte >= 0x80) throw NotExact{};
+    encode_byte(byte, ex.in.variables().strings.scalar_for_write(target_, handle_));
+  }
+
+ private:
+  std::string target_;
+  NameHandle handle_;
+  std::unique_ptr<CompiledNumber> code_;
+};
+
+std::unique_ptr<StatementCache::Plan> assignment_plan(std::string_view text) {
+  if (auto numeric = NumericAssignment::make(text)) return numeric;
+  return StringAppendPlan::make(text);
+}
+
+// Calls in a loop head are left to the text unless they stand in the limit or
+// increment (which the plan evaluates at every step, as the text expands them)
+// and hold no blank or tab (so the search for "to" and "step" cannot find a
+// word inside one).
+bool loop_head_calls_plannable(const LoopHead& head) {
+  if (has_function_token(head.assignment)) return false;
+  for (std::string_view part : {head.limit, head.increment}) {
+    for (std::size_t at = part.find(kTokenMark); at != std::string_view::npos; at = part.find(kTokenMark, at + 1)) {
+      if (at + 1 >= part.size() || part[at + 1] != 'f') continue;
+      int depth = 0;
+      for (std::size_t i = at + kFunctionTokenSize; i < part.size(); i += unit_length(part, i)) {
+        if (is_blank_or_tab(part[i])) return false;
+        if (part[i] == '(') ++depth;
+        else if (part[i] == ')' && --depth <= 0) break;
+      }
+    }
+  }
+  return true;
+}
+
+// Every call in the statement is one a plan may make itself.
+bool only_plannable_calls(std::string_view statement) {
+  for (std::size_t at = statement.find(kTokenMark); at != std::string_view::npos;
+       at = statement.find(kTokenMark, at + 1)) {
+    if (at + 1 >= statement.size() || statement[at + 1] != 'f') continue;
+    if (at + 3 >= statement.size()) return false;
+    const auto code = static_cast<uint16_t>(static_cast<uint8_t>(statement[at + 2]) << 8 |
+                                            static_cast<uint8_t>(statement[at + 3]));
+    if (!is_plannable_call(code) && code != kChr) return false;
+    at += kFunctionTokenSize - 1;
+  }
+  return true;
+}
+
 // The counted loop head (loop_statements.cpp), for a scalar loop variable.
 class LoopHeadPlan final : public StatementCache::Plan {
  public:
@@ -78,6 +169,7 @@ class LoopHeadPlan final : public StatementCache::Plan {
     } catch (const ProgramError&) {
       return nullptr;
     }
+    if (!loop_head_calls_plannable(head)) return nullptr;
     const std::size_t eq = head.assignment.find('=');
     if (eq == std::string_view::npos) return nullptr;
     std::string variable;
@@ -215,18 +307,21 @@ class ConditionalPlan final : public StatementCache::Plan {
 };
 
 std::unique_ptr<StatementCache::Plan> make_plan(const Interpreter& in, std::string_view statement) {
-  if (statement.empty() || has_function_token(statement)) return nullptr;
+  if (statement.empty()) return nullptr;
+  const bool calls = has_function_token(statement);
+  if (calls && !only_plannable_calls(statement)) return nullptr;
   const auto first = static_cast<uint8_t>(statement[0]);
   if (first == '}' || first == '*') return nullptr;
-  if (first != 0x10 && first != 0x11) return NumericAssignment::make(statement);
+  if (first != 0x10 && first != 0x11) return assignment_plan(statement);
   if (statement.size() < 2) return nullptr;
   const auto code = static_cast<uint16_t>(first << 8 | static_cast<uint8_t>(statement[1]));
   const StatementInfo* row = find_statement(code);
   if (!row || !row->handler) return nullptr;
   const std::string_view args = argument_text(code == kConditional ? cut_at_then(statement) : statement);
   try {
+    if (calls && code != kLet && code != kLoopHead) return nullptr;
     switch (code) {
-      case kLet: return NumericAssignment::make(args);
+      case kLet: return assignment_plan(args);
       case kLoopHead: return LoopHeadPlan::make(args);
       case kLoopEnd: return std::make_unique<LoopEndPlan>(parse_position(args));
       case kPlainJump: return std::make_unique<PlainJumpPlan>(parse_position(args));

@@ -18,6 +18,7 @@
 #include "interp/compiled_expression.h"
 #include "interp/error.h"
 #include "interp/evaluate.h"
+#include "interp/expansion.h"
 #include "interp/interpreter.h"
 #include "tools/tokenizer/tokenizer.h"
 
@@ -49,6 +50,9 @@ struct ExpressionHarness {
     const int32_t one[] = {1}, two[] = {2};
     v.numbers.element_for_write("a", one) = x;
     v.numbers.element_for_write("a", two) = -x;
+    in.variables().strings.clear();
+    in.variables().strings.scalar_for_write("s$") = "AB\x01" "DC\x82\xa0z";
+    in.variables().strings.scalar_for_write("t$") = "xyz";
   }
 };
 
@@ -64,7 +68,7 @@ void check_expression(std::string_view text) {
     double text_value = 0;
     bool text_fails = false;
     try {
-      text_value = eval_number(h.in, text);
+      text_value = eval_number(h.in, expand_calls(h.in, text));  // as the dispatcher hands it over
     } catch (const ProgramError&) {
       text_fails = true;
     }
@@ -116,7 +120,13 @@ std::string operand(Choices& c, int depth) {
     case 4: return "-" + operand(c, depth + 1);
     case 5: return "D(" + expression(c, depth + 1) + ")";
     case 6: return std::string(c.pick(2) ? "ABS(" : "INT(") + expression(c, depth + 1) + ")";
-    case 7: return "LEN(S$)";
+    case 7:
+      switch (c.pick(4)) {
+        case 0: return "LEN(S$)";
+        case 1: return "ASC(S$)";
+        case 2: return "ASC(MID$(S$, " + expression(c, depth + 1) + ", " + expression(c, depth + 1) + "))";
+        default: return "LEN(MID$(S$, " + expression(c, depth + 1) + "))";
+      }
     default: return "D(" + std::to_string(c.pick(12)) + ")";
   }
 }
@@ -144,7 +154,7 @@ std::string simple(Choices& c) {
     case 1: return target(c) + " = " + expression(c, 0);
     case 2: return "PRINT " + expression(c, 0);
     case 3: return "PRINT " + expression(c, 0) + "; " + target(c);
-    case 4: return "S$ = S$ + CHR$(65 + " + expression(c, 2) + " MOD 26)";
+    case 4: return "S$ = S$ + CHR$(" + (c.pick(2) ? "65 + " + expression(c, 2) + " MOD 26" : expression(c, 2)) + ")";
     default: return "LET " + target(c) + " = " + expression(c, 0);
   }
 }
@@ -163,7 +173,9 @@ std::string program(Choices& c) {
       case 0:
         if (open_loops < 2) {
           const char* var = open_loops == 0 ? "I" : "J";
-          p += std::string("FOR ") + var + " = " + std::to_string(c.pick(4)) + " TO " + std::to_string(c.pick(6));
+          // The limit is read at every step: one made of calls may change while the loop runs.
+          p += std::string("FOR ") + var + " = " + std::to_string(c.pick(4)) + " TO " +
+               (c.pick(3) ? std::to_string(c.pick(6)) : "LEN(S$) MOD 5 + ASC(MID$(S$,1,1)) MOD 2");
           if (c.pick(3) == 0) p += c.pick(2) ? " STEP 2" : " STEP -1";
           ++open_loops;
           break;

@@ -187,6 +187,17 @@ const char* const kPrograms[] = {
     "Z = -2147483648\nPRINT Z \\ 3; Z MOD 7\nW = (0 - 2) ^ 2 - (0 - 3)\nPRINT W\n",
     "FOR I = 1 TO 3\nIF I = 2 THEN PRINT \"two\" : GOTO 10\nPRINT I\n10 NEXT I\nQ = 5\nDEFSTR Q\nQ = \"s\"\nPRINT Q\n",
     "A = 3\nFOR I = 1 TO 4\nA = A / (I - 4)\nPRINT A\nNEXT I\n",
+    // Calls the plans make themselves: escapes before, inside and after the part
+    // read, bytes from 0x80 up, parts past the end, two-argument middle parts,
+    // a limit that changes while the loop runs, and the errors of the text.
+    "S$ = \"\"\nFOR I = 30 TO 40\n  S$ = S$ + CHR$(I)\nNEXT I\nS$ = S$ + CHR$(0) + CHR$(1)\nFOR I = 126 TO 132\n"
+    "  S$ = S$ + CHR$(I)\nNEXT I\nS$ = S$ + CHR$(-190)\nT = 0\nFOR K = 1 TO LEN(S$) + 2\n"
+    "  T = T * 3 + ASC(MID$(S$, K, 1)) + LEN(MID$(S$, K)) - ASC(S$)\n  PRINT K; T; LEN(MID$(S$, K, 2))\nNEXT K\n"
+    "PRINT LEN(S$); ASC(\"\"); -ASC(MID$(S$, 2, 1)) ^ 2; 2 - -LEN(S$)\n",
+    "A$ = \"xyz\"\nFOR K = 1 TO LEN(A$)\n  IF K < 4 THEN A$ = A$ + CHR$(64 + K)\n  PRINT K; A$\nNEXT K\n"
+    "K = 0\nN = ASC(MID$(A$, K, 1))\nPRINT N\n",
+    "B$ = \"ab\"\nN = 3\nFOR I = 1 TO 3\n  N = N - 1\n  M = LEN(MID$(B$, 1, N - 1))\n  PRINT M\nNEXT I\n",
+    "C = 5\nC = C + LEN(Q$) + ASC(Q$)\nPRINT C\nQ$ = Q$ + CHR$(34)\nPRINT LEN(Q$); ASC(Q$); ASC(MID$(Q$, 1, 1))\n",
 };
 
 TEST(StatementCache, ProgramsPrintTheSameWithCachesOnAndOff) {
@@ -195,6 +206,7 @@ TEST(StatementCache, ProgramsPrintTheSameWithCachesOnAndOff) {
     const RunResult on = run_source(source, true);
     EXPECT_EQ(on.out, off.out) << source;
     EXPECT_EQ(on.status, off.status) << source;
+    EXPECT_EQ(on.err, off.err) << source;
     EXPECT_FALSE(off.out.empty()) << source;
   }
 }
