@@ -86,7 +86,7 @@ tess_start_wine() {
     wineserver -w
     touch "$WINEPREFIX/.tessaly-ready"
   fi
-  wineserver -p
+  wineserver -p 2>/dev/null || true  # one may run already (another run, another engineer): keep it
   # The first process of a fresh server starts services that keep its output open.
   wineboot </dev/null >/dev/null 2>&1 || true
 }

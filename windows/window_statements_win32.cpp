@@ -42,7 +42,9 @@ LRESULT send_text_in(Exec& ex, const SendMessageArgs& s, HWND hwnd) {
                                                   static_cast<WPARAM>(number), 0));
   length = std::max(length, 0);
   std::vector<char> buffer(static_cast<std::size_t>(length) + 1, '\0');
-  const LRESULT result = send_unlocked(ex, hwnd, s.message, static_cast<WPARAM>(number), reinterpret_cast<LPARAM>(buffer.data()));
+  // A size below 1 would let WM_GETTEXT write past the buffer: it gets the buffer's.
+  const WPARAM wparam = s.message == WM_GETTEXT ? buffer.size() : static_cast<WPARAM>(number);
+  const LRESULT result = send_unlocked(ex, hwnd, s.message, wparam, reinterpret_cast<LPARAM>(buffer.data()));
   buffer.back() = '\0';
   assign_received(ex.in, strip_blanks(s.fourth), buffer, static_cast<std::size_t>(length));
   return result;

@@ -5,6 +5,11 @@
 WINDOW w, 0, 100, 100, 360, 260, "Controls", &H10EF0000
 WINDOW b, w, 10, 10, 90, 30, "Press", &H50000000, "BUTTON", 101
 WINDOW s, w, 280, 10, 20, 150, "", &H50000001, "SCROLLBAR", 102
+' WM_GETTEXT with room for 100, for 3 (two bytes and the end) and a size below 1.
+SENDMSG b, 13, 100, t$
+SENDMSG b, 13, 3, u$
+SENDMSG b, 13, -5, v$, got
+PRINT "text " + t$ + "," + u$ + "," + v$ + "."; got
 SCROLLBAR s, ctl, 0, 100, 10
 SENDMSG s, &HE3, lo, hi
 SENDMSG s, &HE1, 0, 0, pos
