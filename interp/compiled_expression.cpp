@@ -463,8 +463,19 @@ inline double CompiledNumber::scalar(Interpreter& in, Scalar& s) {
   return v ? *v : 0.0;
 }
 
+// Each step pushes at most one value: a short expression needs a short stack
+// (the whole stack of the evaluator's limit would be 2 KB per nested group).
 double CompiledNumber::evaluate(Interpreter& in) {
+  constexpr std::size_t kShortStack = 16;
+  if (steps_.size() <= kShortStack) {
+    std::array<double, kShortStack> stack;
+    return run_steps(in, stack.data());
+  }
   std::array<double, kMaxOperands + 1> stack;
+  return run_steps(in, stack.data());
+}
+
+inline double CompiledNumber::run_steps(Interpreter& in, double* stack) {
   std::size_t n = 0;
   for (Step& st : steps_) {
     switch (st.kind) {
@@ -492,6 +503,13 @@ double CompiledNumber::evaluate(Interpreter& in) {
           case Op::Add: a = a + b; break;
           case Op::Subtract: a = a - b; break;
           case Op::Multiply: a = a * b; break;
+          case Op::Mod:
+          case Op::IntDivide: {
+            const int64_t x = integer_view(a), y = integer_view(b);
+            if (y == 0) a = apply_operator(st.op, a, b);  // raises the division error
+            else a = static_cast<double>(st.op == Op::Mod ? x % y : x / y);
+            break;
+          }
           default: a = apply_operator(st.op, a, b);
         }
         break;

@@ -110,6 +110,7 @@ class CompiledNumber {
   };
   bool compile_level(std::string_view level, int depth);
   double scalar(Interpreter& in, Scalar& s);
+  double run_steps(Interpreter& in, double* stack);
 
   std::vector<Step> steps_;  // operands and operators in evaluation order
   std::vector<Scalar> scalars_;

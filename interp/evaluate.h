@@ -1,5 +1,6 @@
 // The evaluators and argument helpers that every handler and built-in uses.
 #pragma once
+#include <cmath>
 #include <cstddef>
 #include <cstdint>
 #include <string>
@@ -27,8 +28,12 @@ int32_t eval_comparison(Interpreter& in, std::string_view expr);
 // the escaped value without quotes.
 std::string eval_string(Interpreter& in, std::string_view expr);
 
-// The integer view: truncate toward zero to 64 bits, keep the low 32.
-int32_t integer_view(double value);
+// The integer view: truncate toward zero to 64 bits, keep the low 32. Inline:
+// every index, mod and integer division takes it.
+inline int32_t integer_view(double value) {
+  if (!(std::fabs(value) < 9223372036854775808.0)) return 0;
+  return static_cast<int32_t>(static_cast<uint32_t>(static_cast<uint64_t>(static_cast<int64_t>(value))));
+}
 
 // Number to value text: "%.14g".
 std::string number_text(double value);

@@ -56,11 +56,6 @@ std::string display_form(std::string_view number) {
 
 // Outside the 64-bit range (and for NaN) the truncating conversion of the x86
 // family gives the lowest 64-bit integer, whose low 32 bits are 0.
-int32_t integer_view(double value) {
-  if (!(std::fabs(value) < 9223372036854775808.0)) return 0;
-  return static_cast<int32_t>(static_cast<uint32_t>(static_cast<uint64_t>(static_cast<int64_t>(value))));
-}
-
 double read_decimal(std::string_view token) {
   std::size_t i = 0;
   bool negative = false;

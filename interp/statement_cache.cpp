@@ -19,6 +19,7 @@ enum Code : uint16_t {
   kConditional = 0x1021,
   kJump = 0x1023,
   kCall = 0x1024,
+  kReturn = 0x1025,
   kLoopHead = 0x1027,
   kLoopEnd = 0x1030,
   kPlainJump = 0x1033,
@@ -267,6 +268,19 @@ class JumpPlan final : public StatementCache::Plan {
   bool call_;
 };
 
+// The return of jump_statements.cpp; without a pending call the text raises the error.
+class ReturnPlan final : public StatementCache::Plan {
+ public:
+  void run(Exec& ex) override {
+    ThreadSlot& s = ex.thread();
+    if (s.call_depth <= 0) throw NotExact{};
+    --s.call_depth;
+    const ReturnEntry& entry = s.returns[static_cast<std::size_t>(s.call_depth)];
+    s.pc = entry.pc;
+    s.skip_mode = entry.skip_mode;
+  }
+};
+
 // The conditional: its compiled condition, and for each outcome where the
 // thread went on from the same statement start and counter.
 class ConditionalPlan final : public StatementCache::Plan {
@@ -327,6 +341,7 @@ std::unique_ptr<StatementCache::Plan> make_plan(const Interpreter& in, std::stri
       case kPlainJump: return std::make_unique<PlainJumpPlan>(parse_position(args));
       case kJump: return std::make_unique<JumpPlan>(in.text(), read_target(args), false);
       case kCall: return std::make_unique<JumpPlan>(in.text(), read_target(args), true);
+      case kReturn: return std::make_unique<ReturnPlan>();
       case kConditional: return ConditionalPlan::make(args);
       default: return nullptr;
     }
