@@ -42,19 +42,20 @@ lacks() { ! shows "$@"; }
 
 # --- Controls, menus, the close box, scroll bars, boxes, moving and showing ---
 build "$ROOT/tests/gui/windows/controls.bas" controls
-cmds=(wait-for NORMAL 10000); until_said controls ready
-then_do click-control NORMAL Press; until_said controls "button  101 -1 -1"
-then_do choose NORMAL 202; until_said controls "command  202  0 -1"
-then_do menu-keys NORMAL c 0x0D; until_said controls "command  201  0 -1"
-then_do mouse-at NORMAL 516 40 60 wait-popup NORMAL 5000 popup-keys 0x28,0x28,0x0D
+C="NORMAL=Controls"
+cmds=(wait-for "$C" 10000); until_said controls ready
+then_do click-control "$C" Press; until_said controls "button  101 -1 -1"
+then_do choose "$C" 202; until_said controls "command  202  0 -1"
+then_do menu-keys "$C" c 0x0D; until_said controls "command  201  0 -1"
+then_do mouse-at "$C" 516 40 60 wait-popup "$C" 5000 popup-keys 0x28,0x28,0x0D
 until_said controls "command  302  0 -1"
-then_do close-box NORMAL; until_said controls "close -1"; then_do sleep 200 wait-for NORMAL 0
-step controls 1; then_do rect NORMAL; step controls 2; then_do rect NORMAL
-step controls 3; then_do wait-for NORMAL 0; step controls 4; then_do wait-for NORMAL 0
-then_do choose NORMAL 5 wait-box 5000 press 6; until_said controls "step 5"
-step controls 6; then_do scroll-info NORMAL 102
-for n in 7 8 9; do step controls $n; then_do sleep 200 rect NORMAL; done
-then_do close VudEvir wait-exit 5000
+then_do close-box "$C"; until_said controls "close -1"; then_do sleep 200 wait-for "$C" 0
+step controls 1; then_do rect "$C"; step controls 2; then_do rect "$C"
+step controls 3; then_do wait-for "$C" 0; step controls 4; then_do wait-for "$C" 0
+then_do choose "$C" 5 wait-box 5000 press 1 sleep 300 wait-box 5000 press 6; until_said controls "step 5"
+step controls 6; then_do scroll-info "$C" 102
+for n in 7 8 9; do step controls $n; then_do sleep 200 rect "$C"; done
+then_do rect NORMAL=Chosen close VudEvir wait-exit 5000
 drive controls "${cmds[@]}"
 
 said controls "button  101 -1 -1"
@@ -67,18 +68,21 @@ said controls "menu  &Blue"
 check "MenuStr\$ reads an item of the window's sub-menu" $? "$(story controls)"
 logged controls "popup 0 0" && said controls "command  302  0 -1"
 check "a pop-up menu tracked at (0,0) opens at the client corner and reports its choice" $? "$(story controls)"
-said controls "close -1" && [ "$(grep -c '^window NORMAL visible=1$' "$WORK/controls.log")" -ge 2 ]
+said controls "close -1" && [ "$(grep -c '^window NORMAL=Controls visible=1$' "$WORK/controls.log")" -ge 2 ]
 check "the close box is event 16 and the window stays open" $? "$(story controls)"
 said controls "range  0  100 at  0" && said controls "range  0  200 at  150" && logged controls "scroll 0 200 20 150"
 check "a scroll-bar control's range, page and thumb: read by the program and seen by the driver" $? "$(story controls)"
 rects="$(grep '^rect ' "$WORK/controls.log")"
+read -r _ left top right bottom _ <<<"$(sed -n 6p <<<"$rects")"
+[ -n "$bottom" ] && [ $((right - left)) -gt 100 ] && [ $((bottom - top)) -gt 100 ]
+check "a window made with -1 for x, y, width and height gets a place and a size from Windows" $? "$rects"
 [ "$(sed -n 1p <<<"$rects" | cut -d' ' -f2-5)" = "30 40 470 420" ] &&
   [ "$(sed -n 2p <<<"$rects" | cut -d' ' -f2-5)" = "30 40 500 440" ]
 check "move window to edges; -1 keeps the position and changes the size" $? "$rects"
-logged controls "window NORMAL visible=0" && [ "$(grep -c '^window NORMAL visible=1$' "$WORK/controls.log")" -ge 3 ]
+logged controls "window NORMAL=Controls visible=0" && [ "$(grep -c '^window NORMAL=Controls visible=1$' "$WORK/controls.log")" -ge 3 ]
 check "show window hides and shows again" $? "$(story controls)"
-logged controls "box Question|Keep the picture?" && said controls "answer  6"
-check "a message box answered Yes gives 6 to its variable" $? "$(story controls)"
+logged controls "box |Plain" && logged controls "box Question|Keep the picture?" && said controls "answer  6"
+check "message boxes: only a text has an empty title; Yes gives 6 to the variable" $? "$(story controls)"
 # A window's own vertical bar takes client width while shown; the disable flag keeps it.
 widths=($(sed -n '3,5p' <<<"$rects" | cut -d' ' -f7))
 [ "${#widths[@]}" = 3 ] && [ "${widths[0]}" = "${widths[1]}" ] && [ "${widths[2]}" -gt "${widths[1]}" ]
@@ -98,6 +102,8 @@ drive shapes "${cmds[@]}" sleep 300 \
   capture NORMAL "$(win "$WORK/shapes.bmp")" \
   move NORMAL 20 20 60 60 sleep 300 move NORMAL 20 20 420 380 sleep 500 capture-raw NORMAL "$(win "$WORK/regrown.bmp")" \
   show NORMAL 6 sleep 500 show NORMAL 9 sleep 500 capture-raw NORMAL "$(win "$WORK/restored.bmp")" \
+  choose NORMAL 1 wait-text "$(win "$WORK/shapes.txt")" scrolled 5000 capture NORMAL "$(win "$WORK/scrolled.bmp")" \
+  choose NORMAL 2 wait-text "$(win "$WORK/shapes.txt")" cleared 5000 capture NORMAL "$(win "$WORK/wiped.bmp")" \
   close VudEvir wait-exit 5000
 shot="$WORK/shapes.bmp"
 
@@ -118,6 +124,17 @@ said shapes "xor  5  7  5" && [ "$(pixel "$shot" 210,330)" = "srgb(0,255,255)" ]
 check "xor put twice restores the picture (cyan, white, cyan again)" $? "$(story shapes)"
 said shapes "point -33023 -197121  7 -33023" && [ "$(pixel "$shot" 300,330)" = "srgb(255,128,0)" ]
 check "Point reads RGB colours back as the negative numbers RGB gives, white as 7" $? "$(story shapes)"
+shows "$shot" 60x20+300+60 blue && shows "$shot" 60x20+300+60 yellow
+check "graphic text with a colour and a background of 1 is yellow on blue" $? "$(story shapes)"
+# SCROLL 10,20 moves the picture right and down and uncovers black; CLS 2 makes the window white.
+img="$WORK/scrolled.bmp"
+[ "$(pixel "$img" 5,100)" = "srgb(0,0,0)" ] && [ "$(pixel "$img" 100,10)" = "srgb(0,0,0)" ] &&
+  [ "$(pixel "$img" 40,345)" = "srgb(255,0,0)" ] && [ "$(pixel "$img" 90,70)" = "srgb(255,0,0)" ]
+check "scroll graphics moves the picture by (10,20) with black strips left and top" $? "$(pixel "$img" 5,100) $(pixel "$img" 90,70)"
+img="$WORK/wiped.bmp"
+[ "$(pixel "$img" 5,100)" = "srgb(255,255,255)" ] && [ "$(pixel "$img" 40,345)" = "srgb(255,255,255)" ] &&
+  [ "$(pixel "$img" 90,70)" = "srgb(255,255,255)" ]
+check "clear screen 2 makes a NORMAL window white again" $? "$(pixel "$img" 5,100)"
 # Under Wine a covered window keeps its pixels; shrinking and minimising lose them.
 for copy in regrown restored; do
   img="$WORK/$copy.bmp"

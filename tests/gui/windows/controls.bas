@@ -26,6 +26,8 @@ PRINT "menu "; MENUSTR$(GETSUBMENU(GETMENU(w), 0), 202, 0)
 POPUPMENU p
 INSERTMENU p, 0, 1, "One", 301
 INSERTMENU p, 1, 1, "Two", 302
+' A top-level window whose position and size are all left to Windows.
+WINDOW d, 0, -1, -1, -1, -1, "Chosen", &H10CF0000
 PRINT "ready"
 *events
 WEVENT hw, msg, wp, lp
@@ -56,6 +58,7 @@ WSHOW w, 1
 PRINT "step 4"
 RETURN
 *ask
+MSGBOX w, "Plain"
 MSGBOX w, "Keep the picture?", "Question", 4, ans
 PRINT "answer"; ans
 PRINT "step 5"

@@ -1,5 +1,6 @@
 ' Figures drawn into a "NORMAL" window: a half arc, a quarter sector, circles
-' with an aspect, an image put twice with xor, colours read back with Point.
+' with an aspect, an image put twice with xor, colours read back with Point,
+' text in a font of its own; on request a scroll and a clear.
 WINDOW w, 0, 20, 20, 420, 380, "Shapes", &H10CF0000
 WSELECT w
 CIRCLE (80,90), 40, 2, 0, 3.14
@@ -19,10 +20,14 @@ PSET (302,330), RGB(1,2,3)
 orange = POINT(300,330)
 dark = POINT(302,330)
 paper = POINT(380,20)
+GPRINT 300, 60, "Tessaly", 6, 1, 20
 WSELECT HWND
 PRINT "xor"; before; once; twice
 PRINT "point"; orange; dark; paper; RGB(255,128,0)
 PRINT "ready"
+' WM_COMMAND 1 scrolls the graphics, 2 clears them.
 *events
 WEVENT hw, msg, wp, lp
+IF msg = 273 AND wp = 1 AND scrolled = 0 THEN WSELECT w: SCROLL 10, 20: WSELECT HWND: scrolled = 1: PRINT "scrolled"
+IF msg = 273 AND wp = 2 THEN WSELECT w: CLS 2: WSELECT HWND: PRINT "cleared"
 GOTO *events
