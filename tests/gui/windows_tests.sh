@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # User windows under Wine, used as a person would: a button, the menu bar and a
 # pop-up menu, the close box, scroll bars, a message box, moving and showing;
+# messages sent to list boxes, combo boxes and edit controls;
 # figures in a "NORMAL" window read back from screenshots, also after the window
 # was shrunk and minimised; bitmaps loaded by relative names; the
 # drawing example. Each program prints what it saw to its transcript.
@@ -87,6 +88,16 @@ check "message boxes: only a text has an empty title; Yes gives 6 to the variabl
 widths=($(sed -n '3,5p' <<<"$rects" | cut -d' ' -f7))
 [ "${#widths[@]}" = 3 ] && [ "${widths[0]}" = "${widths[1]}" ] && [ "${widths[2]}" -gt "${widths[1]}" ]
 check "bar words in any case; the disable flag keeps an unneeded bar, without it the bar goes" $? "$rects"
+
+# --- Send message: every kind of row on list boxes, combo boxes and edit controls ---
+build "$ROOT/tests/gui/windows/messages.bas" messages
+drive messages run-to-end 15000
+said messages "list  2  1  3  2   fig"
+check "list box: texts added and inserted, found, selected and read back; results in variables" $? "$(story messages)"
+said messages "combo  2  1  1  3   blue"
+check "combo box: texts found, read back and selected; the edit selection as a value pair" $? "$(story messages)"
+said messages "edit  2  5  5   hello" && said messages "lines  second line | first  5"
+check "edit controls: a selection set by numbers and read as a pair, lines requested by number" $? "$(story messages)"
 
 # --- A bar word outside the table stops the program ---
 build "$ROOT/tests/gui/windows/barword.bas" barword
