@@ -50,6 +50,8 @@ then_do choose "$C" 202; until_said controls "command  202  0 -1"
 then_do menu-keys "$C" c 0x0D; until_said controls "command  201  0 -1"
 then_do mouse-at "$C" 516 40 60 wait-popup "$C" 5000 popup-keys 0x28,0x28,0x0D
 until_said controls "command  302  0 -1"
+then_do chars "$C" q; until_said controls "key q"
+then_do mouse-at "$C" 513 30 70; until_said controls "down  30  70"
 then_do close-box "$C"; until_said controls "close -1"; then_do sleep 200 wait-for "$C" 0
 step controls 1; then_do rect "$C"; step controls 2; then_do rect "$C"
 step controls 3; then_do wait-for "$C" 0; step controls 4; then_do wait-for "$C" 0
@@ -69,6 +71,8 @@ said controls "menu  &Blue"
 check "MenuStr\$ reads an item of the window's sub-menu" $? "$(story controls)"
 logged controls "popup 0 0" && said controls "command  302  0 -1"
 check "a pop-up menu tracked at (0,0) opens at the client corner and reports its choice" $? "$(story controls)"
+said controls "key q" && said controls "down  30  70"
+check "a typed character is the last key; a left click carries the client x and y" $? "$(story controls)"
 said controls "close -1" && [ "$(grep -c '^window NORMAL=Controls visible=1$' "$WORK/controls.log")" -ge 2 ]
 check "the close box is event 16 and the window stays open" $? "$(story controls)"
 said controls "range  0  100 at  0" && said controls "range  0  200 at  150" && logged controls "scroll 0 200 20 150"

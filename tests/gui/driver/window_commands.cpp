@@ -156,6 +156,11 @@ void popup_keys(Context& c) {
   if (HWND popup = find_top(c, "#32768", true)) press_keys(popup, c.arg(0));
 }
 
+void chars(Context& c) {
+  if (HWND hwnd = find_top(c, c.arg(0)))
+    for (const char* p = c.arg(1); *p; ++p) PostMessageA(hwnd, WM_CHAR, static_cast<unsigned char>(*p), 1);
+}
+
 void close_box(Context& c) {
   if (HWND hwnd = find_top(c, c.arg(0))) PostMessageA(hwnd, WM_SYSCOMMAND, SC_CLOSE, 0);
 }
@@ -244,6 +249,7 @@ constexpr Command kCommands[] = {
     {"close-box", 1, close_box},   {"mouse-at", 4, mouse_at},           {"drag", 5, drag},
     {"rect", 1, rect},             {"move", 5, move},                   {"show", 2, show},
     {"capture-raw", 2, capture_raw}, {"scroll-info", 2, scroll_info},   {"wait-text", 3, wait_text},
+    {"chars", 2, chars},
 };
 
 }  // namespace

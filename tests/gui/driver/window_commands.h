@@ -12,6 +12,7 @@
 //   wait-popup WIN MS           waits for a pop-up menu of the program; prints
 //                               "popup DX DY": its corner relative to WIN's client corner
 //   popup-keys VKS              presses keys in the open pop-up menu
+//   chars WIN TEXT              WM_CHAR for each byte of TEXT, posted to the window
 //   close-box WIN               what the close box does: WM_SYSCOMMAND SC_CLOSE
 //   mouse-at WIN MSG X Y        a mouse message at client X,Y (left button held for
 //                               down and move messages)

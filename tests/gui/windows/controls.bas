@@ -34,6 +34,8 @@ WEVENT hw, msg, wp, lp
 IF msg = 273 AND wp > 200 THEN PRINT "command"; wp; lp = b; hw = w
 IF msg = 273 AND wp = 101 THEN PRINT "button"; wp; lp = b; hw = w
 IF msg = 16 THEN PRINT "close"; hw = w
+IF msg = 258 THEN k$ = INKEY$: PRINT "key " + k$
+IF msg = 513 THEN PRINT "down"; lp AND &HFFFF; lp \ 65536
 IF msg = 516 THEN TRACKMENU p, w, 0, 0
 IF msg = 273 AND wp = stp + 1 THEN {
   stp = stp + 1
