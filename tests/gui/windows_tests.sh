@@ -150,6 +150,8 @@ img="$WORK/wiped.bmp"
 [ "$(pixel "$img" 5,100)" = "srgb(255,255,255)" ] && [ "$(pixel "$img" 40,345)" = "srgb(255,255,255)" ] &&
   [ "$(pixel "$img" 90,70)" = "srgb(255,255,255)" ]
 check "clear screen 2 makes a NORMAL window white again" $? "$(pixel "$img" 5,100)"
+said shapes "erase  2  4" && [ "$(pixel "$shot" 25,325)" = "srgb(255,0,0)" ] && [ "$(pixel "$shot" 26,325)" = "srgb(0,255,0)" ]
+check "erase point draws the background colour, and nothing when the background is transparent" $? "$(story shapes)"
 # Under Wine a covered window keeps its pixels; shrinking and minimising lose them.
 for copy in regrown restored; do
   img="$WORK/$copy.bmp"

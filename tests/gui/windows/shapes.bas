@@ -20,10 +20,17 @@ PSET (302,330), RGB(1,2,3)
 orange = POINT(300,330)
 dark = POINT(302,330)
 paper = POINT(380,20)
+' Erase point with a transparent background draws nothing; with green, green.
+COLOR 7, -1: PRESET (25,325)
+COLOR 7, 4: PRESET (26,325)
+COLOR 7, 0
+kept = POINT(25,325)
+erased = POINT(26,325)
 GPRINT 300, 60, "Tessaly", 6, 1, 20
 WSELECT HWND
 PRINT "xor"; before; once; twice
 PRINT "point"; orange; dark; paper; RGB(255,128,0)
+PRINT "erase"; kept; erased
 PRINT "ready"
 ' WM_COMMAND 1 scrolls the graphics, 2 clears them.
 *events
