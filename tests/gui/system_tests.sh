@@ -218,6 +218,25 @@ PRINT "both"
   check "music: two voices on channels 0 and 1, the statement waits for the longer, voice settings and the device persist" $? \
     "$v0"$'\n--\n'"$v1"$'\n'"$(cat "$MIDI_DIR/voices.midi")"
 
+  # The music statement waits without the interpreter lock: another execution
+  # thread counts (about every 100 ms) through a two-second whole note.
+  midi_run busy 'ticks = 0
+playing = 1
+THREAD *counter
+PLAY "T120 C1"
+playing = 0
+PRINT "ticks"; ticks
+END
+*counter
+WHILE playing = 1
+  ticks = ticks + 1
+  WAIT 100
+WEND
+'
+  ticks="$(awk '$1 == "ticks" { print $2 }' "$WORK/busy.transcript" 2>/dev/null)"
+  durations_match "$(notes "$MIDI_DIR/busy.midi" 0)" '60 2000' && [ "${ticks:-0}" -ge 10 ]
+  check "music: other execution threads run while the music plays" $? "ticks=$ticks $(details busy; cat "$MIDI_DIR/busy.midi")"
+
   midi_run empty 'PLAY
 PLAY ""
 PRINT "returned"
