@@ -55,11 +55,13 @@ void get_image(Exec& ex, std::string_view args) {
   App& a = app();
   WindowRecord* record = a.windows.find(a.current_text_window);
   HDC window_dc = GetDC(a.current_text_window);
-  HBITMAP image = CreateCompatibleBitmap(window_dc, get.width(), get.height());
-  HDC memory = CreateCompatibleDC(window_dc);
+  // The image is made like the backing bitmap, so that a window that has gone
+  // (its record still in the table) still gives one.
+  HDC source = record ? record->memory_dc : window_dc;
+  HBITMAP image = CreateCompatibleBitmap(source, get.width(), get.height());
+  HDC memory = CreateCompatibleDC(source);
   HGDIOBJ previous = SelectObject(memory, image);
-  BitBlt(memory, 0, 0, get.width(), get.height(), record ? record->memory_dc : window_dc, get.first.x, get.first.y,
-         SRCCOPY);
+  BitBlt(memory, 0, 0, get.width(), get.height(), source, get.first.x, get.first.y, SRCCOPY);
   SelectObject(memory, previous);
   ReleaseDC(a.current_text_window, window_dc);
   DeleteDC(memory);

@@ -114,7 +114,10 @@ void stmt_circle(Exec& ex, std::string_view args) {
     const Point32 a = plan.start_radial, b = plan.end_radial;
     switch (plan.figure) {
       case CircleFigure::FilledEllipse: Ellipse(dc, plan.left, plan.top, plan.right, plan.bottom); break;
-      case CircleFigure::ClosedArc: Arc(dc, plan.left, plan.top, plan.right, plan.bottom, 0, 0, 0, 0); break;
+      // An Arc that starts and ends at one point can leave a gap there (Wine does),
+      // and paint then runs out through it; Ellipse with the hollow brush selected
+      // draws the same closed outline.
+      case CircleFigure::ClosedArc: Ellipse(dc, plan.left, plan.top, plan.right, plan.bottom); break;
       case CircleFigure::Arc: Arc(dc, plan.left, plan.top, plan.right, plan.bottom, a.x, a.y, b.x, b.y); break;
       case CircleFigure::Pie: Pie(dc, plan.left, plan.top, plan.right, plan.bottom, a.x, a.y, b.x, b.y); break;
     }

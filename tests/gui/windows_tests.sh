@@ -103,6 +103,12 @@ check "combo box: texts found, read back and selected; the edit selection as a v
 said messages "edit  2  5  5   hello" && said messages "lines  second line | first  5"
 check "edit controls: a selection set by numbers and read as a pair, lines requested by number" $? "$(story messages)"
 
+# --- Drawing into a window that has gone, or into no window ---
+build "$ROOT/tests/gui/windows/strays.bas" strays
+drive strays run-to-end 15000
+said strays "survived  2406" && logged strays "exit 0" && ! grep -q '^box ' "$WORK/strays.log"
+check "a gone window's backing bitmap is drawn, copied and read; a number that is no window draws nothing" $? "$(story strays)"
+
 # --- A bar word outside the table stops the program ---
 build "$ROOT/tests/gui/windows/barword.bas" barword
 drive barword run-to-end 15000
@@ -135,6 +141,9 @@ check "a quarter sector from -1.57 to -3.14 has both radius lines and no other q
   [ "$(pixel "$shot" 230,250)" = "srgb(0,0,255)" ] && [ "$(pixel "$shot" 250,210)" = "srgb(0,0,255)" ] &&
   [ "$(pixel "$shot" 215,250)" = "srgb(255,255,255)" ]
 check "a circle's aspect: 0.5 is twice as wide as tall, 2 twice as tall as wide" $? "$(pixel "$shot" 80,230) $(pixel "$shot" 250,210)"
+[ "$(pixel "$shot" 350,250)" = "srgb(0,255,0)" ] && [ "$(pixel "$shot" 320,250)" = "srgb(255,0,0)" ] &&
+  [ "$(pixel "$shot" 315,250)" = "srgb(255,255,255)" ] && [ "$(pixel "$shot" 5,100)" = "srgb(255,255,255)" ]
+check "paint inside a circle fills the inside and stops at its outline" $? "$(pixel "$shot" 315,250) $(pixel "$shot" 5,100)"
 said shapes "xor  5  7  5" && [ "$(pixel "$shot" 210,330)" = "srgb(0,255,255)" ]
 check "xor put twice restores the picture (cyan, white, cyan again)" $? "$(story shapes)"
 said shapes "point -33023 -197121  7 -33023" && [ "$(pixel "$shot" 300,330)" = "srgb(255,128,0)" ]

@@ -7,6 +7,9 @@ CIRCLE (80,90), 40, 2, 0, 3.14
 CIRCLE (250,90), 40, 4, -1.57, -3.14
 CIRCLE (80,250), 40, 1, , , 0.5
 CIRCLE (250,250), 40, 1, , , 2
+' Paint inside a circle's outline fills the inside only.
+CIRCLE (350,250), 30, 2
+PAINT (350,250), 4, 2
 LINE (20,320)-(59,339), 2, BF
 LINE (200,320)-(239,339), 5, BF
 GET (20,320)-(59,339), img
