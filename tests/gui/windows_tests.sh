@@ -144,6 +144,9 @@ check "a circle's aspect: 0.5 is twice as wide as tall, 2 twice as tall as wide"
 [ "$(pixel "$shot" 350,250)" = "srgb(0,255,0)" ] && [ "$(pixel "$shot" 320,250)" = "srgb(255,0,0)" ] &&
   [ "$(pixel "$shot" 315,250)" = "srgb(255,255,255)" ] && [ "$(pixel "$shot" 5,100)" = "srgb(255,255,255)" ]
 check "paint inside a circle fills the inside and stops at its outline" $? "$(pixel "$shot" 315,250) $(pixel "$shot" 5,100)"
+[ "$(pixel "$shot" 350,150)" = "srgb(255,255,0)" ] && [ "$(pixel "$shot" 330,150)" = "srgb(255,0,0)" ] &&
+  lacks "$shot" 30x12+335+96 yellow
+check "F fills a whole circle with the fill colour inside a line-colour edge; an arc with F stays unfilled" $? "$(pixel "$shot" 350,150)"
 said shapes "xor  5  7  5" && [ "$(pixel "$shot" 210,330)" = "srgb(0,255,255)" ]
 check "xor put twice restores the picture (cyan, white, cyan again)" $? "$(story shapes)"
 said shapes "point -33023 -197121  7 -33023" && [ "$(pixel "$shot" 300,330)" = "srgb(255,128,0)" ]

@@ -7,6 +7,8 @@ CIRCLE (80,90), 40, 2, 0, 3.14
 CIRCLE (250,90), 40, 4, -1.57, -3.14
 CIRCLE (80,250), 40, 1, , , 0.5
 CIRCLE (250,250), 40, 1, , , 2
+CIRCLE (350,150), 20, 2, , , , F, 6
+CIRCLE (350,110), 20, 2, 0.5, 1, , F, 6
 ' Paint inside a circle's outline fills the inside only.
 CIRCLE (350,250), 30, 2
 PAINT (350,250), 4, 2
