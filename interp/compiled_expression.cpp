@@ -269,15 +269,12 @@ double CompiledReference::read_number(Interpreter& in) {
   return v ? *v : 0.0;
 }
 
-void CompiledReference::write_number(Interpreter& in, double value) {
+double CompiledReference::write_number(Interpreter& in, double value) {
   VariableStore& store = in.variables();
   if (type(store.letters) == VarType::Integer) value = integer_view(value);
-  if (!has_indexes_) {
-    store.numbers.scalar_for_write(name_, handle_) = value;
-    return;
-  }
+  if (!has_indexes_) return store.numbers.scalar_for_write(name_, handle_) = value;
   std::array<int32_t, 8> buf;
-  store.numbers.element_for_write(name_, indexes(in, buf), handle_) = value;
+  return store.numbers.element_for_write(name_, indexes(in, buf), handle_) = value;
 }
 
 std::string* CompiledReference::find_string(Interpreter& in) {
@@ -363,6 +360,7 @@ std::unique_ptr<CompiledNumber> CompiledNumber::compile(std::string_view expr, i
     }
   }
   if (!c->compile_level(level, depth)) return nullptr;
+  c->find_shape();
   return c;
 }
 
@@ -463,9 +461,26 @@ inline double CompiledNumber::scalar(Interpreter& in, Scalar& s) {
   return v ? *v : 0.0;
 }
 
+void CompiledNumber::find_shape() {
+  if (steps_.size() == 1 && steps_[0].kind == Kind::Scalar) shape_ = Shape::Scalar;
+  if (steps_.size() == 3 && steps_[0].kind == Kind::Scalar && steps_[1].kind == Kind::Constant &&
+      steps_[2].kind == Kind::Operator &&
+      (steps_[2].op == Op::Add || steps_[2].op == Op::Subtract || steps_[2].op == Op::Multiply))
+    shape_ = Shape::ScalarOpConstant;
+}
+
 // Each step pushes at most one value: a short expression needs a short stack
 // (the whole stack of the evaluator's limit would be 2 KB per nested group).
 double CompiledNumber::evaluate(Interpreter& in) {
+  if (shape_ == Shape::Scalar) return scalar(in, scalars_[0]);
+  if (shape_ == Shape::ScalarOpConstant) {
+    const double a = scalar(in, scalars_[steps_[0].index]), b = steps_[1].constant;
+    switch (steps_[2].op) {
+      case Op::Add: return a + b;
+      case Op::Subtract: return a - b;
+      default: return a * b;
+    }
+  }
   constexpr std::size_t kShortStack = 16;
   if (steps_.size() <= kShortStack) {
     std::array<double, kShortStack> stack;

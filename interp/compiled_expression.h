@@ -54,7 +54,8 @@ class CompiledReference {
   }
   bool has_indexes() const { return has_indexes_; }
   double read_number(Interpreter& in);
-  void write_number(Interpreter& in, double value);
+  // Answers the value as stored (integer names keep the integer view).
+  double write_number(Interpreter& in, double value);
   std::string* find_string(Interpreter& in);
   std::string& string_for_write(Interpreter& in);
 
@@ -112,6 +113,12 @@ class CompiledNumber {
   double scalar(Interpreter& in, Scalar& s);
   double run_steps(Interpreter& in, double* stack);
 
+  // The commonest forms ("x", "x + 1") are evaluated without the stack machine,
+  // with the same operations.
+  enum class Shape : uint8_t { General, Scalar, ScalarOpConstant };
+  void find_shape();
+
+  Shape shape_ = Shape::General;
   std::vector<Step> steps_;  // operands and operators in evaluation order
   std::vector<Scalar> scalars_;
   std::vector<Splice> splices_;

@@ -52,8 +52,6 @@ std::string_view argument_text(std::string_view s) {
   return (s.size() >= 4 && s[2] == ' ') ? s.substr(3) : std::string_view{};
 }
 
-ThreadSlot& Exec::thread() { return in.slot(slot); }
-
 bool Interpreter::dispatch(std::string_view statement, int t) {
   std::unique_lock lock(lock_);
   if (stop_requested()) return false;

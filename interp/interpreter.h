@@ -165,4 +165,6 @@ class Interpreter {
   VoiceRecords voices_;
 };
 
+inline ThreadSlot& Exec::thread() { return in.slot(slot); }
+
 }  // namespace tess

@@ -209,8 +209,7 @@ class LoopHeadPlan final : public StatementCache::Plan {
     }
     start_->check_type(in);
     const double value = s.loop_continue ? variable_->read_number(in) + increment : start_->value(in);
-    variable_->write_number(in, value);
-    const double now = variable_->read_number(in);
+    const double now = variable_->write_number(in, value);  // what a read would find
     const bool finished = increment >= 0 ? now > printed_limit : now < printed_limit;
     s.loop_continue = false;
     if (finished) s.pc = exit_;
