@@ -1,8 +1,9 @@
 ' draw.bas: a small drawing program in a window of its own.
 ' Pick a colour from the Colour menu and a tool with the buttons, then draw
 ' with the left mouse button: Line draws while you drag, Circle drags from the
-' centre out to the radius. Picture > Clear wipes the page, Picture > Quit (or
-' the window's close box) ends the program.
+' centre out to the radius, Fill paints around the click up to lines of the
+' chosen colour. Picture > Clear wipes the page, Picture > Quit (or the
+' window's close box) ends the program.
 WINDOW w, 0, 40, 40, 520, 420, "Draw", &H12CF0000
 
 MENU bar
@@ -23,7 +24,8 @@ DRAWMENU w
 
 WINDOW b, w, 8, 6, 70, 26, "Line", &H50000000, "BUTTON", 31
 WINDOW b, w, 84, 6, 70, 26, "Circle", &H50000000, "BUTTON", 32
-WINDOW b, w, 160, 6, 70, 26, "Clear", &H50000000, "BUTTON", 33
+WINDOW b, w, 160, 6, 70, 26, "Fill", &H50000000, "BUTTON", 34
+WINDOW b, w, 236, 6, 70, 26, "Clear", &H50000000, "BUTTON", 33
 
 DIM colour$(6)
 colour$(0) = "black": colour$(1) = "blue": colour$(2) = "red"
@@ -51,13 +53,14 @@ GOTO *events
 *command
 id = wp AND &HFFFF
 IF id >= 10 AND id <= 16 THEN ink = id: GOSUB *status
-IF id = 31 OR id = 32 THEN tool = id: GOSUB *status
+IF id = 31 OR id = 32 OR id = 34 THEN tool = id: GOSUB *status
 IF id = 21 OR id = 33 THEN GOSUB *paper: say$ = "cleared": GOSUB *say
 IF id = 29 THEN GOTO *quit
 RETURN
 
 *press
 IF y < 40 THEN RETURN
+IF tool = 34 THEN PAINT (x,y), ink - 10, ink - 10: say$ = "filled at " + STR$(x) + "," + STR$(y): GOSUB *say: RETURN
 down = 1: cx = x: cy = y
 PMOVE (x,y)
 RETURN
@@ -80,7 +83,9 @@ LINE (0,0)-(1000,37), RGB(212,208,200), BF
 RETURN
 
 *status
-IF tool = 31 THEN t$ = "line" ELSE t$ = "circle"
+t$ = "line"
+IF tool = 32 THEN t$ = "circle"
+IF tool = 34 THEN t$ = "fill"
 SENDMSG w, 12, 0, "Draw - " + colour$(ink - 10) + " " + t$
 say$ = "colour " + colour$(ink - 10) + ", tool " + t$: GOSUB *say
 RETURN

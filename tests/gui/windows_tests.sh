@@ -188,6 +188,8 @@ then_do menu-keys NORMAL c 0x28,0x0D; until_said draw "colour green, tool line"
 then_do drag NORMAL 50 100 200 100; until_said draw "line to 200,100"
 then_do click-control NORMAL Circle; until_said draw "colour green, tool circle"
 then_do choose NORMAL 11 drag NORMAL 300 200 340 200; until_said draw "circle at 300,200 radius 40"
+then_do click-control NORMAL Fill; until_said draw "colour blue, tool fill"
+then_do mouse-at NORMAL 513 300 200 mouse-at NORMAL 514 300 200; until_said draw "filled at 300,200"
 then_do sleep 200 capture NORMAL "$(win "$WORK/draw.bmp")"
 then_do menu-keys NORMAL p 0x28,0x28,0x0D; until_said draw cleared
 then_do sleep 200 capture NORMAL "$(win "$WORK/cleared.bmp")"
@@ -196,8 +198,9 @@ drive draw "${cmds[@]}"
 shot="$WORK/draw.bmp"
 shows "$shot" 150x3+50+99 lime && [ "$(pixel "$shot" 120,100)" = "srgb(0,255,0)" ] && [ "$(pixel "$shot" 120,110)" = "srgb(255,255,255)" ]
 check "draw: a green line dragged after choosing Green in the Colour menu" $? "$(story draw)"
-[ "$(pixel "$shot" 300,160)" = "srgb(0,0,255)" ] && [ "$(pixel "$shot" 260,200)" = "srgb(0,0,255)" ] && [ "$(pixel "$shot" 300,200)" = "srgb(255,255,255)" ]
-check "draw: the Circle button and a drag from the centre give a blue circle of radius 40" $? "$(story draw)"
+[ "$(pixel "$shot" 300,160)" = "srgb(0,0,255)" ] && [ "$(pixel "$shot" 260,200)" = "srgb(0,0,255)" ] &&
+  [ "$(pixel "$shot" 300,200)" = "srgb(0,0,255)" ] && [ "$(pixel "$shot" 250,200)" = "srgb(255,255,255)" ]
+check "draw: the Circle button and a drag from the centre give a blue circle of radius 40, Fill fills it" $? "$(story draw)"
 lacks "$WORK/cleared.bmp" 150x3+50+99 lime && lacks "$WORK/cleared.bmp" 90x90+255+155 blue
 check "draw: Picture > Clear wipes the page" $? "$(story draw)"
 said draw "bye" && grep -q '^exit 0 after' "$WORK/draw.log"
