@@ -1,5 +1,6 @@
 #include "console/grid_layout.h"
 
+#include <cstdint>
 #include <cstring>
 
 namespace tess {
@@ -20,13 +21,28 @@ struct LineWalk {
 // mark, not '\n', and below the Shift-JIS range.
 bool is_single_cell(uint8_t b) { return b >= 0x02 && b < 0x80 && b != '\n'; }
 
-LineWalk walk_line(const TextLayer& layer, int i, const LayoutBounds& bounds) {
+// No byte of the text is the escape mark or from the Shift-JIS range (0x80 up):
+// every byte but '\n' is one cell. Eight bytes at a time.
+bool only_single_cells(std::string_view text) {
+  constexpr uint64_t kOnes = 0x0101010101010101ull, kHighs = 0x8080808080808080ull;
+  std::size_t i = 0;
+  for (; i + 8 <= text.size(); i += 8) {
+    uint64_t w;
+    std::memcpy(&w, text.data() + i, 8);
+    if ((w & kHighs) || ((w - 2 * kOnes) & ~w & kHighs)) return false;  // a byte from 0x80, or below 2
+  }
+  for (; i < text.size(); ++i)
+    if (static_cast<uint8_t>(text[i]) < 0x02 || static_cast<uint8_t>(text[i]) >= 0x80) return false;
+  return true;
+}
+
+// text is layer.text(), measured once by the caller.
+LineWalk walk_line(const TextLayer& layer, std::string_view text, int i, const LayoutBounds& bounds) {
   LineWalk w;
   int x = 0;
   // A line of single cells on a grid without a text area wraps every
   // (right - 1) cells, as the walk below would find one cell at a time.
   if (!bounds.area.on) {
-    const std::string_view text = layer.text();
     const auto from = static_cast<std::size_t>(i);
     const void* nl = from < text.size() ? std::memchr(text.data() + from, '\n', text.size() - from) : nullptr;
     const std::size_t end = nl ? static_cast<std::size_t>(static_cast<const char*>(nl) - text.data()) : text.size();
@@ -73,8 +89,25 @@ struct Extent {
 
 Extent extent_of(const TextLayer& layer, const LayoutBounds& bounds) {
   Extent e;
+  const std::string_view text = layer.text();
+  if (!bounds.area.on && only_single_cells(text)) {
+    // Each line's rows from its length alone (see walk_line).
+    const int period = bounds.right >= 2 ? bounds.right - 1 : 1;
+    std::size_t from = 0;
+    for (;;) {
+      const void* nl = std::memchr(text.data() + from, '\n', text.size() - from);
+      const std::size_t end = nl ? static_cast<std::size_t>(static_cast<const char*>(nl) - text.data()) : text.size();
+      e.bottom += static_cast<int>(end - from) / period;
+      if (!nl) break;
+      e.bottom += 1;
+      from = end + 1;
+    }
+    e.end = static_cast<int>(text.size());
+    if (e.end != 0) e.bottom += bounds.line_height;
+    return e;
+  }
   for (int i = 0;;) {
-    const LineWalk w = walk_line(layer, i, bounds);
+    const LineWalk w = walk_line(layer, text, i, bounds);
     e.bottom += w.rows;
     i = w.next;
     if (w.last) {
@@ -94,8 +127,8 @@ void scroll_to_fit(TextLayer& layer, const Grid& grid) {
   const LayoutBounds bounds = bounds_of(grid);
   Extent e = extent_of(layer, bounds);
   while (layer.length() > 0 && needs_scroll(LayoutResult{e.bottom, false, {}}, bounds)) {
-    const LineWalk first = walk_line(layer, 0, bounds);
     const std::string_view text = layer.text();
+    const LineWalk first = walk_line(layer, text, 0, bounds);
     const auto nl = text.find('\n');
     layer.scroll_first_line();
     // The scroll cuts at the first '\n'; when the walk's first line ended
