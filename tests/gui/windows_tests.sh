@@ -56,7 +56,8 @@ then_do close-box "$C"; until_said controls "close -1"; then_do sleep 200 wait-f
 step controls 1; then_do rect "$C"; step controls 2; then_do rect "$C"
 step controls 3; then_do wait-for "$C" 0; step controls 4; then_do wait-for "$C" 0
 then_do choose "$C" 5 wait-box 5000 press 1 sleep 300 wait-box 5000 press 6; until_said controls "step 5"
-step controls 6; then_do scroll-info "$C" 102
+then_do capture-fresh "$C" "$(win "$WORK/thumb-top.bmp")"
+step controls 6; then_do scroll-info "$C" 102 capture-fresh "$C" "$(win "$WORK/thumb-moved.bmp")"
 for n in 7 8 9; do step controls $n; then_do sleep 200 rect "$C"; done
 then_do rect NORMAL=Chosen close VudEvir wait-exit 5000
 drive controls "${cmds[@]}"
@@ -77,6 +78,16 @@ said controls "close -1" && [ "$(grep -c '^window NORMAL=Controls visible=1$' "$
 check "the close box is event 16 and the window stays open" $? "$(story controls)"
 said controls "range  0  100 at  0" && said controls "range  0  200 at  150" && logged controls "scroll 0 200 20 150"
 check "a scroll-bar control's range, page and thumb: read by the program and seen by the driver" $? "$(story controls)"
+# The thumb is the first run of plain white rows between the arrows of the bar
+# (the track is dithered); its client y, or nothing.
+thumb_y() {
+  convert "$1" -crop 1x150+290+10 +repage txt:- 2>/dev/null | awk 'NR > 1 {
+    split($1, at, "[,:]"); y = at[2]; if (y < 18 || y > 131) next
+    if ($3 == "#FFFFFF") { if (run++ == 0) start = y; if (run == 4) { print start + 10; exit } } else run = 0 }'
+}
+top="$(thumb_y "$WORK/thumb-top.bmp")"; moved="$(thumb_y "$WORK/thumb-moved.bmp")"
+[ -n "$top" ] && [ -n "$moved" ] && [ "$top" -lt 40 ] && [ "$moved" -gt 100 ] && [ "$moved" -lt 135 ]
+check "the thumb shows at the top for position 0 and three quarters down for 150 of 0-200" $? "thumb at ${top:-?} then ${moved:-?}"
 rects="$(grep '^rect ' "$WORK/controls.log")"
 read -r _ left top right bottom _ <<<"$(sed -n 6p <<<"$rects")"
 [ -n "$bottom" ] && [ $((right - left)) -gt 100 ] && [ $((bottom - top)) -gt 100 ]

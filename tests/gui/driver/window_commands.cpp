@@ -211,6 +211,15 @@ void capture_raw(Context& c) {
   c.host.say(hwnd && c.host.save_bmp(hwnd, c.arg(1)) ? "captured" : "capture-failed");
 }
 
+void capture_fresh(Context& c) {
+  HWND hwnd = find_top(c, c.arg(0));
+  if (hwnd) {
+    RedrawWindow(hwnd, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+    Sleep(200);
+  }
+  c.host.say(hwnd && c.host.save_bmp(hwnd, c.arg(1)) ? "captured" : "capture-failed");
+}
+
 void scroll_info(Context& c) {
   HWND control = find_control(c, c.arg(0), c.arg(1));
   SCROLLINFO info{};
@@ -249,7 +258,7 @@ constexpr Command kCommands[] = {
     {"close-box", 1, close_box},   {"mouse-at", 4, mouse_at},           {"drag", 5, drag},
     {"rect", 1, rect},             {"move", 5, move},                   {"show", 2, show},
     {"capture-raw", 2, capture_raw}, {"scroll-info", 2, scroll_info},   {"wait-text", 3, wait_text},
-    {"chars", 2, chars},
+    {"chars", 2, chars},           {"capture-fresh", 2, capture_fresh},
 };
 
 }  // namespace

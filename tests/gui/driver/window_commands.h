@@ -22,6 +22,7 @@
 //   move WIN X Y W H            MoveWindow
 //   show WIN CMD                ShowWindow with that show command
 //   capture-raw WIN FILE.bmp    the client area as it is, without asking for a repaint
+//   capture-fresh WIN FILE.bmp  the client area after a repaint (as capture does)
 //   scroll-info WIN TEXT|ID     of a scroll-bar control: "scroll MIN MAX PAGE POS"
 //   wait-text FILE TEXT MS      waits until FILE (a transcript) holds TEXT; prints
 //                               "text TEXT" or "no-text TEXT"
