@@ -462,24 +462,35 @@ inline double CompiledNumber::scalar(Interpreter& in, Scalar& s) {
 }
 
 void CompiledNumber::find_shape() {
+  if (steps_.size() == 1 && steps_[0].kind == Kind::Constant) shape_ = Shape::Constant;
   if (steps_.size() == 1 && steps_[0].kind == Kind::Scalar) shape_ = Shape::Scalar;
   if (steps_.size() == 3 && steps_[0].kind == Kind::Scalar && steps_[1].kind == Kind::Constant &&
       steps_[2].kind == Kind::Operator &&
-      (steps_[2].op == Op::Add || steps_[2].op == Op::Subtract || steps_[2].op == Op::Multiply))
+      (steps_[2].op == Op::Add || steps_[2].op == Op::Subtract || steps_[2].op == Op::Multiply ||
+       steps_[2].op == Op::Mod || steps_[2].op == Op::IntDivide))
     shape_ = Shape::ScalarOpConstant;
 }
 
 // Each step pushes at most one value: a short expression needs a short stack
 // (the whole stack of the evaluator's limit would be 2 KB per nested group).
 double CompiledNumber::evaluate(Interpreter& in) {
-  if (shape_ == Shape::Scalar) return scalar(in, scalars_[0]);
-  if (shape_ == Shape::ScalarOpConstant) {
-    const double a = scalar(in, scalars_[steps_[0].index]), b = steps_[1].constant;
-    switch (steps_[2].op) {
-      case Op::Add: return a + b;
-      case Op::Subtract: return a - b;
-      default: return a * b;
+  switch (shape_) {
+    case Shape::Constant: return steps_[0].constant;
+    case Shape::Scalar: return scalar(in, scalars_[0]);
+    case Shape::ScalarOpConstant: {
+      const double a = scalar(in, scalars_[steps_[0].index]), b = steps_[1].constant;
+      switch (steps_[2].op) {
+        case Op::Add: return a + b;
+        case Op::Subtract: return a - b;
+        case Op::Multiply: return a * b;
+        default: {
+          const int64_t x = integer_view(a), y = integer_view(b);
+          if (y == 0) return apply_operator(steps_[2].op, a, b);  // raises the division error
+          return static_cast<double>(steps_[2].op == Op::Mod ? x % y : x / y);
+        }
+      }
     }
+    case Shape::General: break;
   }
   constexpr std::size_t kShortStack = 16;
   if (steps_.size() <= kShortStack) {
@@ -576,7 +587,13 @@ double CompiledCondition::evaluate(Interpreter& in) {
   if (initial_ && in.variables().letters.type_of_initial(initial_) == VarType::String) throw NotExact{};
   const double a = left_->evaluate(in);
   const double b = right_->evaluate(in);
-  return apply_operator(relation_, a, b);
+  switch (relation_) {  // as apply_operator compares: -1 for true, 0 for false
+    case Op::Equal: return a == b ? -1.0 : 0.0;
+    case Op::NotEqual: return a != b ? -1.0 : 0.0;
+    case Op::Less: return a < b ? -1.0 : 0.0;
+    case Op::Greater: return a > b ? -1.0 : 0.0;
+    default: return apply_operator(relation_, a, b);
+  }
 }
 
 }  // namespace tess

@@ -115,7 +115,7 @@ class CompiledNumber {
 
   // The commonest forms ("x", "x + 1") are evaluated without the stack machine,
   // with the same operations.
-  enum class Shape : uint8_t { General, Scalar, ScalarOpConstant };
+  enum class Shape : uint8_t { General, Constant, Scalar, ScalarOpConstant };
   void find_shape();
 
   Shape shape_ = Shape::General;

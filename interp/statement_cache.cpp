@@ -404,7 +404,9 @@ std::optional<bool> StatementCache::run(Exec& ex, std::string_view statement, in
 
 std::optional<std::string_view> StatementCache::else_check(Interpreter& in, int t, std::string_view statement,
                                                            int32_t pos, std::string& storage) {
-  Entry* e = entry(pos, static_cast<std::size_t>(in.text().length()));
+  Entry* e = nullptr;
+  if (pos >= 0 && static_cast<std::size_t>(pos) < entries_.size()) e = entries_[static_cast<std::size_t>(pos)].get();
+  if (!e) e = entry(pos, static_cast<std::size_t>(in.text().length()));
   ThreadSlot& s = in.slot(t);
   if (e && e->else_known && e->else_length == statement.size() && e->else_pc_before == s.pc) {
     s.pc = e->else_pc_after;
