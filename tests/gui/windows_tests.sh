@@ -114,6 +114,14 @@ check "combo box: texts found, read back and selected; the edit selection as a v
 said messages "edit  2  5  5   hello" && said messages "lines  second line | first  5"
 check "edit controls: a selection set by numbers and read as a pair, lines requested by number" $? "$(story messages)"
 
+# --- Waiting for events and in message boxes lets other threads run ---
+build "$ROOT/tests/gui/windows/waiting.bas" waiting
+cmds=(wait-for NORMAL 10000); until_said waiting ready
+then_do sleep 1000 choose NORMAL 1 wait-box 5000 sleep 1000 press 1 wait-exit 5000
+drive waiting "${cmds[@]}"
+said waiting "counted  1  1" && logged waiting "box Box|Counting goes on"
+check "another thread runs while a thread waits for an event and while it shows a box" $? "$(story waiting)"
+
 # --- Drawing into a window that has gone, or into no window ---
 build "$ROOT/tests/gui/windows/strays.bas" strays
 drive strays run-to-end 15000
