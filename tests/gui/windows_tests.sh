@@ -128,6 +128,15 @@ drive strays run-to-end 15000
 said strays "survived  2406" && logged strays "exit 0" && ! grep -q '^box ' "$WORK/strays.log"
 check "a gone window's backing bitmap is drawn, copied and read; a number that is no window draws nothing" $? "$(story strays)"
 
+# --- Menu items and menus made, changed and taken apart ---
+build "$ROOT/tests/gui/windows/menus.bas" menus
+drive menus run-to-end 15000
+said menus "items &Red||&Blue" && said menus "attached-1-1" && said menus "deleted |&Blue"
+check "menu items with texts and a separator; a menu set on a window and its sub-menu; delete by position" $? "$(story menus)"
+said menus "removed0 &Blue" && said menus "detached0" && said menus "destroyed []" && said menus "system-1" &&
+  logged menus "exit 0"
+check "remove keeps the sub-menu, set menu 0 detaches, destroy ends a menu; the system menu" $? "$(story menus)"
+
 # --- A bar word outside the table stops the program ---
 build "$ROOT/tests/gui/windows/barword.bas" barword
 drive barword run-to-end 15000
