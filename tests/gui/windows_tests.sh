@@ -151,8 +151,9 @@ drive shapes "${cmds[@]}" sleep 300 \
   capture NORMAL "$(win "$WORK/shapes.bmp")" \
   move NORMAL 20 20 60 60 sleep 300 move NORMAL 20 20 420 380 sleep 500 capture-raw NORMAL "$(win "$WORK/regrown.bmp")" \
   show NORMAL 6 sleep 500 show NORMAL 9 sleep 500 capture-raw NORMAL "$(win "$WORK/restored.bmp")" \
+  capture PROMPT "$(win "$WORK/dark.bmp")" \
   choose NORMAL 1 wait-text "$(win "$WORK/shapes.txt")" scrolled 5000 capture NORMAL "$(win "$WORK/scrolled.bmp")" \
-  choose NORMAL 2 wait-text "$(win "$WORK/shapes.txt")" cleared 5000 capture NORMAL "$(win "$WORK/wiped.bmp")" \
+  choose NORMAL 2 wait-text "$(win "$WORK/shapes.txt")" cleared 5000 capture NORMAL "$(win "$WORK/wiped.bmp")" capture PROMPT "$(win "$WORK/dark-wiped.bmp")" \
   close VudEvir wait-exit 5000
 shot="$WORK/shapes.bmp"
 
@@ -190,6 +191,9 @@ img="$WORK/wiped.bmp"
 [ "$(pixel "$img" 5,100)" = "srgb(255,255,255)" ] && [ "$(pixel "$img" 40,345)" = "srgb(255,255,255)" ] &&
   [ "$(pixel "$img" 90,70)" = "srgb(255,255,255)" ]
 check "clear screen 2 makes a NORMAL window white again" $? "$(pixel "$img" 5,100)"
+[ "$(pixel "$WORK/dark.bmp" 5,5)" = "srgb(0,0,0)" ] && [ "$(pixel "$WORK/dark.bmp" 20,20)" = "srgb(255,0,0)" ] &&
+  [ "$(pixel "$WORK/dark-wiped.bmp" 20,20)" = "srgb(0,0,0)" ] && [ "$(pixel "$WORK/dark-wiped.bmp" 60,60)" = "srgb(0,0,0)" ]
+check "a PROMPT window starts black and clear screen 2 makes it black again" $? "$(pixel "$WORK/dark.bmp" 5,5) $(pixel "$WORK/dark-wiped.bmp" 20,20)"
 said shapes "erase  2  4" && [ "$(pixel "$shot" 25,325)" = "srgb(255,0,0)" ] && [ "$(pixel "$shot" 26,325)" = "srgb(0,255,0)" ]
 check "erase point draws the background colour, and nothing when the background is transparent" $? "$(story shapes)"
 # Under Wine a covered window keeps its pixels; shrinking and minimising lose them.

@@ -32,14 +32,18 @@ COLOR 7, 0
 kept = POINT(25,325)
 erased = POINT(26,325)
 GPRINT 300, 60, "Tessaly", 6, 1, 20
+' A console-style window starts black.
+WINDOW pw, 0, 460, 20, 200, 150, "Dark", &H10CF0000, "PROMPT"
+WSELECT pw
+LINE (10,10)-(49,49), 2, BF
 WSELECT HWND
 PRINT "xor"; before; once; twice
 PRINT "point"; orange; dark; paper; RGB(255,128,0)
 PRINT "erase"; kept; erased
 PRINT "ready"
-' WM_COMMAND 1 scrolls the graphics, 2 clears them.
+' WM_COMMAND 1 scrolls the graphics, 2 clears both windows.
 *events
 WEVENT hw, msg, wp, lp
 IF msg = 273 AND wp = 1 AND scrolled = 0 THEN WSELECT w: SCROLL 10, 20: WSELECT HWND: scrolled = 1: PRINT "scrolled"
-IF msg = 273 AND wp = 2 THEN WSELECT w: CLS 2: WSELECT HWND: PRINT "cleared"
+IF msg = 273 AND wp = 2 THEN WSELECT w: CLS 2: WSELECT pw: CLS 2: WSELECT HWND: PRINT "cleared"
 GOTO *events
