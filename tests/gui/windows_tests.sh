@@ -1,10 +1,12 @@
 #!/usr/bin/env bash
 # User windows under Wine, used as a person would: a button, the menu bar and a
-# pop-up menu, the close box, scroll bars, a message box, moving and showing;
-# messages sent to list boxes, combo boxes and edit controls;
-# figures in a "NORMAL" window read back from screenshots, also after the window
-# was shrunk and minimised; bitmaps loaded by relative names; the
-# drawing example. Each program prints what it saw to its transcript.
+# pop-up menu, the close box, typed keys and clicks, scroll bars, message boxes,
+# moving and showing; messages sent to list boxes, combo boxes and edit
+# controls; menus taken apart; other threads running while one waits; figures
+# in "NORMAL" and "PROMPT" windows read back from screenshots, also after the
+# window was shrunk and minimised; drawing into a window that has gone; bitmaps
+# loaded by relative names; the drawing example. Each program prints what it saw
+# to its transcript, and the driver waits for those lines before it goes on.
 set -uo pipefail
 ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)"
 source "$ROOT/scripts/env.sh"
