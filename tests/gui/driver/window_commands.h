@@ -8,7 +8,8 @@
 //   choose WIN ID               the menu choice ID: WM_COMMAND (ID, 0) posted to the window
 //   menu-keys WIN LETTER VKS    opens the menu-bar item of mnemonic LETTER as the keyboard
 //                               does (SC_KEYMENU), then presses each virtual key of VKS
-//                               (comma-separated, e.g. 0x28,0x0D) in the open menu
+//                               (comma-separated, e.g. 0x28,0x0D) in the open menu, whose
+//                               first item is chosen when it opens
 //   wait-popup WIN MS           waits for a pop-up menu of the program; prints
 //                               "popup DX DY": its corner relative to WIN's client corner
 //   popup-keys VKS              presses keys in the open pop-up menu
