@@ -2,9 +2,11 @@
 // cuts one statement at a time and hands it to the dispatcher.
 #include <optional>
 
+#include "interp/compiled_expression.h"
 #include "interp/control_flow.h"
 #include "interp/error.h"
 #include "interp/interpreter.h"
+#include "interp/statement_plan.h"
 
 namespace tess {
 namespace {
@@ -84,6 +86,15 @@ void Interpreter::run_thread(int t) {
         const auto kept = cache_.else_check(*this, t, statement, pos, kept_storage);
         if (!kept) return true;  // skipped
         statement = *kept;
+      }
+      if (StatementCache::Plan* plan = cache_.ready_plan(pos, statement.size())) {
+        try {
+          plan->run(ex);
+          return true;
+        } catch (const NotExact&) {  // handed back before it changed anything
+        } catch (const ProgramError&) {
+        }
+        return dispatch_at(lock, statement, t, pos, false, false);
       }
       if (const auto done = cache_.run(ex, statement, pos)) return *done;
     } catch (const ProgramError& error) {

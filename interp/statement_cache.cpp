@@ -7,6 +7,7 @@
 #include "interp/flow_handlers.h"
 #include "interp/flow_scan.h"
 #include "interp/interpreter.h"
+#include "interp/statement_plan.h"
 #include "interp/statements.h"
 #include "interp/text_scan.h"
 #include "interp/value_limits.h"
@@ -27,14 +28,6 @@ enum Code : uint16_t {
 };
 
 }  // namespace
-
-// A statement's pre-analysed form. run() throws NotExact or ProgramError only
-// before it has changed anything, so the text path can run the statement again.
-class StatementCache::Plan {
- public:
-  virtual ~Plan() = default;
-  virtual void run(Exec& ex) = 0;
-};
 
 namespace {
 
@@ -350,22 +343,6 @@ std::unique_ptr<StatementCache::Plan> make_plan(const Interpreter& in, std::stri
 }
 
 }  // namespace
-
-struct StatementCache::Entry {
-  // The plan, for the statement length it was made for (a one-line part cut
-  // before its else is a shorter statement at the same position).
-  std::size_t plan_length = 0;
-  bool planned = false;
-  std::unique_ptr<Plan> plan;
-
-  // The else check as last seen: for this statement length and counter, the
-  // counter after it and the length of the part to run (-1: nothing runs).
-  std::size_t else_length = 0;
-  bool else_known = false;
-  int32_t else_pc_before = 0;
-  int32_t else_pc_after = 0;
-  int64_t else_kept = -1;
-};
 
 StatementCache::StatementCache() = default;
 StatementCache::~StatementCache() = default;

@@ -35,6 +35,9 @@ class StatementCache {
   class Plan;
   struct Entry;
 
+  // The plan already made for this statement at pos, or null (statement_plan.h).
+  Plan* ready_plan(int32_t pos, std::size_t statement_length) const;
+
  private:
   Entry* entry(int32_t pos, std::size_t text_length);
 
