@@ -28,12 +28,16 @@ else
   tess_start_display
   tess_start_wine
   trap 'tess_stop_wine; tess_stop_display' EXIT
-  shot="$BUILD/run/$name.bmp"
+  # The console and, when the program opened one, its first own window.
+  rm -f "$BUILD/run/$name.bmp" "$BUILD/run/$name-window.bmp"
   wine "$WIN_DIR/uidriver.exe" --out "$(winepath -w "$BUILD/run/$name.driver")" \
     start "$(winepath -w "$exe")" "" wait-window VudEvir 10000 sleep 3000 \
-    capture VudEvir "$(winepath -w "$shot")" close VudEvir wait-exit 5000 >/dev/null 2>&1 || true
-  if [ -f "$shot" ]; then
-    convert "$shot" "$BUILD/run/$name.png" && echo "screenshot: $BUILD/run/$name.png" >&2
-  fi
+    capture VudEvir "$(winepath -w "$BUILD/run/$name.bmp")" capture NORMAL "$(winepath -w "$BUILD/run/$name-window.bmp")" \
+    close VudEvir wait-exit 5000 >/dev/null 2>&1 || true
+  for shot in "$BUILD/run/$name" "$BUILD/run/$name-window"; do
+    if [ -f "$shot.bmp" ]; then
+      convert "$shot.bmp" "$shot.png" && echo "screenshot: $shot.png" >&2
+    fi
+  done
 fi
 [ -f "$transcript" ] && iconv -f CP932 -t UTF-8 "$transcript" || true
