@@ -37,20 +37,17 @@ done < <(find "$ROOT/tests/programs" -name '*.bas' -print0 2>/dev/null)
 
 EVAL_SECONDS=$((SECONDS_TO_RUN * 2 / 3))
 CACHE_SECONDS=$((SECONDS_TO_RUN - EVAL_SECONDS))
-"$OUT/eval_fuzz" -max_total_time="$EVAL_SECONDS" -timeout=10 -rss_limit_mb=2048 -print_final_stats=1 \
-  -artifact_prefix="$OUT/artifacts/" "$OUT/corpus" "$seeds" 2>"$OUT/fuzz.log" || {
-  tail -60 "$OUT/fuzz.log" >&2
-  echo "fuzz: finding saved in $OUT/artifacts" >&2
-  exit 1
+# fuzz_target NAME SECONDS CORPUS SEEDS: a libFuzzer run; a finding ends the script.
+fuzz_target() {
+  mkdir -p "$3"
+  "$OUT/$1" -max_total_time="$2" -timeout=10 -rss_limit_mb=2048 -print_final_stats=1 \
+    -artifact_prefix="$OUT/artifacts/$1-" "$3" "$4" 2>"$OUT/$1.log" || {
+    tail -60 "$OUT/$1.log" >&2
+    echo "fuzz: $1 finding saved in $OUT/artifacts" >&2
+    exit 1
+  }
+  grep -E '^stat::number_of_executed_units|^Done' "$OUT/$1.log" || true
 }
-grep -E '^stat::number_of_executed_units|^Done' "$OUT/fuzz.log" || true
-
-mkdir -p "$OUT/cache_corpus"
-"$OUT/cache_fuzz" -max_total_time="$CACHE_SECONDS" -timeout=10 -rss_limit_mb=2048 -print_final_stats=1 \
-  -artifact_prefix="$OUT/artifacts/cache-" "$OUT/cache_corpus" "$ROOT/tests/fuzz/cache_seeds" 2>"$OUT/cache_fuzz.log" || {
-  tail -60 "$OUT/cache_fuzz.log" >&2
-  echo "fuzz: cache finding saved in $OUT/artifacts" >&2
-  exit 1
-}
-grep -E '^stat::number_of_executed_units|^Done' "$OUT/cache_fuzz.log" || true
+fuzz_target eval_fuzz "$EVAL_SECONDS" "$OUT/corpus" "$seeds"
+fuzz_target cache_fuzz "$CACHE_SECONDS" "$OUT/cache_corpus" "$ROOT/tests/fuzz/cache_seeds"
 echo "fuzz: no finding in ${SECONDS_TO_RUN}s"
