@@ -52,6 +52,7 @@ run_suite "command-line tests" "$ROOT/tests/cli/cli_tests.sh"
 export TESS_NO_CACHE=1
 run_suite "program tests (headless, caches off)" "$ROOT/scripts/program_tests.sh"
 unset TESS_NO_CACHE
+run_suite "benchmark outputs (caches on and off)" "$ROOT/scripts/bench_outputs.sh"
 
 if [ -x "$ROOT/scripts/fuzz.sh" ] && [ -z "${TESS_NO_FUZZ:-}" ]; then
   section "fuzzing (short)"
