@@ -18,6 +18,7 @@
 #include "interp/error.h"
 #include "interp/host.h"
 #include "interp/program_text.h"
+#include "interp/runner_steps.h"
 #include "interp/statement_cache.h"
 #include "interp/thread_slots.h"
 #include "interp/user_functions.h"
@@ -142,6 +143,7 @@ class Interpreter {
   ProgramText text_;
   StatementCache cache_;
   CutLengths cut_lengths_;
+  RunnerSteps steps_;  // from a counter to the next statement
   bool caches_on_ = true;
   std::array<ThreadSlot, kThreadSlots> slots_;
   TextColours colours_;

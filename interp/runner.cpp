@@ -42,6 +42,36 @@ std::size_t cut_length(const ProgramText& text, int32_t start, bool code_taken) 
   return length;
 }
 
+// The line start: a ':' keeps the counter on its last following blank, a line
+// number and the character after it are skipped, any other first character is
+// skipped. Answers where the statement begins and whether its code bytes are
+// taken unexamined (even ':' or '"').
+int32_t line_start(const ProgramText& text, int32_t pc, bool& code_taken) {
+  const uint8_t c = text.at(pc);
+  if (c == ':') {
+    while (is_blank(text.at(pc + 1))) ++pc;
+  } else if (c >= '0' && c < 0x80) {
+    while (is_digit(text.at(pc))) ++pc;
+    ++pc;  // the blank after the line number, or whatever character stands there
+  } else {
+    ++pc;
+  }
+  const uint8_t before = text.at(pc - 1);
+  code_taken = (before == ' ' || before == ':') && (text.at(pc) == 0x10 || text.at(pc) == 0x11);
+  return pc;
+}
+
+// A plan that hands its statement back has changed nothing.
+bool run_plan(StatementCache::Plan& plan, Exec& ex) {
+  try {
+    plan.run(ex);
+    return true;
+  } catch (const NotExact&) {
+  } catch (const ProgramError&) {
+  }
+  return false;
+}
+
 }  // namespace
 
 CutLengths::CutLengths(std::size_t text_length) : lengths_(text_length) {}
@@ -77,9 +107,9 @@ void Interpreter::run_thread(int t) {
   };
   // With the caches on, the else check and a planned statement run here; the
   // dispatcher gets only what has no plan or what its plan hands back.
+  Exec ex{*this, t, lock};  // for plans, which never end the thread
   std::string kept_storage;
   auto run_cached = [&](std::string_view statement, int32_t pos) {
-    Exec ex{*this, t, lock};
     held_lock_ = &lock;
     try {
       if (s.skip_mode) {
@@ -88,12 +118,7 @@ void Interpreter::run_thread(int t) {
         statement = *kept;
       }
       if (StatementCache::Plan* plan = cache_.ready_plan(pos, statement.size())) {
-        try {
-          plan->run(ex);
-          return true;
-        } catch (const NotExact&) {  // handed back before it changed anything
-        } catch (const ProgramError&) {
-        }
+        if (run_plan(*plan, ex)) return true;
         return dispatch_at(lock, statement, t, pos, false, false);
       }
       if (const auto done = cache_.run(ex, statement, pos)) return *done;
@@ -103,68 +128,109 @@ void Interpreter::run_thread(int t) {
     }
     return dispatch_at(lock, statement, t, pos, false, false);
   };
+  // Runs the statement cut at start under the lock; false ends the thread. A
+  // remembered step holds the plan of the whole statement.
+  auto run_at = [&](int32_t start, std::size_t length, RunnerSteps::Entry* step) {
+    if (!lock.owns_lock()) lock.lock();
+    if (stop_requested()) return false;  // checked under the lock: an error report may have stopped the run
+    if (!caches_on_) return dispatch_at(lock, cut_text(text, start, length, storage), t, start, s.skip_mode, false);
+    if (step && step->plan && !s.skip_mode) {
+      held_lock_ = &lock;
+      return run_plan(*step->plan, ex) ||  // handed back: the text runs it
+             dispatch_at(lock, cut_text(text, start, length, storage), t, start, false, false);
+    }
+    const bool go_on = run_cached(cut_text(text, start, length, storage), start);
+    if (step && go_on && lock.owns_lock()) step->plan = cache_.ready_plan(start, length);
+    return go_on;
+  };
+  // After a statement: the lock goes when another thread may want it, and
+  // thread 0 runs the pending statement.
+  auto after_statement = [&] {
+    if (lock.owns_lock() && (threads_in_use_.load(std::memory_order_relaxed) > 1 || ++held_for >= kLongestHold)) {
+      lock.unlock();
+      held_for = 0;
+    }
+    if (t == 0 && has_pending_.load(std::memory_order_relaxed)) {
+      if (lock.owns_lock()) lock.unlock();
+      std::string pending;
+      if (take_pending(pending) && !dispatch(pending, 0)) return false;
+    }
+    return true;
+  };
+
+  // Cutting, with the cut lengths remembered per statement start.
+  auto cut = [&](int32_t start, bool code_taken) {
+    std::size_t length = 0;
+    if (!(caches_on_ && cut_lengths_.find(start, code_taken, length))) {
+      length = cut_length(text, start, code_taken);
+      if (caches_on_) cut_lengths_.remember(start, code_taken, length);
+    }
+    return length;
+  };
+  // From the counter after a statement to the next statement, as the text
+  // says; false when the thread ends there.
+  auto step_from_text = [&](NextStatement& next) {
+    if (text.is_line_end(pc)) {
+      s.skip_mode = false;
+      ++pc;
+      s.statement_start = pc;
+      if (text.at(pc) == 0 && pc >= 0) return false;
+      bool code_taken = false;
+      next.kind = StepKind::LineEnd;
+      next.start = line_start(text, pc, code_taken);
+      next.length = cut(next.start, code_taken);
+      return true;
+    }
+    if (text.at(pc) == ':') {
+      next.kind = StepKind::Separator;
+      s.statement_start = pc;
+      while (is_blank(text.at(pc + 1))) ++pc;
+    } else {
+      next.kind = StepKind::Other;
+      if (s.skip_mode) s.statement_start = pc;
+    }
+    if (text.at(pc) == 0 && pc >= 0) return false;
+    next.start = pc + 1;
+    next.length = cut(next.start, false);
+    return true;
+  };
+  // The same step remembered: only what it sets is done again.
+  auto take_step = [&](StepKind kind, int32_t from) {
+    switch (kind) {
+      case StepKind::LineEnd:
+        s.skip_mode = false;
+        s.statement_start = from + 1;
+        break;
+      case StepKind::Separator: s.statement_start = from; break;
+      case StepKind::Other:
+        if (s.skip_mode) s.statement_start = from;
+        break;
+    }
+  };
 
   if (pc != 0 && text.is_line_end(pc)) ++pc;
-  for (;;) {  // a line
-    const uint8_t c = text.at(pc);
-    if (c == ':') {
-      while (is_blank(text.at(pc + 1))) ++pc;
-    } else if (c >= '0' && c < 0x80) {
-      while (is_digit(text.at(pc))) ++pc;
-      ++pc;  // the blank after the line number, or whatever character stands there
-    } else {
-      ++pc;
+  NextStatement next;
+  {
+    bool code_taken = false;
+    next.start = line_start(text, pc, code_taken);
+    next.length = cut(next.start, code_taken);
+  }
+  RunnerSteps::Entry* step = nullptr;  // the remembered step that led to next
+  for (;;) {
+    pc = next.start + static_cast<int32_t>(next.length);
+    if (next.length > 0 && !(run_at(next.start, next.length, step) && after_statement())) return finish();
+
+    // Steps are remembered only by a thread holding the lock (one running
+    // alone); the others work them out from the text outside it.
+    const int32_t from = pc;
+    step = (caches_on_ && lock.owns_lock()) ? steps_.at(from) : nullptr;
+    if (step && step->length != 0) {
+      next = RunnerSteps::read(*step, from);
+      take_step(next.kind, from);
+      continue;
     }
-
-    int32_t start = pc;
-    const uint8_t before = text.at(pc - 1);
-    // The code bytes at a line start are taken unexamined, even ':' or '"'.
-    bool code_taken = (before == ' ' || before == ':') && (text.at(pc) == 0x10 || text.at(pc) == 0x11);
-
-    for (;;) {  // a statement of the line
-      std::size_t length = 0;
-      if (!(caches_on_ && cut_lengths_.find(start, code_taken, length))) {
-        length = cut_length(text, start, code_taken);
-        if (caches_on_) cut_lengths_.remember(start, code_taken, length);
-      }
-      pc = start + static_cast<int32_t>(length);
-
-      if (length > 0) {
-        if (!lock.owns_lock()) lock.lock();
-        if (stop_requested()) return finish();  // checked under the lock: an error report may have stopped the run
-        const std::string_view statement = cut_text(text, start, length, storage);
-        if (!(caches_on_ ? run_cached(statement, start) : dispatch_at(lock, statement, t, start, s.skip_mode, false)))
-          return finish();
-        if (lock.owns_lock() && (threads_in_use_.load(std::memory_order_relaxed) > 1 || ++held_for >= kLongestHold)) {
-          lock.unlock();
-          held_for = 0;
-        }
-        if (t == 0 && has_pending_.load(std::memory_order_relaxed)) {
-          if (lock.owns_lock()) lock.unlock();
-          std::string pending;
-          if (take_pending(pending) && !dispatch(pending, 0)) return finish();
-        }
-      }
-
-      const uint8_t at = text.at(pc);
-      if (text.is_line_end(pc)) {
-        s.skip_mode = false;
-        ++pc;
-        s.statement_start = pc;
-        if (text.at(pc) != 0 || pc < 0) break;  // next line
-        return finish();
-      }
-      if (at == ':') {
-        s.statement_start = pc;
-        while (is_blank(text.at(pc + 1))) ++pc;
-      } else if (s.skip_mode) {
-        s.statement_start = pc;
-      }
-      if (text.at(pc) == 0 && pc >= 0) return finish();
-      ++pc;
-      start = pc;
-      code_taken = false;
-    }
+    if (!step_from_text(next)) return finish();
+    if (step && !RunnerSteps::remember(*step, from, next)) step = nullptr;
   }
 }
 

@@ -360,18 +360,28 @@ std::optional<bool> StatementCache::run(Exec& ex, std::string_view statement, in
   if (pos >= 0 && static_cast<std::size_t>(pos) < entries_.size()) e = entries_[static_cast<std::size_t>(pos)].get();
   if (!e) e = entry(pos, static_cast<std::size_t>(ex.in.text().length()));
   if (!e) return std::nullopt;
-  if (!e->planned || e->plan_length != statement.size()) {
-    try {
-      e->plan = make_plan(ex.in, statement);
-    } catch (const ProgramError&) {
-      e->plan = nullptr;  // what the text refuses, the text path reports
+  const std::unique_ptr<Plan>* made = e->made_for(statement.size());
+  if (!made) {
+    std::unique_ptr<Plan>* slot = nullptr;
+    if (!e->planned) {
+      slot = &e->plan;
+      e->plan_length = statement.size();
+      e->planned = true;
+    } else if (e->other_lengths.size() + 1 < Entry::kMostLengths) {
+      slot = &e->other_lengths.emplace_back(Entry::Made{statement.size(), nullptr}).plan;
+    } else {
+      return std::nullopt;
     }
-    e->plan_length = statement.size();
-    e->planned = true;
+    try {
+      *slot = make_plan(ex.in, statement);
+    } catch (const ProgramError&) {
+      *slot = nullptr;  // what the text refuses, the text path reports
+    }
+    made = slot;
   }
-  if (!e->plan) return std::nullopt;
+  if (!*made) return std::nullopt;
   try {
-    e->plan->run(ex);
+    (*made)->run(ex);
     return true;
   } catch (const NotExact&) {
   } catch (const ProgramError&) {

@@ -5,6 +5,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <memory>
+#include <vector>
 
 #include "interp/statement_cache.h"
 
@@ -19,11 +20,27 @@ class StatementCache::Plan {
 };
 
 struct StatementCache::Entry {
-  // The plan, for the statement length it was made for (a one-line part cut
-  // before its else is a shorter statement at the same position).
+  // The plans made here, one per statement length (a one-line part cut before
+  // its else is a shorter statement at the same position); a null plan: the
+  // statement has none. A plan is never replaced while the cache lives, so the
+  // runner may keep pointers to plans. The first length seen is kept inline.
+  struct Made {
+    std::size_t length = 0;
+    std::unique_ptr<Plan> plan;
+  };
+  static constexpr std::size_t kMostLengths = 4;  // further lengths run from their text
   std::size_t plan_length = 0;
   bool planned = false;
   std::unique_ptr<Plan> plan;
+  std::vector<Made> other_lengths;
+
+  // Is there a plan (or the knowledge that there is none) for this length?
+  const std::unique_ptr<Plan>* made_for(std::size_t length) const {
+    if (planned && plan_length == length) return &plan;
+    for (const Made& m : other_lengths)
+      if (m.length == length) return &m.plan;
+    return nullptr;
+  }
 
   // The else check as last seen: for this statement length and counter, the
   // counter after it and the length of the part to run (-1: nothing runs).
@@ -39,7 +56,10 @@ struct StatementCache::Entry {
 inline StatementCache::Plan* StatementCache::ready_plan(int32_t pos, std::size_t statement_length) const {
   if (pos < 0 || static_cast<std::size_t>(pos) >= entries_.size()) return nullptr;
   const Entry* e = entries_[static_cast<std::size_t>(pos)].get();
-  return (e && e->planned && e->plan_length == statement_length) ? e->plan.get() : nullptr;
+  if (!e) return nullptr;
+  if (e->planned && e->plan_length == statement_length) return e->plan.get();
+  const std::unique_ptr<Plan>* made = e->made_for(statement_length);
+  return made ? made->get() : nullptr;
 }
 
 }  // namespace tess

@@ -2,9 +2,9 @@
 // text path. An input whose first byte is even is a numeric expression text:
 // its compiled form must give the text's value (or hand it back). An odd first
 // byte makes the rest drive a small program generator (assignments, arrays,
-// counted loops, conditionals, calls, forward jumps, prints); the program runs
-// with the caches on and off and must print the same bytes, end the same way
-// and report the same diagnostic.
+// counted loops, conditionals, calls, forward jumps, prints, empty statements);
+// the program runs with the caches on and off and must print the same bytes,
+// end the same way and report the same diagnostic.
 #include <cmath>
 #include <cstddef>
 #include <cstdint>
@@ -193,6 +193,13 @@ std::string program(Choices& c) {
       case 3: p += "GOSUB " + std::to_string(9000 + 100 * c.pick(2)); break;
       case 4: p += "IF " + condition(c) + " THEN GOTO " + std::to_string(line + 10 * (1 + c.pick(3))); break;
       case 5: p += simple(c) + " : " + simple(c); break;
+      // Empty statements and blanks between separators; a call from a one-line
+      // part returns into skip mode, where the else still counts.
+      case 6: p += simple(c) + (c.pick(2) ? " ::  " : ":\t") + simple(c); break;
+      case 7:
+        p += "IF " + condition(c) + " THEN GOSUB " + std::to_string(9000 + 100 * c.pick(2)) + " : " + simple(c) +
+             " ELSE " + simple(c);
+        break;
       default: p += simple(c);
     }
     p += "\n";
