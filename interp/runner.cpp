@@ -109,18 +109,11 @@ void Interpreter::run_thread(int t) {
   // dispatcher gets only what has no plan or what its plan hands back.
   Exec ex{*this, t, lock};  // for plans, which never end the thread
   std::string kept_storage;
-  auto run_cached = [&](std::string_view statement, int32_t pos) {
-    held_lock_ = &lock;
+  // A statement past the else check: its plan, or the text.
+  auto run_kept = [&](std::string_view statement, int32_t pos) {
     try {
-      if (s.skip_mode) {
-        const auto kept = cache_.else_check(*this, t, statement, pos, kept_storage);
-        if (!kept) return true;  // skipped
-        statement = *kept;
-      }
-      if (StatementCache::Plan* plan = cache_.ready_plan(pos, statement.size())) {
-        if (run_plan(*plan, ex)) return true;
-        return dispatch_at(lock, statement, t, pos, false, false);
-      }
+      if (StatementCache::Plan* plan = cache_.ready_plan(pos, statement.size()))
+        return run_plan(*plan, ex) || dispatch_at(lock, statement, t, pos, false, false);
       if (const auto done = cache_.run(ex, statement, pos)) return *done;
     } catch (const ProgramError& error) {
       report(error, statement, t);
@@ -129,18 +122,46 @@ void Interpreter::run_thread(int t) {
     return dispatch_at(lock, statement, t, pos, false, false);
   };
   // Runs the statement cut at start under the lock; false ends the thread. A
-  // remembered step holds the plan of the whole statement.
+  // remembered step holds the statement's plans and its else check.
   auto run_at = [&](int32_t start, std::size_t length, RunnerSteps::Entry* step) {
     if (!lock.owns_lock()) lock.lock();
     if (stop_requested()) return false;  // checked under the lock: an error report may have stopped the run
     if (!caches_on_) return dispatch_at(lock, cut_text(text, start, length, storage), t, start, s.skip_mode, false);
-    if (step && step->plan && !s.skip_mode) {
-      held_lock_ = &lock;
-      return run_plan(*step->plan, ex) ||  // handed back: the text runs it
-             dispatch_at(lock, cut_text(text, start, length, storage), t, start, false, false);
+    held_lock_ = &lock;
+    if (!s.skip_mode) {
+      if (step && step->plan)  // handed back: the text runs it
+        return run_plan(*step->plan, ex) || dispatch_at(lock, cut_text(text, start, length, storage), t, start, false, false);
+      const bool go_on = run_kept(cut_text(text, start, length, storage), start);
+      if (step && go_on && lock.owns_lock()) step->plan = cache_.ready_plan(start, length);
+      return go_on;
     }
-    const bool go_on = run_cached(cut_text(text, start, length, storage), start);
-    if (step && go_on && lock.owns_lock()) step->plan = cache_.ready_plan(start, length);
+    if (step && step->skip_kept != RunnerSteps::kUnknown) {
+      pc = step->skip_pc_after;
+      if (step->skip_kept == RunnerSteps::kNothingRuns) return true;
+      const auto kept = static_cast<std::size_t>(step->skip_kept);
+      if (step->skip_plan)
+        return run_plan(*step->skip_plan, ex) || dispatch_at(lock, cut_text(text, start, kept, storage), t, start, false, false);
+      const bool go_on = run_kept(cut_text(text, start, kept, storage), start);
+      if (go_on && lock.owns_lock()) step->skip_plan = cache_.ready_plan(start, kept);
+      return go_on;
+    }
+    const std::string_view statement = cut_text(text, start, length, storage);
+    std::optional<std::string_view> kept;
+    try {
+      kept = cache_.else_check(*this, t, statement, start, kept_storage);
+    } catch (const ProgramError& error) {
+      report(error, statement, t);
+      return false;
+    }
+    // Only a part that is the statement's beginning is remembered.
+    const bool prefix = !kept || kept->data() == statement.data();
+    if (step && prefix) {
+      step->skip_pc_after = pc;
+      step->skip_kept = kept ? static_cast<int32_t>(kept->size()) : RunnerSteps::kNothingRuns;
+    }
+    if (!kept) return true;  // skipped
+    const bool go_on = run_kept(*kept, start);
+    if (step && prefix && go_on && lock.owns_lock()) step->skip_plan = cache_.ready_plan(start, kept->size());
     return go_on;
   };
   // After a statement: the lock goes when another thread may want it, and

@@ -4,11 +4,15 @@
 // and cuts the next statement. All of that depends on the program text alone,
 // except the statement start written in skip mode, so it is remembered once:
 // the kind of separator (which says what the runner sets on the way), where
-// the next statement begins, its cut length, and its plan once it has one.
+// the next statement begins, its cut length, and its plan once it has one. In
+// skip mode the statement's else check (whose outcome depends on the text
+// alone, the counter standing at the statement's end) is remembered as well.
 // Read and written only under the interpreter lock.
 #pragma once
+#include <array>
 #include <cstddef>
 #include <cstdint>
+#include <memory>
 #include <vector>
 
 #include "interp/statement_cache.h"
@@ -29,18 +33,31 @@ struct NextStatement {
 
 class RunnerSteps {
  public:
+  static constexpr int32_t kNothingRuns = -1;  // skip_kept: the else check skips the statement
+  static constexpr int32_t kUnknown = -2;
+
   struct Entry {
     StatementCache::Plan* plan = nullptr;  // for the whole cut statement; plans live as long as the cache
     uint32_t length = 0;                   // 0: not known
     uint32_t distance_kind = 0;            // (start - counter) << 2 | kind
+    // In skip mode: the counter after the else check, the length of the part
+    // it leaves to run (or kNothingRuns), and that part's plan.
+    StatementCache::Plan* skip_plan = nullptr;
+    int32_t skip_pc_after = 0;
+    int32_t skip_kept = kUnknown;
   };
 
-  explicit RunnerSteps(std::size_t text_length) : entries_(text_length + kBefore + 1) {}
+  explicit RunnerSteps(std::size_t text_length)
+      : chunks_((text_length + kBefore + 1 + kChunk - 1) / kChunk), size_(text_length + kBefore + 1) {}
 
-  // The entry of a counter, or null outside the text.
+  // The entry of a counter, or null outside the text. Entries are made a
+  // chunk at a time as counters are first seen: most of a text is never one.
   Entry* at(int32_t pc) {
     const auto i = static_cast<uint64_t>(int64_t{pc} + kBefore);
-    return i < entries_.size() ? &entries_[i] : nullptr;
+    if (i >= size_) return nullptr;
+    auto& chunk = chunks_[i / kChunk];
+    if (!chunk) chunk = std::make_unique<Chunk>();
+    return &(*chunk)[i % kChunk];
   }
 
   static NextStatement read(const Entry& e, int32_t pc) {
@@ -51,7 +68,7 @@ class RunnerSteps {
   // not kept: the runner works them out each time. False when not kept.
   static bool remember(Entry& e, int32_t pc, const NextStatement& next) {
     const int64_t distance = int64_t{next.start} - pc;
-    if (distance < 0 || distance >= (int64_t{1} << 30) || next.length == 0 || next.length > 0xFFFFFFFFu) return false;
+    if (distance < 0 || distance >= (int64_t{1} << 30) || next.length == 0 || next.length > 0x7FFFFFFFu) return false;
     e.distance_kind = static_cast<uint32_t>(distance) << 2 | static_cast<uint32_t>(next.kind);
     e.length = static_cast<uint32_t>(next.length);
     return true;
@@ -59,7 +76,10 @@ class RunnerSteps {
 
  private:
   static constexpr int64_t kBefore = 2;  // counters -2 and -1 stand before the text
-  std::vector<Entry> entries_;           // by counter + kBefore
+  static constexpr std::size_t kChunk = 1024;
+  using Chunk = std::array<Entry, kChunk>;
+  std::vector<std::unique_ptr<Chunk>> chunks_;  // by (counter + kBefore) / kChunk
+  std::size_t size_;
 };
 
 }  // namespace tess

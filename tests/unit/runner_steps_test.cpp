@@ -117,6 +117,14 @@ TEST(RunnerSteps, SkipModeEndsWithItsLine) {
   EXPECT_EQ(r.out, "t\na\nb\nf\na\nb\nt\na\nb\nf\na\nb\n");
 }
 
+TEST(RunnerSteps, ElseOpeningAStatementInSkipModeEndsTheLine) {
+  const RunResult r = same_both_ways(with_targets(
+      " I=0{top}\n"
+      " I=I+1: " + kIf + " I \x01m 2 then " + P + " \"t\":else " + P + " \"f\": " + P + " \"g\"\n"
+      " " + kIf + " I<4 then " + kGoto + " `top`\n"));
+  EXPECT_EQ(r.out, "t\nf\ng\nt\nf\ng\n");
+}
+
 TEST(RunnerSteps, SkipModeStatementPassesTheElseCheckThoughItHasAPlan) {
   // "A=X else " has a plan (A = Xelse) made while it ran outside skip mode;
   // in skip mode the same statement is cut at its else.
