@@ -54,6 +54,7 @@ std::string fn_point(Interpreter& in, std::string_view args) {
   App& a = app();
   COLORREF rgb = CLR_INVALID;
   if (WindowRecord* record = a.windows.find(a.current_text_window)) {
+    const auto backing = lock_backing_bitmaps();
     rgb = GetPixel(record->memory_dc, x, y);
   } else {
     HDC dc = GetDC(a.current_text_window);

@@ -54,6 +54,7 @@ int unit_width(const TextLayer& layer, HDC dc, const LayoutUnit& unit) {
 void draw_unit(const WindowRecord& record, HDC dc, const Metrics& m, const LayoutUnit& unit) {
   const TextLayer& layer = *record.layer;
   if (unit.kind == UnitKind::TransparentCell) {
+    const auto backing = lock_backing_bitmaps();
     BitBlt(dc, unit.x, unit.y, m.blank.cx, m.blank.cy, record.memory_dc, unit.x, unit.y, SRCCOPY);
     return;
   }
@@ -91,6 +92,7 @@ RECT client_rectangle(WindowRecord& record) {
 }
 
 void copy_backing_bitmap(const WindowRecord& record, HDC dc) {
+  const auto backing = lock_backing_bitmaps();
   BitBlt(dc, 0, 0, app().screen.cx, app().screen.cy, record.memory_dc, 0, 0, SRCCOPY);
 }
 

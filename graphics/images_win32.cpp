@@ -57,6 +57,7 @@ void get_image(Exec& ex, std::string_view args) {
   HDC window_dc = GetDC(a.current_text_window);
   // The image is made like the backing bitmap, so that a window that has gone
   // (its record still in the table) still gives one.
+  const auto backing = lock_backing_bitmaps();
   HDC source = record ? record->memory_dc : window_dc;
   HBITMAP image = CreateCompatibleBitmap(source, get.width(), get.height());
   HDC memory = CreateCompatibleDC(source);

@@ -131,13 +131,14 @@ void stmt_paint(Exec& ex, std::string_view args) {
   if (!record) return;  // no backing bitmap to fill
   const Rgb paint_rgb = colour_rgb(paint.paint_colour);
   HPEN pen = solid_pen(paint_rgb);
-  HGDIOBJ previous = SelectObject(record->memory_dc, pen);
   {
+    const auto backing = lock_backing_bitmaps();
+    HGDIOBJ previous = SelectObject(record->memory_dc, pen);
     BitmapFillSurface surface(*record, a.screen);
     surface.set_paint(paint_rgb);
     flood_fill(surface, paint.seed.x, paint.seed.y, paint_rgb, colour_rgb(paint.border_colour));
+    SelectObject(record->memory_dc, previous);
   }
-  SelectObject(record->memory_dc, previous);
   DeleteObject(pen);
   whole_window_refresh();
 }
@@ -155,6 +156,7 @@ void stmt_cls(Exec& ex, std::string_view args) {
     char class_name[64] = {};
     GetClassNameA(hwnd, class_name, sizeof class_name);
     const bool dark = hwnd == a.console || lstrcmpiA(class_name, kPromptClass) == 0;
+    const auto backing = lock_backing_bitmaps();
     HGDIOBJ previous = SelectObject(record->memory_dc, GetStockObject(dark ? BLACK_BRUSH : WHITE_BRUSH));
     PatBlt(record->memory_dc, 0, 0, a.screen.cx, a.screen.cy, PATCOPY);
     SelectObject(record->memory_dc, previous);
@@ -168,6 +170,7 @@ void stmt_scroll_graphics(Exec& ex, std::string_view args) {
   const int32_t dx = eval_int(ex.in, parts[0]), dy = eval_int(ex.in, parts[1]);
   App& a = app();
   if (WindowRecord* record = a.windows.find(a.current_text_window)) {
+    const auto backing = lock_backing_bitmaps();
     HDC target = record->memory_dc;
     HDC copy = CreateCompatibleDC(target);
     HBITMAP copy_bitmap = CreateCompatibleBitmap(target, a.screen.cx, a.screen.cy);

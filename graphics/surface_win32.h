@@ -30,7 +30,10 @@ class DrawingSurfaces {
   template <class Draw>
   void draw(Draw draw, bool window_first = true) {
     if (window_first) draw(window());
-    if (bitmap()) draw(bitmap());
+    if (bitmap()) {
+      const auto backing = lock_backing_bitmaps();
+      draw(bitmap());
+    }
     if (!window_first) draw(window());
   }
 

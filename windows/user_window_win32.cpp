@@ -13,8 +13,10 @@ int32_t low32(uintptr_t value) { return static_cast<int32_t>(static_cast<uint32_
 void paint_backing_bitmap(HWND hwnd) {
   PAINTSTRUCT ps{};
   HDC dc = BeginPaint(hwnd, &ps);
-  if (WindowRecord* record = app().windows.find(hwnd))
+  if (WindowRecord* record = app().windows.find(hwnd)) {
+    const auto backing = lock_backing_bitmaps();
     BitBlt(dc, 0, 0, app().screen.cx, app().screen.cy, record->memory_dc, 0, 0, SRCCOPY);
+  }
   EndPaint(hwnd, &ps);
 }
 

@@ -32,6 +32,7 @@ bool WindowTable::create(HWND hwnd, bool dark, SIZE screen) {
   record->composition.dwStyle = CFS_POINT;
 
   HDC window_dc = GetDC(hwnd);
+  const auto backing = lock_backing_bitmaps();
   record->bitmap = CreateCompatibleBitmap(window_dc, screen.cx, screen.cy);
   record->memory_dc = CreateCompatibleDC(window_dc);
   record->original_bitmap = SelectObject(record->memory_dc, record->bitmap);
@@ -43,11 +44,17 @@ bool WindowTable::create(HWND hwnd, bool dark, SIZE screen) {
   return true;
 }
 
+std::unique_lock<std::recursive_mutex> lock_backing_bitmaps() {
+  static std::recursive_mutex backing_bitmaps;
+  return std::unique_lock(backing_bitmaps);
+}
+
 void WindowTable::release(HWND hwnd) {
   WindowRecord* record = find(hwnd);
   if (!record) return;
   record->hwnd = nullptr;
   record->layer.reset();
+  const auto backing = lock_backing_bitmaps();
   if (record->memory_dc) {
     SelectObject(record->memory_dc, record->original_bitmap);
     DeleteDC(record->memory_dc);

@@ -6,6 +6,7 @@
 
 #include <array>
 #include <memory>
+#include <mutex>
 
 #include "console/text_layer.h"
 
@@ -22,6 +23,13 @@ struct WindowRecord {
   RECT saved_client{};             // client rectangle at the last paint while not minimised
   COMPOSITIONFORM composition{};
 };
+
+// Wine fails a GDI call on a DC while another thread is inside a call on the
+// same DC, and the drawing is lost; the window thread paints from a backing
+// bitmap while an execution thread draws into it. So every use of a backing
+// bitmap's DC is made under this one lock, which is never held while a message
+// is sent (the other thread may be waiting for it).
+[[nodiscard]] std::unique_lock<std::recursive_mutex> lock_backing_bitmaps();
 
 class WindowTable {
  public:
