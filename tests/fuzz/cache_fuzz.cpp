@@ -20,6 +20,7 @@
 #include "interp/evaluate.h"
 #include "interp/expansion.h"
 #include "interp/interpreter.h"
+#include "tests/fuzz/quiet_interpreter.h"
 #include "tools/tokenizer/tokenizer.h"
 
 namespace {
@@ -28,17 +29,7 @@ using namespace tess;
 
 // --- the expression half -------------------------------------------------------
 
-HeadlessHost::Options quiet() {
-  HeadlessHost::Options o;
-  o.out = nullptr;
-  o.err = nullptr;
-  return o;
-}
-
-struct ExpressionHarness {
-  HeadlessHost host{quiet()};
-  Interpreter in{host, ProgramText()};
-  ExpressionHarness() { host.attach(in); }
+struct ExpressionHarness : fuzz::QuietInterpreter {
 
   void prepare(double x) {
     in.variables().numbers.clear();

@@ -12,22 +12,13 @@
 #include "interp/expansion.h"
 #include "interp/interpreter.h"
 #include "interp/user_functions.h"
+#include "tests/fuzz/quiet_interpreter.h"
 
 namespace {
 
 using namespace tess;
 
-HeadlessHost::Options quiet() {
-  HeadlessHost::Options o;
-  o.out = nullptr;
-  o.err = nullptr;
-  return o;
-}
-
-struct Harness {
-  HeadlessHost host{quiet()};
-  Interpreter in{host, ProgramText()};
-  Harness() { host.attach(in); }
+struct Harness : fuzz::QuietInterpreter {
 
   // The values part of the interpreter reset (the whole reset also clears every
   // thread's return stack, which would slow each run down for nothing).
