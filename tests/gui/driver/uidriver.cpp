@@ -11,7 +11,7 @@
 //   type-to CLASS TEXT          the same, to the program's window of that class
 //   caret CLASS                 the caret of the thread owning the program's window
 //                               of that class: "caret X Y W H" (client coordinates)
-//                               or "caret none"
+//                               or "caret none" (after 500 ms without one)
 //   foreground                  prints "foreground CLASS" of the foreground window
 //   wait-caret CLASS MS         waits until that thread shows a caret (an input
 //                               waits); prints "caret-ready" or "no-caret"
@@ -331,8 +331,14 @@ int run(int argc, char** argv) {
       type_text(find_window(t, arg(1)), arg(2));
       i += 2;
     } else if (cmd == "caret") {
+      // A paint hides the caret for an instant: "none" only after 500 ms without one.
       RECT rc{};
-      say(program_caret(t, arg(1), rc) ? "caret " + std::to_string(rc.left) + " " + std::to_string(rc.top) + " " +
+      bool seen = program_caret(t, arg(1), rc);
+      for (int waited = 0; !seen && waited < 500; waited += 20) {
+        Sleep(20);
+        seen = program_caret(t, arg(1), rc);
+      }
+      say(seen ? "caret " + std::to_string(rc.left) + " " + std::to_string(rc.top) + " " +
                                      std::to_string(rc.right - rc.left) + " " + std::to_string(rc.bottom - rc.top)
                                : std::string("caret none"));
       i += 1;
