@@ -43,17 +43,17 @@ BOOL CALLBACK match_top_window(HWND hwnd, LPARAM lparam) {
   return FALSE;
 }
 
-HWND find_top(const Context& c, const std::string& spec, bool visible_only = false) {
-  const std::size_t equals = spec.find('=');
-  Search s{c.host.pid, spec.substr(0, equals), equals == std::string::npos ? "" : spec.substr(equals + 1), visible_only,
+HWND find_top(const Context& c, const std::string& window_name, bool visible_only = false) {
+  const std::size_t equals = window_name.find('=');
+  Search s{c.host.pid, window_name.substr(0, equals), equals == std::string::npos ? "" : window_name.substr(equals + 1), visible_only,
            nullptr};
   EnumWindows(match_top_window, reinterpret_cast<LPARAM>(&s));
   return s.found;
 }
 
-HWND wait_top(const Context& c, const std::string& spec, long ms, bool visible_only = false) {
+HWND wait_top(const Context& c, const std::string& window_name, long ms, bool visible_only = false) {
   for (long waited = 0; waited <= ms; waited += 20) {
-    if (HWND hwnd = find_top(c, spec, visible_only)) return hwnd;
+    if (HWND hwnd = find_top(c, window_name, visible_only)) return hwnd;
     Sleep(20);
   }
   return nullptr;
@@ -116,9 +116,9 @@ LPARAM client_point(const char* x, const char* y) {
 }
 
 void wait_for(Context& c) {
-  const std::string spec = c.arg(0);
-  HWND hwnd = wait_top(c, spec, number_of(c.arg(1)));
-  c.host.say(hwnd ? "window " + spec + " visible=" + (IsWindowVisible(hwnd) ? "1" : "0") : "no-window " + spec);
+  const std::string window_name = c.arg(0);
+  HWND hwnd = wait_top(c, window_name, number_of(c.arg(1)));
+  c.host.say(hwnd ? "window " + window_name + " visible=" + (IsWindowVisible(hwnd) ? "1" : "0") : "no-window " + window_name);
 }
 
 void click_control(Context& c) {
