@@ -14,10 +14,13 @@ export WINEPREFIX="${TESS_WINEPREFIX:-$BUILD/wineprefix}"
 export WINEARCH=win64
 export WINEDEBUG=-all
 export WINEDLLOVERRIDES="mscoree,mshtml="
+# ccache (when installed) shares objects between checkouts of the same sources.
+export CCACHE_BASEDIR="${CCACHE_BASEDIR:-$ROOT}"
+export CCACHE_NOHASHDIR=true
 
 TESS_PACKAGES=(cmake ninja-build g++ libgtest-dev googletest
   g++-mingw-w64-x86-64-posix mingw-w64-x86-64-dev mingw-w64-tools
-  wine wine64 xvfb x11-utils fonts-ipafont-gothic locales imagemagick clang socat
+  ccache wine wine64 xvfb x11-utils fonts-ipafont-gothic locales imagemagick clang socat
   cups cups-client cups-bsd printer-driver-cups-pdf poppler-utils)
 
 tess_log() { printf '[tessaly] %s\n' "$*" >&2; }
