@@ -8,8 +8,10 @@ add_compile_definitions(WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0601)
 
 add_library(tesscore_win STATIC ${CORE_SOURCES})
 target_include_directories(tesscore_win PUBLIC ${CMAKE_SOURCE_DIR})
+target_precompile_headers(tesscore_win PRIVATE ${TESS_STD_PCH})
 
 add_executable(runtime WIN32 ${WIN32_SOURCES})
+target_precompile_headers(runtime PRIVATE <windows.h> ${TESS_STD_PCH})
 target_link_libraries(runtime PRIVATE tesscore_win imm32 winmm comdlg32 winspool shell32 advapi32 gdi32 user32)
 
 file(GLOB FILEDLG_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/filedlg/*.cpp)
