@@ -44,6 +44,7 @@ class HeadlessHost : public Host {
 
  private:
   void emit(std::string_view bytes);
+  void without_lock(const std::function<void()>& wait);
   void note(std::string_view line);
 
   Options options_;
