@@ -81,6 +81,11 @@ void HeadlessHost::wait_for_end() {
   ended_cv_.wait(guard, [&] { return ended_; });
 }
 
+bool HeadlessHost::wait_for_end(int timeout_ms) {
+  std::unique_lock guard(mutex_);
+  return ended_cv_.wait_for(guard, std::chrono::milliseconds(timeout_ms), [&] { return ended_; });
+}
+
 namespace {
 std::atomic<uint32_t> next_thread_id{1};
 thread_local uint32_t this_thread_id = 0;
