@@ -29,7 +29,8 @@ int32_t parse_position(std::string_view text) {
 
 int32_t read_target(const ProgramText& program, std::string_view text) {
   constexpr int kBadTarget = 3;
-  const std::string_view target = text.substr(0, text.find(' '));
+  // A mouse handler holds a whole target list: its first target counts.
+  const std::string_view target = text.substr(0, text.find_first_of(" ,"));
   if (!target.empty() && static_cast<uint8_t>(target[0]) >= 0x80) {
     std::string detail(target);
     detail[0] = static_cast<char>(detail[0] & 0x7F);

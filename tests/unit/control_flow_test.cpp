@@ -27,6 +27,7 @@ TEST(Positions, TargetsAreCheckedAgainstTheText) {
   EXPECT_EQ(tess::read_target(text, "0000002a trailing"), 42);
   EXPECT_EQ(tess::read_target(text, "ffffffff"), -1);
   EXPECT_EQ(tess::read_target(text, "40"), 64);
+  EXPECT_EQ(tess::read_target(text, "3c,4d"), 60);  // a handler's target list
   for (const char* bad : {"\x81" "0", "41", "80000000", "7fffffff", "fffffffe", "zz", "", "12g", "123456789", "0x"}) {
     try {
       tess::read_target(text, bad);
