@@ -1,12 +1,15 @@
-' Nothing is held forever: 100,000 short threads one after another, then 70,000
-' images made in batches of 1,000 and forgotten by CLEAR; the program still runs.
-' The batch count survives CLEAR in an environment variable.
+' Nothing is held forever: short threads one after another (CHURN_THREADS of
+' them, 100,000 without it), then 70,000 images made in batches of 1,000 and
+' forgotten by CLEAR; the program still runs. The batch count survives CLEAR in
+' an environment variable.
 IF VAL(ENVIRON$("CHURN")) > 0 THEN GOTO *images
-FOR i = 1 TO 100000
+n = VAL(ENVIRON$("CHURN_THREADS"))
+IF n = 0 THEN n = 100000
+FOR i = 1 TO n
   THREAD *short
-  WHILE i - done > 100: WAIT 1: WEND
+  IF i - done > 200 THEN WAIT 20
 NEXT
-WHILE done < 100000: WAIT 1: WEND
+WHILE done < n: WAIT 10: WEND
 PRINT "threads"; done
 SETENV "CHURN", "1"
 *images
