@@ -6,6 +6,8 @@
 # tessrun refuses because it needs a display or a device is a Windows example:
 # with --wine it runs on runtime.exe under Wine (message boxes answered with OK,
 # stopped after a moment if it waits for events) and must show no error box.
+# Each example runs in a directory of its own that holds logo.bmp (a 32 x 32
+# picture) and, under Wine, the logging MIDI device of tests/gui/midilog.
 #   reference_examples.sh [--wine]
 set -uo pipefail
 ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
@@ -44,6 +46,7 @@ wine_examples=()
 for src in "$WORK"/*.bas; do
   n="$(basename "$src" .bas)"
   run="$WORK/run-$n"; mkdir -p "$run"
+  convert -size 32x32 xc:red "BMP3:$run/logo.bmp" 2>/dev/null
   if ! "$BIN_DIR/tessc" image "$src" -o "$run/$n.img" 2>"$WORK/$n.tessc"; then
     fail "$n" "$(cat "$WORK/$n.tessc")"; continue
   fi
@@ -61,9 +64,13 @@ for src in "$WORK"/*.bas; do
 done
 
 if [ $wine_too = 1 ]; then
+  SYSTEM_WINMM=/usr/lib/x86_64-linux-gnu/wine/x86_64-windows/winmm.dll
   for n in "${wine_examples[@]}"; do
     cat "$WIN_DIR/runtime.exe" "$WORK/run-$n/$n.img" >"$WORK/run-$n/example.exe"
+    cp "$WIN_DIR/midilog/winmm.dll" "$WORK/run-$n/winmm.dll"
+    cp "$SYSTEM_WINMM" "$WORK/run-$n/winmm_wine.dll"
     rm -f "$WORK/$n.transcript" "$WORK/$n.driver"
+    TESS_MIDI_LOG="$(winepath -w "$WORK/$n.midi")" WINEDLLOVERRIDES="$WINEDLLOVERRIDES;winmm=n" \
     TESSALY_TRANSCRIPT="$WORK/$n.transcript" timeout 30 wine "$WIN_DIR/uidriver.exe" --out "$(winepath -w "$WORK/$n.driver")" \
       start "$(winepath -w "$WORK/run-$n/example.exe")" "" run-to-end 1500 >/dev/null 2>&1
     if [ ! -s "$WORK/$n.driver" ]; then fail "$n" "the driver did not run"; continue; fi
