@@ -5,7 +5,6 @@
 // report, a thread that does not stop (a runner walking without statements) or
 // a run that outlives libFuzzer's -timeout is a finding.
 #include <stdlib.h>
-#include <unistd.h>
 
 #include <chrono>
 #include <cstddef>
@@ -16,6 +15,7 @@
 #include <variant>
 
 #include "headless/headless_host.h"
+#include "headless/local_file_system.h"
 #include "interp/interpreter.h"
 #include "startup/program_image.h"
 
@@ -44,13 +44,14 @@ HeadlessHost::Options quiet() {
   return o;
 }
 
-// The runs work in a scratch directory of their own.
+// The runs work in a scratch directory of their own (the interpreter's current
+// directory; the process's stays, so that libFuzzer finds its files).
 const std::string& scratch_directory() {
   static const std::string dir = [] {
     char name[] = "/tmp/tess-image-fuzz-XXXXXX";
     const char* made = mkdtemp(name);
-    if (!made || chdir(made) != 0) __builtin_trap();
-    return std::string(made);
+    if (!made) __builtin_trap();
+    return host_directory_name(made);
   }();
   return dir;
 }
