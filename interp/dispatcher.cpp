@@ -1,6 +1,8 @@
 // The statement dispatcher: one statement under the interpreter lock.
 #include <cctype>
 #include <cstdio>
+#include <new>
+#include <stdexcept>
 
 #include "interp/control_flow.h"
 #include "interp/error.h"
@@ -61,8 +63,12 @@ bool Interpreter::dispatch(std::string_view statement, int t) {
     return run_statement(ex, statement);
   } catch (const ProgramError& error) {
     report(error, statement, t);
-    return false;
+  } catch (const std::bad_alloc&) {
+    report(out_of_memory(), statement, t);
+  } catch (const std::length_error&) {
+    report(out_of_memory(), statement, t);
   }
+  return false;
 }
 
 bool Interpreter::dispatch_at(std::unique_lock<std::mutex>& lock, std::string_view statement, int t, int32_t pos,
@@ -88,8 +94,12 @@ bool Interpreter::dispatch_at(std::unique_lock<std::mutex>& lock, std::string_vi
     return run_statement(ex, statement);
   } catch (const ProgramError& error) {
     report(error, statement, t);
-    return false;
+  } catch (const std::bad_alloc&) {
+    report(out_of_memory(), statement, t);
+  } catch (const std::length_error&) {
+    report(out_of_memory(), statement, t);
   }
+  return false;
 }
 
 bool Interpreter::run_statement(Exec& ex, std::string_view statement) {

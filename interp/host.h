@@ -3,6 +3,7 @@
 #pragma once
 #include <cstdint>
 #include <functional>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -46,6 +47,10 @@ class Host {
 
   // The console window's keyboard, caret and layout services; null without one.
   virtual ConsoleDevice* console_device() { return nullptr; }
+
+  // Deletes the images (bitmap handles) that the interpreter reset forgets; a
+  // host without images has nothing to delete.
+  virtual void delete_images(std::span<const int32_t>) {}
 
   // The command line the program was started with, as string value text without
   // quotes (converted once at start-up).

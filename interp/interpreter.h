@@ -6,6 +6,7 @@
 #include <atomic>
 #include <condition_variable>
 #include <cstdint>
+#include <deque>
 #include <mutex>
 #include <string>
 #include <string_view>
@@ -107,6 +108,14 @@ class Interpreter {
   // The pending statement of the event traps, run by thread 0 between statements.
   void set_pending(std::string statement);
 
+  // A statement queued by a notification from outside the execution threads
+  // (the MCI notify assignment): thread 0 runs every queued one, in order,
+  // after the pending statement. Its own queue, so that a trap arriving at the
+  // same moment cannot replace it. At most kMaxQueued wait; beyond that the
+  // oldest is dropped (a device that notifies faster than statements run).
+  static constexpr std::size_t kMaxQueued = 1024;
+  void queue_statement(std::string statement);
+
   // The thread start: the lowest free slot runs from pc on a new system thread.
   // Answers the slot, or -1 when all 255 are in use.
   int start_thread(int32_t pc);
@@ -138,6 +147,7 @@ class Interpreter {
   bool dispatch_at(std::unique_lock<std::mutex>& lock, std::string_view statement, int t, int32_t pos,
                    bool else_check, bool try_plan);
   bool take_pending(std::string& out);
+  bool take_queued(std::string& out);
 
   Host& host_;
   ProgramText text_;
@@ -156,6 +166,8 @@ class Interpreter {
   std::condition_variable state_changed_;
   std::string pending_;
   std::atomic<bool> has_pending_{false};
+  std::deque<std::string> queued_;
+  std::atomic<bool> has_queued_{false};
   EventTraps traps_;
   std::unique_lock<std::mutex>* held_lock_ = nullptr;
   int32_t data_pointer_ = 0;

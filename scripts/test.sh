@@ -62,6 +62,7 @@ export TESS_NO_CACHE=1
 run_suite "program tests (headless, caches off)" "$ROOT/scripts/program_tests.sh"
 unset TESS_NO_CACHE
 run_suite "benchmark outputs (caches on and off)" "$ROOT/scripts/bench_outputs.sh"
+run_suite "reference examples (headless)" "$ROOT/scripts/reference_examples.sh"
 
 if [ -x "$ROOT/scripts/fuzz.sh" ] && [ -z "${TESS_NO_FUZZ:-}" ]; then
   section "fuzzing (short)"
@@ -77,6 +78,7 @@ tess_start_printer || true
 trap 'tess_stop_printer; tess_stop_wine; tess_stop_display' EXIT
 
 run_suite "program tests (headless and Wine)" "$ROOT/scripts/program_tests.sh" --wine
+run_suite "reference examples (headless and Wine)" "$ROOT/scripts/reference_examples.sh" --wine
 for suite in gui_tests console_tests graphics_tests windows_tests system_tests serial_tests; do
   [ -f "$ROOT/tests/gui/$suite.sh" ] && run_suite "${suite/_/ }" "$ROOT/tests/gui/$suite.sh"
 done

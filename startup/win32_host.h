@@ -40,6 +40,11 @@ class Win32Host : public Host {
   uint32_t current_thread_id() override { return GetCurrentThreadId(); }
   ConsoleDevice* console_device() override { return &console_; }
   std::string command_line_value() override;
+  void delete_images(std::span<const int32_t> handles) override;
+
+  // A thread's handle is closed as soon as its body returns: a program that
+  // starts threads by the hundred thousand holds only the running ones.
+  void thread_ended(DWORD id);
 
   // Handles of the system threads started for execution threads, for the
   // shutdown's last resort.

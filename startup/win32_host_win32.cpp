@@ -66,6 +66,7 @@ struct ThreadStart {
 DWORD WINAPI thread_entry(LPVOID parameter) {
   std::unique_ptr<ThreadStart> start(static_cast<ThreadStart*>(parameter));
   start->body();
+  start->host->thread_ended(GetCurrentThreadId());
   return 0;
 }
 
@@ -81,6 +82,18 @@ uint32_t Win32Host::start_thread(std::function<void()> body) {
   threads_[id] = handle;
   ResumeThread(handle);
   return id;
+}
+
+void Win32Host::thread_ended(DWORD id) {
+  std::lock_guard guard(threads_mutex_);
+  const auto it = threads_.find(id);
+  if (it == threads_.end()) return;
+  CloseHandle(it->second);
+  threads_.erase(it);
+}
+
+void Win32Host::delete_images(std::span<const int32_t> handles) {
+  for (const int32_t h : handles) DeleteObject(reinterpret_cast<HGDIOBJ>(static_cast<intptr_t>(h)));
 }
 
 void Win32Host::terminate_threads_except(DWORD keep) {

@@ -16,6 +16,7 @@
 
 #include "headless/headless_host.h"
 #include "headless/local_file_system.h"
+#include "interp/counted_new.h"
 #include "interp/interpreter.h"
 #include "startup/program_loader.h"
 #include "tools/tokenizer/tokenizer.h"
@@ -40,6 +41,22 @@ std::string program_directory(const std::string& path) {
   std::error_code ec;
   const auto absolute = std::filesystem::absolute(path, ec);
   return (ec ? std::filesystem::path(path) : absolute).parent_path().string();
+}
+
+// The final screen as a person would read it: a cell that the text position
+// skipped (stored as an escaped blank) shows as a blank.
+std::string screen_text(std::string_view layer) {
+  std::string out;
+  out.reserve(layer.size());
+  for (std::size_t i = 0; i < layer.size(); ++i) {
+    if (layer[i] == '\x01' && i + 1 < layer.size() && layer[i + 1] == 'L') {
+      out += ' ';
+      ++i;
+    } else {
+      out += layer[i];
+    }
+  }
+  return out;
 }
 
 int usage() {
@@ -98,8 +115,7 @@ int main(int argc, char** argv) {
   const bool all_ended = interp.wait_for_threads(2000);
 
   if (screen) {
-    auto text = host.console().text();
-    std::string bytes(text);
+    std::string bytes = screen_text(host.console().text());
     if (utf8) bytes = tess::cp932_to_utf8(bytes);
     std::fwrite(bytes.data(), 1, bytes.size(), stdout);
   }
