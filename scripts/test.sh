@@ -46,6 +46,7 @@ run_suite() {
 }
 
 run_suite "command-line tests" "$ROOT/tests/cli/cli_tests.sh"
+run_suite "tessc tests" "$ROOT/tests/cli/tessc_tests.sh"
 
 # The headless program tests again with every cache off: each must still print
 # its expected bytes, so cached and uncached runs print the same.
