@@ -21,7 +21,7 @@ export CCACHE_NOHASHDIR=true
 TESS_PACKAGES=(cmake ninja-build g++ libgtest-dev googletest
   g++-mingw-w64-x86-64-posix mingw-w64-x86-64-dev mingw-w64-tools
   ccache wine wine64 xvfb x11-utils fonts-ipafont-gothic locales imagemagick clang socat
-  cups cups-client cups-bsd printer-driver-cups-pdf poppler-utils)
+  cups cups-client cups-bsd printer-driver-cups-pdf poppler-utils zip unzip)
 
 tess_log() { printf '[tessaly] %s\n' "$*" >&2; }
 

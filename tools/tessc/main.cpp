@@ -9,23 +9,21 @@
 // error (or a warning with --werror) the exit status is 1 and nothing is
 // written. build and image write NAME.map beside the output: where each
 // statement came from, so that runtime errors name the source line.
-#include <unistd.h>
-
 #include <cstdio>
 #include <cstdlib>
+#include <cctype>
 #include <cstring>
-#include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <optional>
 #include <string>
 #include <vector>
 
-#include "headless/headless_host.h"
 #include "interp/source_map.h"
 #include "startup/program_image.h"
-#include "tools/tessc/launch.h"
 #include "tools/tessc/options.h"
+#include "tools/tessc/platform.h"
+#include "tools/tokenizer/codepage.h"
 #include "tools/tokenizer/disassembler.h"
 #include "tools/tokenizer/tokenizer.h"
 
@@ -35,8 +33,8 @@
 
 namespace {
 
-namespace fs = std::filesystem;
 using tess::tessc::Options;
+namespace platform = tess::tessc;
 
 int usage() {
   std::fprintf(stderr,
@@ -65,27 +63,37 @@ bool write_file(const std::string& path, const std::vector<uint8_t>& bytes) {
   return write_file(path, std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
 }
 
-// Two names for one file (the same path, a link, another spelling).
-bool same_file(const std::string& a, const std::string& b) {
-  std::error_code ec;
-  if (fs::exists(a, ec) && fs::exists(b, ec)) return fs::equivalent(a, b, ec);
-  return fs::weakly_canonical(a, ec) == fs::weakly_canonical(b, ec);
-}
+bool exists(const std::string& path) { return static_cast<bool>(std::ifstream(path, std::ios::binary)); }
 
-// The runtime the build produced (build/win/runtime.exe beside build/bin/tessc),
-// or runtime.exe in tessc's own folder.
+// runtime.exe in tessc's own folder (as unpacked from the release), or the one
+// the build produced (build/win/runtime.exe beside build/bin/tessc).
 std::string default_runtime() {
-  std::error_code ec;
-  const fs::path self = fs::read_symlink("/proc/self/exe", ec);
-  if (!ec) {
-    for (const fs::path& beside : {self.parent_path() / "runtime.exe", self.parent_path().parent_path() / "win" / "runtime.exe"})
-      if (fs::exists(beside)) return beside.string();
+  const std::string self = platform::self_directory();
+  if (!self.empty()) {
+    const std::string beside = platform::join_path(self, "runtime.exe");
+    if (exists(beside)) return beside;
+    const std::string built = platform::join_path(platform::join_path(self, ".."), "win/runtime.exe");
+    if (exists(built)) return built;
   }
-  return "build/win/runtime.exe";
+  return "runtime.exe";
 }
 
-// Text the user gave (UTF-8 unless --sjis) as Shift-JIS.
+std::string file_name(const std::string& path) {
+  const std::size_t slash = path.find_last_of("/\\");
+  return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
+std::string extension(const std::string& path) {
+  const std::string name = file_name(path);
+  const std::size_t dot = name.rfind('.');
+  std::string ext = dot == std::string::npos ? std::string() : name.substr(dot);
+  for (char& c : ext) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  return ext;
+}
+
+// A command-line word as Shift-JIS.
 std::optional<std::string> to_sjis(const std::string& text) {
+  if (platform::system_text_is_sjis()) return text;
   try {
     const auto lines = tess::tok::read_source_lines(text, tess::tok::Encoding::kUtf8);
     return lines.empty() ? std::string() : lines.at(0).bytes;
@@ -110,8 +118,8 @@ std::optional<tess::FontRecord> font_from(const Options& o) {
 }
 
 bool is_program_file(const std::string& path) {
-  const std::string ext = fs::path(path).extension().string();
-  return ext == ".exe" || ext == ".EXE" || ext == ".img";
+  const std::string ext = extension(path);
+  return ext == ".exe" || ext == ".img";
 }
 
 // What goes after the runtime: the image, and the map that describes it.
@@ -137,7 +145,7 @@ std::optional<Packed> compile(const Options& o) {
     std::fprintf(stderr, "tessc: the font face must be at most 31 bytes of Shift-JIS\n");
     return std::nullopt;
   }
-  program.map.file = o.sjis ? o.source : to_sjis(o.source).value_or(o.source);
+  program.map.file = to_sjis(o.source).value_or(o.source);
   Packed packed;
   packed.image = tess::build_image(*font, o.hidden, program.text);
   packed.map = tess::write_source_map(program.map, tess::program_text_hash(program.text));
@@ -172,11 +180,11 @@ std::optional<Packed> take_image(const Options& o) {
 bool refuse_overwrite(const Options& o, const std::string& runtime) {
   for (const std::string& input : {o.source, runtime}) {
     if (input.empty()) continue;
-    if (same_file(o.output, input)) {
+    if (platform::same_file(o.output, input)) {
       std::fprintf(stderr, "tessc: the output %s is the input %s; nothing written\n", o.output.c_str(), input.c_str());
       return true;
     }
-    if (same_file(tess::map_path_for(o.output), input)) {
+    if (platform::same_file(tess::map_path_for(o.output), input)) {
       std::fprintf(stderr, "tessc: the map %s would overwrite the input %s; nothing written\n",
                    tess::map_path_for(o.output).c_str(), input.c_str());
       return true;
@@ -209,27 +217,29 @@ int pack(const Options& o) {
   const std::string map_path = tess::map_path_for(o.output);
   if (packed->map) write_file(map_path, *packed->map);
   else std::remove(map_path.c_str());  // a map of an earlier program would not match anyway
-  std::error_code ec;
-  if (build) fs::permissions(o.output, fs::perms::owner_exec | fs::perms::group_exec | fs::perms::others_exec,
-                             fs::perm_options::add, ec);
+  if (build) platform::make_executable(o.output);
   return 0;
 }
 
 // Builds (when given a source) into a folder of its own, runs the program on
 // runtime.exe and prints the diagnostic it left.
 int run(Options o) {
-  std::error_code ec;
-  const fs::path folder = fs::temp_directory_path(ec) / ("tessc-run-" + std::to_string(::getpid()));
-  fs::create_directories(folder, ec);
+  const std::string folder = platform::make_run_folder();
+  if (folder.empty()) {
+    std::fprintf(stderr, "tessc: cannot make a folder to run in\n");
+    return 2;
+  }
+  std::string stem = file_name(o.source);
+  stem = stem.substr(0, stem.size() - extension(stem).size());
   o.command = "build";
-  o.output = (folder / (fs::path(o.source).stem().string() + ".exe")).string();
+  o.output = platform::join_path(folder, stem + ".exe");
+  const std::string diagnostics = platform::join_path(folder, "diagnostics.txt");
   int status = pack(o);
   if (status == 0) {
-    const std::string diagnostics = (folder / "diagnostics.txt").string();
-    status = tess::tessc::launch_program(o.output, diagnostics);
+    status = platform::launch_program(o.output, diagnostics);
     if (auto text = read_file(diagnostics); text && !text->empty()) {
       std::string shown(text->begin(), text->end());
-      if (!o.sjis) shown = tess::cp932_to_utf8(shown);
+      if (!o.sjis && !platform::system_text_is_sjis()) shown = tess::tok::cp932_to_utf8_text(shown);
       std::fwrite(shown.data(), 1, shown.size(), stderr);
       status = 1;
     } else if (status < 0) {
@@ -237,7 +247,7 @@ int run(Options o) {
       status = 2;
     }
   }
-  fs::remove_all(folder, ec);
+  platform::remove_run_folder(folder, stem + ".exe\n" + stem + ".map\ndiagnostics.txt");
   return status;
 }
 
@@ -264,7 +274,7 @@ int dump(const Options& o) {
   const std::string face(image.font.face_name.data());
   listing = "' font \"" + face + "\", height " + std::to_string(image.font.height) + ", point size " +
             std::to_string(image.font.point_size) + (image.start_hidden ? ", console hidden\n" : "\n") + listing;
-  if (!o.sjis) listing = tess::cp932_to_utf8(listing);
+  if (!o.sjis && !platform::system_text_is_sjis()) listing = tess::tok::cp932_to_utf8_text(listing);
   std::fwrite(listing.data(), 1, listing.size(), stdout);
   return 0;
 }
