@@ -98,7 +98,7 @@ TEST(TokenizerErrors, SourceMapNamesEachStatement) {
   };
   EXPECT_EQ(where(text.find("\x10\x10")), "1:1@0");
   EXPECT_EQ(where(text.find("x=2")), "3:3@2");
-  EXPECT_EQ(where(text.find("\x10\x70")), "3:10@9");
+  EXPECT_EQ(where(text.find("\x10\x70")), "3:12@11");
   EXPECT_EQ(where(text.find(':')), "3:3@2");  // the separator still belongs to the statement before it
   EXPECT_EQ(where(text.find("\x10\x24")), "4:4@3");
   EXPECT_EQ(where(text.find("*s")), "5:1@0");
