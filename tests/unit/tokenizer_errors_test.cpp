@@ -68,7 +68,7 @@ TEST(TokenizerErrors, WarningsForSilentMistakes) {
        {"1:4: ERROR is not a Tessaly word and is read as a variable; there is no error trapping: test values before using them"}},
       {"t = TIMER", {"1:5: TIMER is not a Tessaly word and is read as a variable; use TIME$ for the time of day"}},
       {"PRINT TAB(10)", {"1:7: TAB is not a Tessaly word and is read as a variable; use SPACE$(n) or LOCATE x, y"}},
-      {"PRINT UCASE$(a$)",
+      {"PRINT UCASE$(\"a\")",
        {"1:7: UCASE$ is not a Tessaly word and is read as a variable; there is no case conversion: convert with ASC, CHR$ and MID$"}},
       {"PRINT 1.2.3", {"1:7: malformed number 1.2.3"}},
       {"DEF FN sq(x) = x * x\nPRINT FN sq(3, 4)", {"2:7: FN sq takes 1 argument, given 2"}},
