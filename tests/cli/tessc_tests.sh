@@ -114,7 +114,7 @@ printf 'x = 1\nPRINT SQR(-x) AND 1\n' >words.bas
 "$BIN/tessrun" words.img >/dev/null 2>err
 grep -qx 'runtime error 5: argument out of range: Sqr: negative argument (position 5) in: PRINT SQR(-x) AND 1' err && pass "without a map, keywords rather than codes" || fail "source form" "$(cat err)"
 printf 'DIM a(2)\nDIM a(3)\n' >twice.bas
-same "declaring twice has words and names the name" 1 'twice.bas:2:1: runtime error 17: name already declared, or no printer: DIM a: already declared
+same "declaring twice has words and names the name" 1 'twice.bas:2:1: runtime error 17: name already declared, or no printer: a is already declared
 DIM a(3)
 ^' "$BIN/tessrun" twice.bas
 
