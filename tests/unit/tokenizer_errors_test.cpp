@@ -74,6 +74,8 @@ TEST(TokenizerErrors, WarningsForSilentMistakes) {
       {"DEF FN sq(x) = x * x\nPRINT FN sq(3, 4)", {"2:7: FN sq takes 1 argument, given 2"}},
       {"DEF FNh(a, b) = a + b\nPRINT FNh(1)", {"2:7: FN h takes 2 arguments, given 1"}},
       {"PRINT total: PRINT total", {"1:7: total is read but never set (it is always 0)"}},
+      {"Total = 5: PRINT total", {"1:18: total is read but never set (it is always 0)"}},
+      {"DEFINT k: k% = 1: PRINT k", {}},
       {"IF name$ = \"\" THEN BEEP", {"1:4: name$ is read but never set (it is always \"\")"}},
       {"b(1) = 2: PRINT b(1)", {"1:1: array b() is used without DIM"}},
       {"DIM c(3): c(1) = 2: PRINT c(1), n\nINPUT n", {}},

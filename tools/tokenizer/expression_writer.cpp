@@ -173,7 +173,11 @@ class ExpressionWriter {
     if (!options_.names) return;
     const bool set = options_.role == NameRole::kOther || options_.role == NameRole::kDeclare ||
                      (options_.role == NameRole::kAssignment && !seen_equals_);
-    options_.names->push_back({key, std::string(name), array, set, options_.role, c_.error_at(start, "")});
+    // Names are case-sensitive; a type suffix is left out, since a type letter
+    // list may make "a" and "a%" one variable.
+    std::string_view bare = name;
+    if (!bare.empty() && is_type_suffix(bare.back())) bare.remove_suffix(1);
+    options_.names->push_back({std::string(bare), std::string(name), array, set, options_.role, c_.error_at(start, "")});
   }
 
   // and, or, xor, mod join two operands; not stands before one. Elsewhere (a

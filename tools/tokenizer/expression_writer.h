@@ -22,9 +22,9 @@ enum class NameRole {
   kDeclare,     // DIM: declares its arrays
 };
 
-// One name as written in the source (upper case, type suffix kept).
+// One name as written in the source.
 struct NameUse {
-  std::string name;
+  std::string name;      // case kept, without its type suffix
   std::string spelling;  // as written, for messages
   bool array = false;  // followed by '('
   bool set = false;    // set or declared here rather than read

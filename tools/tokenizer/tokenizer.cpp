@@ -328,7 +328,7 @@ void Tokenizer::check_names() {
       continue;
     }
     if (!use.set && !set.count(key) && reported.insert(key).second) {
-      const bool text = use.name.back() == '$';
+      const bool text = use.spelling.back() == '$';
       warnings_.push_back({use.where.line, use.where.column,
                            (use.array ? use.spelling + "()" : use.spelling) + " is read but never set (it is always " +
                                (text ? "\"\")" : "0)")});
