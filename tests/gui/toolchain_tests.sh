@@ -135,8 +135,10 @@ check "the package holds the programs, the references, the examples and the READ
 wine_tessc "$PKG" build 'examples\hello.bas' -o hello.exe
 [ -f "$PKG/hello.exe" ] && [ -f "$PKG/hello.map" ]
 check "tessc.exe from the package builds an example there" $? "$(cat "$PKG/err")"
-TESSALY_TRANSCRIPT="$(win "$PKG/hello.transcript")" timeout 30 bash -c 'cd "$1" && wine hello.exe' _ "$PKG" >/dev/null 2>&1 </dev/null
-iconv -f CP932 -t UTF-8 "$PKG/hello.transcript" 2>/dev/null | grep -qx 'さようなら / goodbye'
-check "and the example runs" $? "$(cat "$PKG/hello.transcript" 2>/dev/null)"
+# It waits for a key at its end: the driver presses one once the goodbye is shown.
+TESSALY_TRANSCRIPT="$(win "$PKG/hello.transcript")" timeout 60 wine "$WIN_DIR/uidriver.exe" --out "$(win "$WORK/hello.log")" \
+  start "$(win "$PKG/hello.exe")" "" wait-window VudEvir 10000 sleep 1500 type x wait-exit 10000 >/dev/null 2>&1 </dev/null
+iconv -f CP932 -t UTF-8 "$PKG/hello.transcript" 2>/dev/null | grep -qx 'さようなら / goodbye' && grep -q '^exit 0 after' "$WORK/hello.log"
+check "and the example runs (and ends at a key)" $? "$(cat "$PKG/hello.transcript" "$WORK/hello.log" 2>/dev/null)"
 
 finish "toolchain tests"
