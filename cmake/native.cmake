@@ -20,13 +20,18 @@ tess_core_library(tesscore ${HEADLESS_SOURCES})
 
 # The tokeniser (source to program text, and back), used by tessc, tessrun and the tests.
 file(GLOB TOKENIZER_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tools/tokenizer/*.cpp)
+list(FILTER TOKENIZER_SOURCES EXCLUDE REGEX "_win32\\.cpp$")
 add_library(tesstok STATIC ${TOKENIZER_SOURCES})
 target_include_directories(tesstok PUBLIC ${CMAKE_SOURCE_DIR})
 
 file(GLOB TESSC_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tools/tessc/*.cpp)
+list(FILTER TESSC_SOURCES EXCLUDE REGEX "_win32\\.cpp$")
 if(TESSC_SOURCES)
   add_executable(tessc ${TESSC_SOURCES})
   target_link_libraries(tessc PRIVATE tesstok tesscore)
+  file(STRINGS ${CMAKE_SOURCE_DIR}/VERSION TESS_VERSION LIMIT_COUNT 1)
+  target_compile_definitions(tessc PRIVATE TESS_VERSION="${TESS_VERSION}")
+  set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/VERSION)
 endif()
 
 add_executable(tessrun ${CMAKE_SOURCE_DIR}/tools/tessrun/main.cpp)

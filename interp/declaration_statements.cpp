@@ -73,7 +73,7 @@ std::vector<std::string> declared_items(std::string_view list) {
 void declare_item(Interpreter& in, std::string_view item) {
   const std::size_t open = item.find('(');
   const std::string name(item.substr(0, open));
-  if (has_array_or_element(in, name)) raise_error(17, name);
+  if (has_array_or_element(in, name)) raise_error(17, name + " is already declared");
   const bool is_string = variable_type(in, name) == VarType::String;
   if (open == std::string_view::npos) {
     if (is_string) write_string(in, name, "");

@@ -18,6 +18,15 @@ struct Diagnostic {
   int32_t line_number = -1;  // -1: the line has no number
   int32_t position = 0;      // byte position of the statement in the program text
   std::string statement;     // the failing statement as cut by the runner
+  // With a matching source map: where the statement is in the source.
+  std::string file;          // empty without a map
+  int line = 0, column = 0;
+  std::string source_line;   // that source line, Shift-JIS
+  int caret = 0;             // byte index of the column in source_line
+  // "FILE:LINE:COL: runtime error N: words[: detail]" with a map, otherwise
+  // "runtime error N: words[: detail] (line L, position P) in: STATEMENT".
+  std::string headline() const;
+  // The headline, then (with a map) the source line and a caret under the column.
   std::string format() const;
 };
 

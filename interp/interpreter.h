@@ -2,6 +2,7 @@
 // and the runner and dispatcher that every execution thread uses. One instance per
 // run; the hosts own it.
 #pragma once
+#include <optional>
 #include <array>
 #include <atomic>
 #include <condition_variable>
@@ -19,6 +20,7 @@
 #include "interp/error.h"
 #include "interp/host.h"
 #include "interp/program_text.h"
+#include "interp/source_map.h"
 #include "interp/runner_steps.h"
 #include "interp/statement_cache.h"
 #include "interp/thread_slots.h"
@@ -72,6 +74,8 @@ class Interpreter {
 
   Host& host() { return host_; }
   const ProgramText& text() const { return text_; }
+  // A map that matches the program text: errors then name the source place.
+  void set_source_map(SourceMap map) { source_map_ = std::move(map); }
   ThreadSlot& slot(int t) { return slots_[static_cast<std::size_t>(t)]; }
   TextColours& colours() { return colours_; }
   RandomGenerator& random() { return random_; }
@@ -139,6 +143,7 @@ class Interpreter {
  private:
   void end_thread(int t);
   void report(const ProgramError& error, std::string_view statement, int t);
+  void locate_in_source(Diagnostic& d, std::string_view statement, int32_t start) const;
   bool run_statement(Exec& ex, std::string_view statement);
   // A statement cut from the program text at pos; in skip mode it passes the
   // else check first.
@@ -151,6 +156,7 @@ class Interpreter {
 
   Host& host_;
   ProgramText text_;
+  std::optional<SourceMap> source_map_;
   StatementCache cache_;
   CutLengths cut_lengths_;
   RunnerSteps steps_;  // from a counter to the next statement

@@ -37,6 +37,7 @@ TESS_REQUIREMENTS=(
   "file /usr/lib/cups/backend/cups-pdf printer-driver-cups-pdf"
   "tool pdfinfo poppler-utils" "tool pdftotext poppler-utils" "tool pdftoppm poppler-utils"
   "tool gendef mingw-w64-tools"
+  "tool zip zip" "tool unzip unzip" "tool strings binutils"
 )
 for row in "${TESS_REQUIREMENTS[@]}"; do
   read -r _ _ package <<<"$row"

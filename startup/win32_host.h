@@ -50,9 +50,13 @@ class Win32Host : public Host {
   // shutdown's last resort.
   void terminate_threads_except(DWORD keep);
   Transcript& transcript() { return transcript_; }
+  // With a source map beside the program the error box also shows the failing
+  // line; a released program without one keeps the fixed box.
+  void show_source_in_box(bool on) { source_in_box_ = on; }
 
  private:
   Transcript transcript_;
+  bool source_in_box_ = false;
   Win32Console console_;
   std::mutex threads_mutex_;
   std::map<DWORD, HANDLE> threads_;

@@ -1,5 +1,7 @@
+#include <cstdio>
 #include <cstdlib>
 #include <memory>
+#include <string>
 
 #include "console/text_paint_win32.h"
 #include "startup/app_win32.h"
@@ -43,11 +45,25 @@ void Win32Host::write_text(std::string_view value_text) {
   }
 }
 
+// TESSALY_DIAGNOSTICS names a file for the diagnostic alone (what `tessc run` prints).
+static void write_diagnostics_file(const std::string& text) {
+  const char* path = std::getenv("TESSALY_DIAGNOSTICS");
+  if (!path || !*path) return;
+  if (FILE* f = std::fopen(path, "wb")) {
+    std::fwrite(text.data(), 1, text.size(), f);
+    std::fputc('\n', f);
+    std::fclose(f);
+  }
+}
+
 void Win32Host::report_error(const Diagnostic& diagnostic) {
   const std::string line = diagnostic.format();
   OutputDebugStringA((line + "\n").c_str());
   transcript_.diagnostic(line);
-  MessageBoxA(nullptr, kErrorMessage, kErrorTitle, MB_ICONERROR);
+  write_diagnostics_file(line);
+  std::string text = kErrorMessage;
+  if (source_in_box_ && !diagnostic.file.empty()) text += "\n\n" + diagnostic.headline() + "\n" + diagnostic.source_line;
+  MessageBoxA(nullptr, text.c_str(), kErrorTitle, MB_ICONERROR);
 }
 
 // Posted rather than sent: the thread that ends the program must be free to
