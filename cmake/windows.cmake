@@ -14,7 +14,9 @@ target_link_libraries(runtime PRIVATE tesscore_win imm32 winmm comdlg32 winspool
 
 file(GLOB FILEDLG_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/filedlg/*.cpp)
 if(FILEDLG_SOURCES)
-  add_executable(filedlg WIN32 ${FILEDLG_SOURCES})
+  # Of the runtime's sources only the code page 932 conversion is compiled in.
+  add_executable(filedlg WIN32 ${FILEDLG_SOURCES} ${CMAKE_SOURCE_DIR}/system/cp932.cpp ${CMAKE_SOURCE_DIR}/system/cp932_table.cpp)
+  target_include_directories(filedlg PRIVATE ${CMAKE_SOURCE_DIR})
   target_link_libraries(filedlg PRIVATE comdlg32 user32)
 endif()
 

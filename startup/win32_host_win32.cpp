@@ -4,6 +4,7 @@
 #include "console/text_paint_win32.h"
 #include "startup/app_win32.h"
 #include "startup/win32_host.h"
+#include "system/wide_win32.h"
 
 namespace tess {
 
@@ -45,9 +46,9 @@ void Win32Host::write_text(std::string_view value_text) {
 
 void Win32Host::report_error(const Diagnostic& diagnostic) {
   const std::string line = diagnostic.format();
-  OutputDebugStringA((line + "\n").c_str());
+  OutputDebugStringW(wide(line + "\n").c_str());
   transcript_.diagnostic(line);
-  MessageBoxA(nullptr, kErrorMessage, kErrorTitle, MB_ICONERROR);
+  MessageBoxW(nullptr, wide(kErrorMessage).c_str(), wide(kErrorTitle).c_str(), MB_ICONERROR);
 }
 
 // Posted rather than sent: the thread that ends the program must be free to

@@ -6,6 +6,7 @@
 
 #include "interp/sjis.h"
 #include "system/cp932.h"
+#include "windows/char_messages.h"
 
 namespace {
 
@@ -91,6 +92,23 @@ TEST(Cp932, EmptyAndZeroBytes) {
   EXPECT_EQ(from_utf16(u""), "");
   EXPECT_EQ(to_utf16(std::string_view("a\0b", 3)), std::u16string(u"a\0b", 3));
   EXPECT_EQ(from_utf16(std::u16string_view(u"a\0b", 3)), std::string("a\0b", 3));
+}
+
+}  // namespace
+
+namespace {
+
+using tess::code_page_wparams;
+
+TEST(CharMessages, TypedCharactersArriveAsCodePageBytes) {
+  EXPECT_EQ(code_page_wparams(tess::kCharMessage, 'q'), (std::vector<uint64_t>{'q'}));
+  EXPECT_EQ(code_page_wparams(tess::kCharMessage, 0x3042), (std::vector<uint64_t>{0x82, 0xA0}));  // あ, lead byte first
+  EXPECT_EQ(code_page_wparams(tess::kSysCharMessage, 0xFF71), (std::vector<uint64_t>{0xB1}));     // half-width ｱ
+  EXPECT_EQ(code_page_wparams(tess::kCharMessage, 0x20AC), (std::vector<uint64_t>{'?'}));
+  EXPECT_EQ(code_page_wparams(tess::kImeCharMessage, 0x3042), (std::vector<uint64_t>{0x82A0}));
+  EXPECT_EQ(code_page_wparams(tess::kImeCharMessage, 'a'), (std::vector<uint64_t>{'a'}));
+  // Other messages keep their wParam whole, high bits included.
+  EXPECT_EQ(code_page_wparams(0x0100, 0x1234567890ULL), (std::vector<uint64_t>{0x1234567890ULL}));
 }
 
 }  // namespace
