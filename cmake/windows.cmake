@@ -23,7 +23,7 @@ endif()
 file(GLOB DRIVER_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/gui/driver/*.cpp)
 if(DRIVER_SOURCES)
   add_executable(uidriver ${DRIVER_SOURCES})
-  target_link_libraries(uidriver PRIVATE gdi32 user32)
+  target_link_libraries(uidriver PRIVATE shell32 gdi32 user32)
 endif()
 
 # The test-only MIDI device (tests/gui/midilog): a winmm.dll that logs MIDI
