@@ -7,7 +7,6 @@
 #include "builtins/window_builtins.h"
 #include "graphics/argument_text.h"
 #include "graphics/colour_rule.h"
-#include "interp/sjis.h"
 #include "interp/value_text.h"
 #include "startup/app_win32.h"
 #include "system/wide_win32.h"
@@ -44,14 +43,8 @@ std::string fn_menu_string(Interpreter& in, std::string_view args) {
   const int length = GetMenuStringW(as_menu(eval_int(in, parts[0])), static_cast<UINT>(eval_int(in, parts[1])),
                                     units.data(), static_cast<int>(units.size()), static_cast<UINT>(eval_int(in, parts[2])));
   units.resize(static_cast<std::size_t>(std::max(length, 0)));
-  std::string text = narrow(units);
-  // The text as an 8,192-byte buffer holds it: never half a character at the cut.
-  if (text.size() >= kMenuTextBuffer) {
-    std::size_t end = 0;
-    while (end + sjis::char_size(text, end) < kMenuTextBuffer) end += sjis::char_size(text, end);
-    text.resize(end);
-  }
-  return "\"" + text + "\"";
+  // As much as an 8,192-byte buffer holds with its terminator, never half a character.
+  return "\"" + std::string(cp932::first_bytes(narrow(units), kMenuTextBuffer - 1)) + "\"";
 }
 
 std::string fn_get_system_menu(Interpreter& in, std::string_view args) {

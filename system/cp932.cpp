@@ -44,6 +44,12 @@ std::string form_of(char16_t unit) {
   return {static_cast<char>(found->code >> 8), static_cast<char>(found->code & 0xFF)};
 }
 
+std::string_view first_bytes(std::string_view text, std::size_t limit) {
+  std::size_t end = 0;
+  while (end < text.size() && end + sjis::char_size(text, end) <= limit) end += sjis::char_size(text, end);
+  return text.substr(0, end);
+}
+
 std::string from_utf16(std::u16string_view text) {
   std::string out;
   out.reserve(text.size() * 2);

@@ -32,4 +32,8 @@ std::string from_utf16(std::u16string_view text);
 // The code page form of one UTF-16 unit: one or two bytes.
 std::string form_of(char16_t unit);
 
+// The longest start of the text that fits in limit bytes without cutting a
+// double-byte character in half.
+std::string_view first_bytes(std::string_view text, std::size_t limit);
+
 }  // namespace tess::cp932

@@ -8,7 +8,6 @@
 
 #include "graphics/argument_text.h"
 #include "interp/evaluate.h"
-#include "interp/sjis.h"
 #include "interp/value_text.h"
 #include "startup/app_win32.h"
 #include "system/wide_win32.h"
@@ -29,15 +28,6 @@ void set_variable(Interpreter& in, std::string_view variable, int64_t value) {
 LRESULT send_unlocked(Exec& ex, HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam) {
   LockReleased released(ex);
   return SendMessageW(hwnd, message, wparam, lparam);
-}
-
-// The first bytes of a code page 932 text, never half a character.
-std::string cut_to(std::string text, std::size_t limit) {
-  if (text.size() <= limit) return text;
-  std::size_t end = 0;
-  while (end < limit && end + sjis::char_size(text, end) <= limit) end += sjis::char_size(text, end);
-  text.resize(end);
-  return text;
 }
 
 // A count of characters that a message answers is told to the program in bytes,
@@ -61,7 +51,7 @@ LRESULT send_text_in(Exec& ex, const SendMessageArgs& s, HWND hwnd) {
   const LRESULT result = send_unlocked(ex, hwnd, s.message, wparam, reinterpret_cast<LPARAM>(buffer.data()));
   buffer.back() = L'\0';
   std::string text = narrow_terminated(buffer.data(), buffer.size());
-  if (s.message == WM_GETTEXT) text = cut_to(std::move(text), static_cast<std::size_t>(units));
+  if (s.message == WM_GETTEXT) text = std::string(cp932::first_bytes(text, static_cast<std::size_t>(units)));
   assign(ex.in, strip_blanks(s.fourth) + "=" + encode(text, true));
   return in_bytes(result, text);
 }
@@ -124,7 +114,8 @@ void stmt_window(Exec& ex, std::string_view args) {
                               reinterpret_cast<HMENU>(static_cast<intptr_t>(w.id)), a.instance, nullptr);
   set_variable(ex.in, w.variable, as_number(hwnd));
   if (!hwnd) raise_error(1, "create window: the window of class " + w.class_name + " was not created");
-  if (HFONT font = control_font(); font && !is_own_class(w.class_name)) SendMessageW(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+  if (HFONT font = control_font(); font && !is_own_class(w.class_name))
+    SendMessageW(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
   if (!a.windows.create(hwnd, is_dark_class(w.class_name), a.screen))
     raise_error(1, "create window: all 1024 window records are in use");
 }

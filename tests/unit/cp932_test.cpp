@@ -87,6 +87,17 @@ TEST(Cp932, UnitsWithoutAFormBecomeAQuestionMark) {
   EXPECT_EQ(from_utf16(u"\u00A5\u00E9"), "\x5c" "e");
 }
 
+TEST(Cp932, FirstBytesNeverCutACharacterInHalf) {
+  using tess::cp932::first_bytes;
+  const std::string text = "a\x95\x5c" "b";  // a, 表 (its trail byte is a backslash), b
+  EXPECT_EQ(first_bytes(text, 0), "");
+  EXPECT_EQ(first_bytes(text, 1), "a");
+  EXPECT_EQ(first_bytes(text, 2), "a");
+  EXPECT_EQ(first_bytes(text, 3), "a\x95\x5c");
+  EXPECT_EQ(first_bytes(text, 10), text);
+  EXPECT_EQ(first_bytes("x\x82", 2), "x\x82");  // a lead byte at the end counts as one byte
+}
+
 TEST(Cp932, EmptyAndZeroBytes) {
   EXPECT_EQ(to_utf16(""), u"");
   EXPECT_EQ(from_utf16(u""), "");

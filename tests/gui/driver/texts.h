@@ -23,10 +23,20 @@ inline std::string cp932(std::wstring_view text) {
   return out;
 }
 
-// A window's text (a title, a control's text) through GetWindowTextW.
+// A window's title through GetWindowTextW, which asks no other process.
 inline std::string text_of(HWND hwnd) {
   if (!hwnd) return {};
   wchar_t text[2048] = {};
   GetWindowTextW(hwnd, text, static_cast<int>(std::size(text)));
+  return cp932(text);
+}
+
+// A control's own text (an edit or combo box keeps it apart from its caption)
+// through WM_GETTEXT, as GetDlgItemText asks it.
+inline std::string control_text_of(HWND hwnd) {
+  if (!hwnd) return {};
+  wchar_t text[2048] = {};
+  DWORD_PTR answer = 0;
+  SendMessageTimeoutW(hwnd, WM_GETTEXT, std::size(text), reinterpret_cast<LPARAM>(text), SMTO_NORMAL, 5000, &answer);
   return cp932(text);
 }

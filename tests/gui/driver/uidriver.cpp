@@ -275,7 +275,7 @@ bool set_clipboard(bool bitmap_first, const std::string& text) {
   return ok;
 }
 
-void say_box(HWND box) { say("box " + text_of(box) + "|" + text_of(GetDlgItem(box, 0xFFFF))); }
+void say_box(HWND box) { say("box " + text_of(box) + "|" + control_text_of(GetDlgItem(box, 0xFFFF))); }
 
 unsigned long number(const char* s) { return std::strtoul(s, nullptr, 0); }
 
@@ -445,7 +445,7 @@ int run(int argc, char** argv) {
       }
       i += 2;
     } else if (cmd == "dialog-text") {
-      say("dialog-text " + (t.last_box ? text_of(GetDlgItem(t.last_box, static_cast<int>(number(arg(1))))) : std::string()));
+      say("dialog-text " + (t.last_box ? control_text_of(GetDlgItem(t.last_box, static_cast<int>(number(arg(1))))) : std::string()));
       i += 1;
     } else if (cmd == "file-name") {
       HWND edit = t.last_box ? file_name_edit(t.last_box) : nullptr;

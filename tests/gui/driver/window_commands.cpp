@@ -250,14 +250,9 @@ void title(Context& c) {
   c.host.say(hwnd ? "title " + text_of(hwnd) : std::string("no-window"));
 }
 
-// A control's own text (an edit control's is not its window caption), asked
-// with WM_GETTEXT in UTF-16.
 BOOL CALLBACK add_control_text(HWND hwnd, LPARAM lparam) {
   auto* out = reinterpret_cast<std::string*>(lparam);
-  wchar_t text[1024] = {};
-  DWORD_PTR answer = 0;
-  SendMessageTimeoutW(hwnd, WM_GETTEXT, std::size(text), reinterpret_cast<LPARAM>(text), SMTO_NORMAL, 5000, &answer);
-  *out += (out->empty() ? "" : "|") + cp932(text);
+  *out += (out->empty() ? "" : "|") + control_text_of(hwnd);
   return TRUE;
 }
 
