@@ -8,8 +8,8 @@
 # sent and read back, menu strings, typed characters, clipboard, environment, a
 # started program's parameters, file operations on Japanese names), the files
 # on disk (UTF-8 names on the Linux side), the clipboard's bytes and its UTF-16
-# text, and a picture of the screen with the window, its menu, the message box
-# and the console.
+# text, filedlg's filter and chosen path, and a picture of the screen with the
+# window, its menu, the message box and the console.
 # One Wine prefix and server serve both: Wine takes each process's code page
 # from its LC_ALL. Expects the Wine world of scripts/env.sh to be running.
 set -uo pipefail
@@ -52,6 +52,14 @@ run_in() {
   echo yes >"$RUN/photographed"
   wait "$driver"
   cp "$RUN/driver.log" "$RUN/transcript.txt" "$out/" 2>/dev/null
+  # filedlg saving under a Japanese name with a Japanese filter; the dialog
+  # itself speaks the system's language.
+  local save_title="名前を付けて保存"; [ "$locale" = ja_JP.UTF-8 ] || save_title="Save As"
+  (cd "$RUN" && LC_ALL="$locale" timeout 60 wine "$WIN_DIR/uidriver.exe" --out "$(winepath -w "$out/filedlg.log")" \
+    dummy "DummyWindow for FileOpenDialog" start "$(winepath -w "$WIN_DIR/filedlg.exe")" "-S -Dtxt 日本語の文書/*.txt/" \
+    wait-dialog "$save_title" 10000 dialog-text 0x470 file-name "$(winepath -w "$RUN")\\日本語フォルダ\\保存" press 1 \
+    wait-exit 10000 dummy-state clipboard clipboard-bytes >/dev/null 2>&1)
+  grep -av '^dialog \|^exit' "$out/filedlg.log" >"$out/filedlg-texts.log" 2>/dev/null
   (cd "$RUN" && find . -path './*.exe' -prune -o -type f -print | LC_ALL=C sort) >"$out/files.txt"
   cp "$RUN/$(printf '日本語フォルダ')/名前.txt" "$out/content.bin" 2>/dev/null
 }
@@ -86,6 +94,11 @@ in_both transcript.txt "typed 日本" && in_both transcript.txt "chars 130 160"
 check "typed characters arrive as code page 932 bytes: a console input, and two WM_CHAR events for one character" $? "$(both transcript.txt)"
 in_both transcript.txt "file ソ" && in_both transcript.txt "名前.txt"
 check "open, write, copy, kill, rename, read and list files in a directory with Japanese names" $? "$(both transcript.txt)"
+
+FILE_CHOSEN="$(winepath -w "$RUN")\\日本語フォルダ\\保存.txt"
+same filedlg-texts.log && in_both filedlg.log "dialog-text 日本語の文書" && in_both filedlg.log "clipboard $FILE_CHOSEN" &&
+  in_both filedlg.log "clipboard-bytes $FILE_CHOSEN" && in_both filedlg.log "dummy closed"
+check "filedlg: a Japanese filter shows, a Japanese file name comes back on the clipboard as UTF-16 and as bytes" $? "$(both filedlg.log)"
 
 same files.txt && grep -qxF "./日本語フォルダ/名前.txt" "$JA/files.txt" && [ "$(od -An -tx1 "$JA/content.bin" | tr -d ' ')" = "835c0d0a" ] &&
   cmp -s "$JA/content.bin" "$C/content.bin"
