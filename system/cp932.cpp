@@ -25,7 +25,7 @@ std::u16string to_utf16(std::string_view text) {
     const auto b = static_cast<uint8_t>(text[i]);
     if (!sjis::is_lead_byte(b)) {
       out += static_cast<char16_t>(table::kSingle[b]);
-    } else if (i + 1 < text.size()) {
+    } else if (i + 1 < text.size() && text[i + 1] != '\0') {
       out += double_character(b, static_cast<uint8_t>(text[++i]));
     } else {
       out += kNoCharacter;

@@ -7,7 +7,8 @@
 // To UTF-16:
 //   - a lead byte (0x81-0x9F, 0xE0-0xFC) and the byte after it are one character;
 //     a pair the code page leaves undefined becomes kNoCharacter (U+30FB), as
-//     does a lead byte at the very end (half a character);
+//     does a lead byte at the very end or before a zero byte (half a character;
+//     the zero byte stays);
 //   - the single bytes with no character of their own (0x80, 0xA0, 0xFD-0xFF)
 //     keep the code page's placeholders (U+0080, U+F8F0-U+F8F3), so they come
 //     back as the same bytes.

@@ -65,6 +65,13 @@ run_in() {
 }
 
 for locale in "${LOCALES[@]}"; do run_in "$locale"; done
+
+# The runtime's conversion (tests/tools/cp932dump) against the system's own code
+# page 932 conversion, asked under each locale.
+"$BIN_DIR/cp932dump" "$WORK/runtime-cp932.txt"
+for locale in "${LOCALES[@]}"; do
+  LC_ALL="$locale" timeout 60 wine "$WIN_DIR/uidriver.exe" cp932-dump "$(winepath -w "$WORK/$locale/system-cp932.txt")" >/dev/null 2>&1
+done
 JA="$WORK/${LOCALES[0]}" C="$WORK/${LOCALES[1]}"
 both() { cat "$JA/$1" "$C/$1" 2>/dev/null; }
 same() { [ -s "$JA/$1" ] && cmp -s "$JA/$1" "$C/$1"; }
@@ -103,6 +110,10 @@ check "filedlg: a Japanese filter shows, a Japanese file name comes back on the 
 same files.txt && grep -qxF "./日本語フォルダ/名前.txt" "$JA/files.txt" && [ "$(od -An -tx1 "$JA/content.bin" | tr -d ' ')" = "835c0d0a" ] &&
   cmp -s "$JA/content.bin" "$C/content.bin"
 check "files on disk have the same UTF-8 names and bytes under both locales" $? "$(both files.txt)"
+
+cmp -s "$WORK/runtime-cp932.txt" "$JA/system-cp932.txt" && cmp -s "$WORK/runtime-cp932.txt" "$C/system-cp932.txt"
+check "the runtime's code page 932 conversion is the system's: every byte, every lead byte pair, every UTF-16 unit" $? \
+  "$(diff "$WORK/runtime-cp932.txt" "$JA/system-cp932.txt" | head -8)"
 
 pixels="$(compare -metric AE "$JA/screen.png" "$C/screen.png" null: 2>&1)"
 [ -s "$JA/screen.png" ] && [ "$pixels" = 0 ]

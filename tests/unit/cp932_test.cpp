@@ -102,6 +102,8 @@ TEST(Cp932, EmptyAndZeroBytes) {
   EXPECT_EQ(to_utf16(""), u"");
   EXPECT_EQ(from_utf16(u""), "");
   EXPECT_EQ(to_utf16(std::string_view("a\0b", 3)), std::u16string(u"a\0b", 3));
+  // A zero byte is never the second half of a character.
+  EXPECT_EQ(to_utf16(std::string_view("\x82\0", 2)), std::u16string(u"\u30FB\0", 2));
   EXPECT_EQ(from_utf16(std::u16string_view(u"a\0b", 3)), std::string("a\0b", 3));
 }
 

@@ -26,6 +26,8 @@
 //   clipboard-bytes             prints "clipboard-bytes TEXT" (its CF_TEXT bytes as they are)
 //   clipboard-set ORDER TEXT    puts TEXT and a 1x1 bitmap on the clipboard, the text
 //                               first (ORDER text-first) or the bitmap (bitmap-first)
+//   cp932-dump FILE             the system's code page 932 conversion of every single
+//                               byte, lead byte pair and UTF-16 unit (as tests/tools/cp932dump)
 //   sleep MS
 //   wait-exit MS                prints "exit CODE" or "still-running" (then kills it)
 //   run-to-end MS               waits for the program to end, answering every message
@@ -284,6 +286,30 @@ void type_text(HWND hwnd, const char* escaped) {
   for (wchar_t c : units(unescape(escaped))) PostMessageW(hwnd, WM_CHAR, c, 1);
 }
 
+void units_line(std::FILE* f, const char* kind, unsigned code, int digits, const std::wstring& text) {
+  std::fprintf(f, "%s %0*x", kind, digits, code);
+  for (const wchar_t u : text) std::fprintf(f, " %04x", static_cast<unsigned>(u));
+  std::fputc('\n', f);
+}
+
+bool dump_system_cp932(const char* path) {
+  std::FILE* f = _wfopen(units(path).c_str(), L"wb");
+  if (!f) return false;
+  for (int b = 0; b < 256; ++b) units_line(f, "s", static_cast<unsigned>(b), 2, units(std::string(1, static_cast<char>(b))));
+  for (int lead = 0; lead < 256; ++lead) {
+    if (!IsDBCSLeadByteEx(932, static_cast<BYTE>(lead))) continue;
+    for (int next = 0; next < 256; ++next)
+      units_line(f, "d", static_cast<unsigned>(lead * 256 + next), 4,
+                 units(std::string{static_cast<char>(lead), static_cast<char>(next)}));
+  }
+  for (unsigned u = 0; u < 0x10000; ++u) {
+    std::fprintf(f, "u %04x", u);
+    for (const char byte : cp932(std::wstring(1, static_cast<wchar_t>(u)))) std::fprintf(f, " %02x", static_cast<unsigned char>(byte));
+    std::fputc('\n', f);
+  }
+  return std::fclose(f) == 0;
+}
+
 // The caret of the thread that owns the program's window of a class, if it has one.
 bool program_caret(const Target& t, const char* class_name, RECT& caret) {
   HWND window = find_window(t, class_name);
@@ -460,6 +486,9 @@ int run(int argc, char** argv) {
     } else if (cmd == "clipboard-set") {
       say(set_clipboard(std::string(arg(1)) == "bitmap-first", unescape(arg(2))) ? "clipboard-set" : "clipboard-set-failed");
       i += 2;
+    } else if (cmd == "cp932-dump") {
+      say(dump_system_cp932(arg(1)) ? "dumped" : "dump-failed");
+      i += 1;
     } else if (cmd == "sleep") {
       Sleep(static_cast<DWORD>(number(arg(1))));
       i += 1;
