@@ -14,6 +14,15 @@ count() {  # suite name, passed, failed
 
 section() { printf '\n== %s ==\n' "$1"; }
 
+section "requirements"
+# Every font and tool the suites use must be there: a missing one would turn
+# checks into skips or into failures that name the wrong cause.
+if ! tess_check_requirements; then
+  echo "tests: stopped before running, a requirement is missing"
+  exit 1
+fi
+echo "every tool and font is there"
+
 section "unit tests"
 ctest --test-dir "$BUILD/native" -j "$(nproc)" --output-on-failure --timeout 300 >"$BUILD/ctest.log" 2>&1
 ctest_status=$?
