@@ -10,6 +10,7 @@
 #include "interp/error.h"
 #include "interp/evaluate.h"
 #include "interp/sjis.h"
+#include "interp/text_scan.h"
 #include "interp/value_text.h"
 #include "interp/variables.h"
 
@@ -90,22 +91,11 @@ struct Middle {
   int64_t length = -1; // -1: to the end
 };
 
-// A plain string variable name: its value is the whole string expression.
-bool is_plain_string_name(std::string_view s) {
-  if (s.size() < 2 || s.back() != '$' || !((s[0] >= 'A' && s[0] <= 'Z') || (s[0] >= 'a' && s[0] <= 'z') || s[0] == '_'))
-    return false;
-  for (std::size_t i = 1; i + 1 < s.size(); ++i) {
-    const char c = s[i];
-    if (!((c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '_')) return false;
-  }
-  return true;
-}
-
 // The text argument's bytes. A variable whose value holds no escape is its own
 // bytes: read in place instead of copied twice (the value is not written while
 // the other arguments, numbers, are evaluated).
 void middle_text(Interpreter& in, std::string_view arg, Middle& m) {
-  if (is_plain_string_name(arg)) {
+  if (is_string_variable_name(arg)) {
     const std::string_view value = read_string(in, arg);
     if (value.find('\x01') == std::string_view::npos) {
       m.bytes = value;

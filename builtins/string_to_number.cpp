@@ -6,12 +6,13 @@
 #include <limits>
 #include <string>
 
+#include "interp/text_scan.h"
+
 namespace tess {
 namespace {
 
 constexpr std::size_t kScanLimit = 8192;
 
-bool is_digit(char c) { return c >= '0' && c <= '9'; }
 bool is_hex_letter(char c) { return (c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F'); }
 
 int base_selected_by(char c) {

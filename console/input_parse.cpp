@@ -5,15 +5,13 @@
 #include <cstdlib>
 
 #include "interp/error.h"
+#include "interp/text_scan.h"
 
 namespace tess {
 namespace {
 
 constexpr std::size_t kListLimit = 1024;
 constexpr char kQuestion[] = "\"? \";";
-
-bool is_blank(char c) { return c == ' ' || c == '\t'; }
-bool is_digit(char c) { return c >= '0' && c <= '9'; }
 
 // The first ',' or ';' outside double quotes, or npos.
 std::size_t prompt_separator(std::string_view args) {
@@ -54,14 +52,14 @@ InputPrompt line_input_prompt(std::string_view args) {
 bool is_line_input(std::string_view text, std::string_view& after_word) {
   constexpr std::string_view kWord = "input";
   std::size_t i = 0;
-  while (i < text.size() && is_blank(text[i])) ++i;
+  while (i < text.size() && is_blank_or_tab(text[i])) ++i;
   if (text.size() - i <= kWord.size()) return false;
   for (std::size_t k = 0; k < kWord.size(); ++k)
     if (std::tolower(static_cast<unsigned char>(text[i + k])) != kWord[k]) return false;
   const char next = text[i + kWord.size()];
-  if (!is_blank(next) && next != '"') return false;
+  if (!is_blank_or_tab(next) && next != '"') return false;
   after_word = text.substr(i + kWord.size());
-  while (!after_word.empty() && is_blank(after_word.front())) after_word.remove_prefix(1);
+  while (!after_word.empty() && is_blank_or_tab(after_word.front())) after_word.remove_prefix(1);
   return true;
 }
 
@@ -94,7 +92,7 @@ std::vector<std::string_view> split_values(std::string_view line) {
 
 double leading_number(std::string_view value) {
   std::size_t i = 0;
-  while (i < value.size() && is_blank(value[i])) ++i;
+  while (i < value.size() && is_blank_or_tab(value[i])) ++i;
   const std::size_t start = i;
   if (i < value.size() && (value[i] == '+' || value[i] == '-')) ++i;
   bool digits = false;

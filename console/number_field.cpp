@@ -5,6 +5,7 @@
 #include <optional>
 
 #include "builtins/number_spelling.h"
+#include "interp/text_scan.h"
 
 namespace tess {
 namespace {
@@ -12,8 +13,6 @@ namespace {
 // Scaling a value into its integer positions takes at most ~330 steps for any
 // finite double; a field with more positions than a double has digits stops here.
 constexpr int kMaxScaleSteps = 800;
-
-bool is_digit(char c) { return c >= '0' && c <= '9'; }
 
 // A ',' before every third integer digit from the point leftwards, never
 // directly after the sign.

@@ -5,43 +5,26 @@
 #include "console/print_file.h"
 #include "interp/error.h"
 #include "interp/evaluate.h"
+#include "interp/file_number.h"
 #include "interp/interpreter.h"
 #include "interp/operators.h"
 #include "interp/value_text.h"
 #include "interp/variables.h"
+#include "interp/text_scan.h"
 
 namespace tess {
 namespace {
 
 constexpr int kNoFile = -1;
 
-bool is_blank(char c) { return c == ' ' || c == '\t'; }
-
-std::string_view skip_blanks(std::string_view s) {
-  std::size_t i = 0;
-  while (i < s.size() && is_blank(s[i])) ++i;
-  return s.substr(i);
-}
-
-char lower(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
-
 // The keyword using in any case, followed by a double quote, a blank or a tab.
 bool starts_with_using(std::string_view s) {
   constexpr std::string_view kUsing = "using";
   if (s.size() <= kUsing.size()) return false;
   for (std::size_t i = 0; i < kUsing.size(); ++i)
-    if (lower(s[i]) != kUsing[i]) return false;
+    if (ascii_lower(s[i]) != kUsing[i]) return false;
   const char after = s[kUsing.size()];
-  return after == '"' || is_blank(after);
-}
-
-// A literal, or an item whose head (up to a parenthesis or an operator) names a
-// string variable, is a string expression.
-bool is_string_item(Interpreter& in, std::string_view item) {
-  if (item.front() == '"') return true;
-  std::size_t head = 0;
-  while (head < item.size() && item[head] != '(' && item[head] != ')' && !is_operator_boundary(item, head)) ++head;
-  return variable_type(in, item.substr(0, head)) == VarType::String;
+  return after == '"' || is_blank_or_tab(after);
 }
 
 // A number prints in its display form with a blank before it unless negative.
@@ -79,8 +62,7 @@ struct PrintOutput {
 std::string_view take_file_prefix(std::string_view args, bool return_mode, int& slot) {
   if (args.empty() || args.front() != '#') return args;
   if (return_mode) raise_error(1, "print: a file number where the text is returned");
-  if (args.size() < 2 || args[1] < '1' || args[1] > '9') raise_error(5, "print: the file number must be 1 to 9");
-  slot = args[1] - '1';
+  slot = file_number_prefix(args, "print") - 1;
   const std::size_t comma = args.find(',');
   if (comma == std::string_view::npos) raise_error(1, "print: no ',' after the file number");
   return args.substr(comma + 1);

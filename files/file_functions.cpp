@@ -3,6 +3,7 @@
 #include "files/file_table.h"
 #include "interp/error.h"
 #include "interp/evaluate.h"
+#include "interp/file_number.h"
 #include "interp/interpreter.h"
 #include "interp/number_text.h"
 #include "interp/value_text.h"

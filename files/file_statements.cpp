@@ -3,6 +3,7 @@
 #include "files/open_syntax.h"
 #include "interp/error.h"
 #include "interp/evaluate.h"
+#include "interp/file_number.h"
 #include "interp/interpreter.h"
 #include "interp/operators.h"
 #include "interp/value_text.h"
@@ -17,14 +18,6 @@ std::string name_bytes(Interpreter& in, std::string_view expression) {
   std::string bytes = decode(eval_string(in, expression), true);
   bytes.resize(std::min(bytes.size(), bytes.find('\0')));
   return bytes;
-}
-
-// A literal, or an item whose leading name is a string variable.
-bool is_string_item(Interpreter& in, std::string_view item) {
-  if (item.front() == '"') return true;
-  std::size_t head = 0;
-  while (head < item.size() && item[head] != '(' && item[head] != ')' && !is_operator_boundary(item, head)) ++head;
-  return variable_type(in, item.substr(0, head)) == VarType::String;
 }
 
 // Items joined with ",": strings without quotes, numbers in display form

@@ -83,11 +83,4 @@ void FileTable::change_directory(std::string_view value) {
   current_directory_ = tess::change_directory(current_directory_, value);
 }
 
-int file_number_prefix(std::string_view text, std::string_view who) {
-  std::size_t i = (!text.empty() && text[0] == '#') ? 1 : 0;
-  if (i >= text.size() || text[i] < '1' || text[i] > '9')
-    raise_error(5, std::string(who) + ": the file number must be 1 to 9");
-  return text[i] - '0';
-}
-
 }  // namespace tess

@@ -70,7 +70,5 @@ class FileTable {
   SerialSettings serial_defaults_;
 };
 
-// "[#]d" at the start of text: the file number of the digit d, or runtime error 5.
-int file_number_prefix(std::string_view text, std::string_view who);
 
 }  // namespace tess

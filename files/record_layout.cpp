@@ -2,27 +2,26 @@
 
 #include "interp/error.h"
 #include "interp/evaluate.h"
+#include "interp/file_number.h"
+#include "interp/text_scan.h"
 
 namespace tess {
 namespace {
 
 constexpr std::string_view kMarker = "\x01s";
 
-bool is_blank(char c) { return c == ' ' || c == '\t'; }
-char lower(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
-
 // Every "as" after a blank, tab or ')' and before a blank or tab becomes the
 // marker; the blank before it is taken by the marker, a ')' stays.
 std::string mark_as_words(std::string_view text) {
   std::string out;
   for (std::size_t i = 0; i < text.size(); ++i) {
-    const bool word = i > 0 && i + 2 < text.size() && lower(text[i]) == 'a' && lower(text[i + 1]) == 's' &&
-                      is_blank(text[i + 2]) && (is_blank(text[i - 1]) || text[i - 1] == ')');
+    const bool word = i > 0 && i + 2 < text.size() && ascii_lower(text[i]) == 'a' && ascii_lower(text[i + 1]) == 's' &&
+                      is_blank_or_tab(text[i + 2]) && (is_blank_or_tab(text[i - 1]) || text[i - 1] == ')');
     if (!word) {
       out += text[i];
       continue;
     }
-    if (is_blank(text[i - 1])) out.pop_back();
+    if (is_blank_or_tab(text[i - 1])) out.pop_back();
     out += kMarker;
     ++i;
   }
@@ -68,11 +67,9 @@ std::vector<std::string> split_at_commas(std::string_view text) {
 
 FieldStatement parse_field_statement(std::string_view args) {
   const std::string text = strip_blanks(mark_as_words(args));
-  std::size_t i = (!text.empty() && text[0] == '#') ? 1 : 0;
-  if (i >= text.size() || text[i] < '1' || text[i] > '9') raise_error(5, "field: the file number must be 1 to 9");
   FieldStatement statement;
-  statement.number = text[i] - '0';
-  ++i;
+  statement.number = file_number_prefix(text, "field");
+  std::size_t i = text[0] == '#' ? 2 : 1;
   if (i < text.size() && text[i] == ',') ++i;
   if (i >= text.size()) return statement;
   for (const std::string& entry : split_at_commas(std::string_view(text).substr(i))) {

@@ -3,18 +3,16 @@
 #include <array>
 #include <cstdio>
 
+#include "interp/text_scan.h"
+
 namespace tess {
 namespace {
 
 constexpr std::array<uint32_t, 15> kBaudTable = {110,   300,   600,   1200,  2400,   4800,   9600,  14400,
                                                  19200, 38400, 56000, 57600, 115200, 128000, 256000};
 
-bool is_letter(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
-bool is_digit(char c) { return c >= '0' && c <= '9'; }
-char lower(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
-
 void apply_parity(char c, SerialSettings& s) {
-  switch (lower(c)) {
+  switch (ascii_lower(c)) {
     case 'e': s.parity = static_cast<uint8_t>(Parity::Even); break;
     case 'n': s.parity = static_cast<uint8_t>(Parity::None); break;
     case 'o': s.parity = static_cast<uint8_t>(Parity::Odd); break;
@@ -65,7 +63,7 @@ uint32_t baud_rate(int32_t index) {
 
 bool is_serial_name(std::string_view name) {
   if (name.find(':') == std::string_view::npos || name.size() < 3) return false;
-  if (lower(name[0]) != 'c' || lower(name[1]) != 'o' || lower(name[2]) != 'm') return false;
+  if (ascii_lower(name[0]) != 'c' || ascii_lower(name[1]) != 'o' || ascii_lower(name[2]) != 'm') return false;
   return name.size() == 3 || !is_letter(name[3]);
 }
 

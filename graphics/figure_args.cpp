@@ -5,6 +5,7 @@
 
 #include "graphics/argument_text.h"
 #include "interp/evaluate.h"
+#include "interp/text_scan.h"
 
 namespace tess {
 namespace {
@@ -17,10 +18,6 @@ std::size_t matching_close(std::string_view text, std::size_t start) {
     else if (text[i] == ')' && --depth == 0) return i;
   }
   return std::string_view::npos;
-}
-
-bool starts_with_word(std::string_view text, std::size_t at, std::string_view lower_word) {
-  return text.size() - at >= lower_word.size() && is_word(text.substr(at, lower_word.size()), lower_word);
 }
 
 // The text after a ")" that must be a "," directly followed by arguments.
@@ -75,7 +72,7 @@ LineArgs parse_line(Interpreter& in, std::string_view text, Point32& last_point)
   }
   line.start = last_point;
   ++pos;  // the '-'
-  const bool relative = starts_with_word(text, pos, "step");
+  const bool relative = word_at(text, pos, "step");
   if (relative) pos += 4;
   const PairRead end = read_pair(in, text, pos, kName);
   line.end = relative ? Point32{line.start.x + end.point.x, line.start.y + end.point.y} : end.point;

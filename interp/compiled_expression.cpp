@@ -25,11 +25,6 @@ constexpr std::size_t kLongestText = 1024;
 constexpr int kDeepest = 16;
 constexpr std::size_t kMostIndexes = 8;
 
-bool is_name_char(char c) {
-  return is_letter(c) || is_digit(c) || c == '_' || c == '.' || c == '!' || c == '#' || c == '%';
-}
-bool is_sign(char c) { return c == '+' || c == '-'; }
-
 // Bytes a compiled text may hold; anything else (quotes, '$', function and not
 // tokens, Shift-JIS bytes) leaves the text to the evaluators.
 bool is_plain_byte(char c) {
@@ -86,14 +81,6 @@ uint16_t code_at(std::string_view s, std::size_t at) {
   return static_cast<uint16_t>(static_cast<uint8_t>(s[at + 2]) << 8 | static_cast<uint8_t>(s[at + 3]));
 }
 
-// The string functions' own test for a variable they may read in place.
-bool is_plain_string_name(std::string_view s) {
-  if (s.size() < 2 || s.size() > kMaxName || s.back() != '$' || !(is_letter(s[0]) || s[0] == '_')) return false;
-  for (std::size_t i = 1; i + 1 < s.size(); ++i)
-    if (!(is_letter(s[i]) || is_digit(s[i]) || s[i] == '_')) return false;
-  return true;
-}
-
 // The arguments of a list at top-level commas.
 std::vector<std::string_view> split_list(std::string_view list) {
   std::vector<std::string_view> parts;
@@ -145,7 +132,8 @@ class CompiledCall {
       }
       c->middle_ = true;
     }
-    if (!is_plain_string_name(source)) return nullptr;
+    // The string functions' own test for a variable they may read in place.
+    if (source.size() > kMaxName || !is_string_variable_name(source)) return nullptr;
     c->source_ = source;
     return c;
   }

@@ -35,11 +35,11 @@ struct BranchKeyword {
 
 std::optional<BranchKeyword> find_branch_keyword(std::string_view s) {
   for (std::size_t i = 0; i < s.size(); ++i) {
-    if (!is_blank(static_cast<uint8_t>(s[i]))) continue;
+    if (!is_blank_or_tab(static_cast<uint8_t>(s[i]))) continue;
     for (const bool call : {false, true}) {
       const std::string_view word = call ? "gosub" : "goto";
       const std::size_t end = i + 1 + word.size();
-      if (word_at(s, i + 1, word) && end < s.size() && is_blank(static_cast<uint8_t>(s[end])))
+      if (word_at(s, i + 1, word) && end < s.size() && is_blank_or_tab(static_cast<uint8_t>(s[end])))
         return BranchKeyword{i, end, call};
     }
   }
@@ -59,7 +59,7 @@ void stmt_computed_branch(Exec& ex, std::string_view args) {
   const auto keyword = find_branch_keyword(args);
   if (!keyword) raise_error(1, "computed branch without goto or gosub");
   std::size_t list_start = keyword->after;
-  while (list_start < args.size() && is_blank(static_cast<uint8_t>(args[list_start]))) ++list_start;
+  while (list_start < args.size() && is_blank_or_tab(static_cast<uint8_t>(args[list_start]))) ++list_start;
   const std::string list = strip_blanks(args.substr(list_start));
   const std::string selector = strip_blanks(args.substr(0, keyword->start));
 

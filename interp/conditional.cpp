@@ -19,7 +19,7 @@ bool at_text_end(const ProgramText& text, int32_t pos) { return pos >= text.leng
 
 // The conditional being run: the first 0x10 0x21 after a blank or ':' from the
 // statement start on.
-int32_t find_statement(const ProgramText& text, int32_t start) {
+int32_t find_conditional(const ProgramText& text, int32_t start) {
   int32_t p = start == -2 ? 1 : start;
   while (!at_text_end(text, p) && !conditional_at(text, p)) ++p;
   return p;
@@ -29,13 +29,13 @@ int32_t find_statement(const ProgramText& text, int32_t start) {
 bool then_at(const ProgramText& text, int32_t pos) {
   const uint8_t before = text.at(pos);
   const uint8_t after = text.at(pos + 5);
-  return (is_blank(before) || before == ')') && word_at(text, pos + 1, "then") && (is_blank(after) || after == '{');
+  return (is_blank_or_tab(before) || before == ')') && word_at(text, pos + 1, "then") && (is_blank_or_tab(after) || after == '{');
 }
 
 // else of a conditional: preceded by a blank, tab, ')', '"' or ':'.
 bool spaced_else_at(const ProgramText& text, int32_t pos) {
   const uint8_t before = text.at(pos);
-  return (is_blank(before) || before == ')' || before == '"' || before == ':') && else_at(text, pos + 1);
+  return (is_blank_or_tab(before) || before == ')' || before == '"' || before == ':') && else_at(text, pos + 1);
 }
 
 // Continue with a one-line part (skip mode) or with the lines of a block.
@@ -102,7 +102,7 @@ void run_false(ThreadSlot& s, const ProgramText& text, int32_t p) {
 void take_conditional_branch(Interpreter& in, int t, bool holds) {
   const ProgramText& text = in.text();
   ThreadSlot& s = in.slot(t);
-  const int32_t p = find_statement(text, s.statement_start);
+  const int32_t p = find_conditional(text, s.statement_start);
   if (holds) run_true(s, text, p);
   else run_false(s, text, p);
 }

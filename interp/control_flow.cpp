@@ -23,16 +23,16 @@ std::optional<std::size_t> find_else(std::string_view s) {
     const char c = s[i];
     if (c == '"') quoted = !quoted;
     if (quoted) continue;
-    const bool at_boundary = i == 0 || is_blank(static_cast<uint8_t>(s[i - 1])) || s[i - 1] == ')' || s[i - 1] == '"';
+    const bool at_boundary = i == 0 || is_blank_or_tab(static_cast<uint8_t>(s[i - 1])) || s[i - 1] == ')' || s[i - 1] == '"';
     if (!at_boundary || !word_at(s, i, "else")) continue;
-    if (i + 4 < s.size() && (is_blank(static_cast<uint8_t>(s[i + 4])) || s[i + 4] == '{')) return i;
+    if (i + 4 < s.size() && (is_blank_or_tab(static_cast<uint8_t>(s[i + 4])) || s[i + 4] == '{')) return i;
   }
   return std::nullopt;
 }
 
 std::optional<std::string> before_else(std::string_view s, std::size_t else_pos) {
   std::size_t end = else_pos;
-  while (end > 0 && is_blank(static_cast<uint8_t>(s[end - 1]))) --end;
+  while (end > 0 && is_blank_or_tab(static_cast<uint8_t>(s[end - 1]))) --end;
   if (end == 0) return std::nullopt;
   return std::string(s.substr(0, end));
 }
@@ -46,7 +46,7 @@ std::optional<std::string> else_check(Interpreter& in, int t, std::string_view s
   const ProgramText& text = in.text();
   ThreadSlot& s = in.slot(t);
   std::size_t part = *else_pos + 4;
-  while (part < statement.size() && is_blank(static_cast<uint8_t>(statement[part]))) ++part;
+  while (part < statement.size() && is_blank_or_tab(static_cast<uint8_t>(statement[part]))) ++part;
   if (part < statement.size() && statement[part] == '{') {
     const auto end = find_block_end(text, s.pc);
     if (!end) raise_error(20);

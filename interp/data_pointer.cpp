@@ -9,9 +9,6 @@ namespace {
 
 constexpr uint8_t kDataCode = 0x64;
 
-bool is_digit(uint8_t c) { return c >= '0' && c <= '9'; }
-bool at_end(const ProgramText& text, int32_t pos) { return pos >= text.length(); }
-
 }  // namespace
 
 // A statement may begin at the text start, after a line end (past the line
@@ -23,7 +20,7 @@ int32_t next_data_statement(const ProgramText& text, int32_t pos) {
     if (at_statement) {
       if (text.at(pos - 1) != ':')
         while (is_digit(text.at(pos))) ++pos;
-      while (is_blank(text.at(pos)) || text.at(pos) == ':') ++pos;
+      while (is_blank_or_tab(text.at(pos)) || text.at(pos) == ':') ++pos;
       if (text.at(pos) == 0x10 && text.at(pos + 1) == kDataCode) return pos + 3;
     }
     while (!at_end(text, pos) && text.at(pos) != ':' && text.at(pos) != '\n') ++pos;

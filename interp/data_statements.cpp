@@ -13,8 +13,6 @@
 namespace tess {
 namespace {
 
-bool at_end(const ProgramText& text, int32_t pos) { return pos >= text.length(); }
-
 // Cuts the item at the pointer and moves the pointer past it.
 std::string take_item(const ProgramText& text, int32_t& pointer) {
   std::string item;

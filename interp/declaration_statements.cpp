@@ -9,6 +9,7 @@
 #include "interp/flow_handlers.h"
 #include "interp/flow_scan.h"
 #include "interp/interpreter.h"
+#include "interp/text_scan.h"
 #include "interp/value_text.h"
 #include "interp/variables.h"
 
@@ -89,19 +90,6 @@ void declare_item(Interpreter& in, std::string_view item) {
     bounds.push_back(integer_view(eval_number(in, bound)));
   }
   declare_array(in, name, bounds);
-}
-
-// The ')' matching the '(' at text[0], quotes respected; npos when none.
-std::size_t matching_parenthesis(std::string_view text) {
-  int depth = 0;
-  bool quoted = false;
-  for (std::size_t i = 0; i < text.size(); ++i) {
-    if (text[i] == '"') quoted = !quoted;
-    if (quoted) continue;
-    if (text[i] == '(') ++depth;
-    if (text[i] == ')' && --depth == 0) return i;
-  }
-  return std::string_view::npos;
 }
 
 }  // namespace

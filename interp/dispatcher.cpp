@@ -8,24 +8,11 @@
 #include "interp/error.h"
 #include "interp/expansion.h"
 #include "interp/interpreter.h"
+#include "interp/statement_codes.h"
 #include "interp/statements.h"
+#include "interp/text_scan.h"
 
 namespace tess {
-namespace {
-
-constexpr uint16_t kConditional = 0x1021;
-constexpr uint16_t kEnd = 0x1078;
-
-bool is_blank(char c) { return c == ' ' || c == '\t'; }
-
-bool word_at(std::string_view s, std::size_t i, std::string_view word) {
-  if (s.size() - i < word.size()) return false;
-  for (std::size_t k = 0; k < word.size(); ++k)
-    if (std::tolower(static_cast<unsigned char>(s[i + k])) != word[k]) return false;
-  return true;
-}
-
-}  // namespace
 
 // The conditional's text ends at the word then: a blank, tab or ')' followed by
 // "then" and a blank, tab or ':'. Quotes are not considered here.
@@ -36,8 +23,8 @@ std::string_view cut_at_then(std::string_view s) {
       i += 3;
       continue;
     }
-    if ((is_blank(c) || c == ')') && word_at(s, i + 1, "then") &&
-        (is_blank(s[i + 5]) || s[i + 5] == ':'))
+    if ((is_blank_or_tab(c) || c == ')') && word_at(s, i + 1, "then") &&
+        (is_blank_or_tab(s[i + 5]) || s[i + 5] == ':'))
       return s.substr(0, c == ')' ? i + 1 : i);
   }
   return s;

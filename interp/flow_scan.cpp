@@ -48,13 +48,6 @@ int32_t read_target(const ProgramText& program, std::string_view text) {
   return pos;
 }
 
-bool word_at(std::string_view text, std::size_t i, std::string_view word) {
-  if (i > text.size() || text.size() - i < word.size()) return false;
-  for (std::size_t k = 0; k < word.size(); ++k)
-    if (std::tolower(static_cast<unsigned char>(text[i + k])) != word[k]) return false;
-  return true;
-}
-
 bool word_at(const ProgramText& text, int32_t pos, std::string_view word) {
   for (std::size_t k = 0; k < word.size(); ++k)
     if (std::tolower(text.at(pos + static_cast<int32_t>(k))) != word[k]) return false;
@@ -73,13 +66,13 @@ int32_t separator_before(const ProgramText& text, int32_t pos) {
 }
 
 int32_t skip_blanks(const ProgramText& text, int32_t pos) {
-  while (is_blank(text.at(pos))) ++pos;
+  while (is_blank_or_tab(text.at(pos))) ++pos;
   return pos;
 }
 
 bool else_at(const ProgramText& text, int32_t pos) {
   const uint8_t after = text.at(pos + 4);
-  return word_at(text, pos, "else") && (is_blank(after) || after == '{');
+  return word_at(text, pos, "else") && (is_blank_or_tab(after) || after == '{');
 }
 
 // Quoted mode ends with the line, as it does for the runner, so one line with an
@@ -100,7 +93,7 @@ std::optional<int32_t> find_block_end(const ProgramText& text, int32_t from) {
     } else if (text.is_line_end(pos)) {
       quoted = false;
       int32_t blank = pos + 1;
-      while (blank < text.length() && !is_blank(text.at(blank)) && text.at(blank) != '\n') ++blank;
+      while (blank < text.length() && !is_blank_or_tab(text.at(blank)) && text.at(blank) != '\n') ++blank;
       if (blank >= text.length()) return std::nullopt;
       if (text.at(blank) == '\n' || text.at(blank + 1) != '}') continue;
       if (--depth == 0) return blank + 2;

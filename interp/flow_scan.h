@@ -6,10 +6,9 @@
 #include <string_view>
 
 #include "interp/program_text.h"
+#include "interp/text_scan.h"
 
 namespace tess {
-
-inline bool is_blank(uint8_t c) { return c == ' ' || c == '\t'; }
 
 // A hexadecimal position as "%x" reads it (leading blanks, optional 0x, digits up
 // to the first other character; none gives 0). The text ffffffff is -1.
@@ -22,8 +21,8 @@ int32_t parse_position(std::string_view text);
 // that holds it instead of sending a runner walking from anywhere.
 int32_t read_target(const ProgramText& program, std::string_view text);
 
-// Does `word` (lower case) stand at text[i], letters in any case?
-bool word_at(std::string_view text, std::size_t i, std::string_view word);
+// Does `word` (lower case) stand at pos, letters in any case? (The text form is
+// in interp/text_scan.h.)
 bool word_at(const ProgramText& text, int32_t pos, std::string_view word);
 
 // The '\n' or terminator at or after pos.

@@ -18,8 +18,8 @@ namespace {
 std::size_t find_spaced_word(std::string_view s, std::string_view word, std::size_t from) {
   for (std::size_t i = from; i < s.size(); ++i) {
     const std::size_t end = i + 1 + word.size();
-    if (is_blank(static_cast<uint8_t>(s[i])) && word_at(s, i + 1, word) && end < s.size() &&
-        is_blank(static_cast<uint8_t>(s[end])))
+    if (is_blank_or_tab(static_cast<uint8_t>(s[i])) && word_at(s, i + 1, word) && end < s.size() &&
+        is_blank_or_tab(static_cast<uint8_t>(s[end])))
       return i;
   }
   return std::string_view::npos;
@@ -28,7 +28,7 @@ std::size_t find_spaced_word(std::string_view s, std::string_view word, std::siz
 std::string without_blanks(std::string_view s) {
   std::string out;
   for (const char c : s)
-    if (!is_blank(static_cast<uint8_t>(c))) out += c;
+    if (!is_blank_or_tab(static_cast<uint8_t>(c))) out += c;
   return out;
 }
 

@@ -15,12 +15,6 @@
 namespace tess {
 namespace {
 
-bool is_name_char(char c) {
-  return is_letter(c) || is_digit(c) || c == '_' || c == '.' || c == '!' || c == '#' || c == '%';
-}
-
-bool is_sign(char c) { return c == '+' || c == '-'; }
-
 void check_length(std::size_t n) {
   if (n > kMaxExpression) limit_error("an expression longer than 8,191 bytes");
 }

@@ -51,4 +51,7 @@ class ProgramText {
   int32_t length_ = 0;
 };
 
+// Is pos at or past the end of the text?
+inline bool at_end(const ProgramText& text, int32_t pos) { return pos >= text.length(); }
+
 }  // namespace tess

@@ -5,6 +5,7 @@
 
 #include "interp/evaluate.h"
 #include "interp/interpreter.h"
+#include "interp/operators.h"
 #include "interp/text_scan.h"
 #include "interp/value_limits.h"
 #include "interp/variables.h"
@@ -102,6 +103,13 @@ Value& find_for_write(Directory<Value>& d, const Reference& r) {
 }  // namespace
 
 VarType variable_type(Interpreter& in, std::string_view reference) { return in.variables().type_of(reference); }
+
+bool is_string_item(Interpreter& in, std::string_view item) {
+  if (item.front() == '"') return true;
+  std::size_t head = 0;
+  while (head < item.size() && item[head] != '(' && item[head] != ')' && !is_operator_boundary(item, head)) ++head;
+  return variable_type(in, item.substr(0, head)) == VarType::String;
+}
 
 double read_number(Interpreter& in, std::string_view reference) {
   const Reference r = parse(in, reference);

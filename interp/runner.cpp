@@ -9,12 +9,10 @@
 #include "interp/error.h"
 #include "interp/interpreter.h"
 #include "interp/statement_plan.h"
+#include "interp/text_scan.h"
 
 namespace tess {
 namespace {
-
-bool is_blank(uint8_t c) { return c == ' ' || c == '\t'; }
-bool is_digit(uint8_t c) { return c >= '0' && c <= '9'; }
 
 // The statement is the program text from its first byte up to where cutting
 // stopped; only a statement running past the end of the text is copied.
@@ -51,7 +49,7 @@ std::size_t cut_length(const ProgramText& text, int32_t start, bool code_taken) 
 int32_t line_start(const ProgramText& text, int32_t pc, bool& code_taken) {
   const uint8_t c = text.at(pc);
   if (c == ':') {
-    while (is_blank(text.at(pc + 1))) ++pc;
+    while (is_blank_or_tab(text.at(pc + 1))) ++pc;
   } else if (c >= '0' && c < 0x80) {
     while (is_digit(text.at(pc))) ++pc;
     ++pc;  // the blank after the line number, or whatever character stands there
@@ -222,7 +220,7 @@ void Interpreter::run_thread(int t) {
     if (text.at(pc) == ':') {
       next.kind = StepKind::Separator;
       s.statement_start = pc;
-      while (is_blank(text.at(pc + 1))) ++pc;
+      while (is_blank_or_tab(text.at(pc + 1))) ++pc;
     } else {
       next.kind = StepKind::Other;
       if (s.skip_mode) s.statement_start = pc;

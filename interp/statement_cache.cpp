@@ -9,26 +9,12 @@
 #include "interp/interpreter.h"
 #include "interp/statement_plan.h"
 #include "interp/statements.h"
+#include "interp/statement_codes.h"
 #include "interp/text_scan.h"
 #include "interp/value_limits.h"
 #include "interp/value_text.h"
 
 namespace tess {
-namespace {
-
-enum Code : uint16_t {
-  kConditional = 0x1021,
-  kJump = 0x1023,
-  kCall = 0x1024,
-  kReturn = 0x1025,
-  kLoopHead = 0x1027,
-  kLoopEnd = 0x1030,
-  kPlainJump = 0x1033,
-  kLet = 0x107A,
-};
-
-}  // namespace
-
 namespace {
 
 // "target = expression" for a numeric target.

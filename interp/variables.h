@@ -15,6 +15,10 @@ class Interpreter;
 // The type code of a name or reference (suffix, else the type letter lists).
 VarType variable_type(Interpreter& in, std::string_view reference);
 
+// A print or write item is a string expression when it is a literal, or when
+// its head (up to a parenthesis or an operator) names a string variable.
+bool is_string_item(Interpreter& in, std::string_view item);
+
 // Reading never creates an entry: 0 and the empty string when there is none.
 double read_number(Interpreter& in, std::string_view reference);
 // The stored escaped value; valid until the next write to the store.
