@@ -7,7 +7,7 @@
 namespace tess {
 namespace {
 
-constexpr int kPollMs = 10;
+constexpr int kLineWaitPollMs = 10;
 
 // The caret shows for the length of a wait.
 class CaretShown {
@@ -63,7 +63,7 @@ std::optional<std::string> wait_for_typed_line(Interpreter& in, ConsoleDevice& d
       return std::nullopt;
     }
     if (release_lock) lock.unlock();
-    in.sleep_unless_stopped(kPollMs);
+    in.sleep_unless_stopped(kLineWaitPollMs);
     if (release_lock) {
       lock.lock();
       in.set_held_lock(&lock);
@@ -84,7 +84,7 @@ std::optional<std::string> wait_for_typed_characters(Interpreter& in, ConsoleDev
     }
     if (in.stop_requested()) return std::nullopt;
     LockLeft left(in);
-    in.sleep_unless_stopped(kPollMs);
+    in.sleep_unless_stopped(kLineWaitPollMs);
   }
   return typed;
 }

@@ -6,7 +6,7 @@
 namespace tess {
 namespace {
 
-constexpr int kPollMs = 10;  // the typed input's polling interval
+constexpr int kTypedInputPollMs = 10;  // the typed input's polling interval
 
 }  // namespace
 
@@ -61,7 +61,7 @@ void HeadlessConsole::poll_typing() {
   KeyboardState& keys = keyboard();
   if (keys.in_progress() || keys.last_key() != 0) return;
   if (const int key = next_key(true); key >= 0) return type(static_cast<uint8_t>(key));
-  if (wiring_.without_lock) wiring_.without_lock([] { std::this_thread::sleep_for(std::chrono::milliseconds(kPollMs)); });
+  if (wiring_.without_lock) wiring_.without_lock([] { std::this_thread::sleep_for(std::chrono::milliseconds(kTypedInputPollMs)); });
 }
 
 void HeadlessConsole::warning_box(std::string_view text, std::string_view caption) {

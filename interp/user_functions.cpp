@@ -24,7 +24,7 @@ std::string_view parameter_list(std::string_view head) {
 
 // The splitter's reading: an argument is the last when the position after it
 // is the end of the text (so a trailing comma adds nothing).
-std::vector<std::string> split_all(std::string_view text) {
+std::vector<std::string> split_written_arguments(std::string_view text) {
   std::vector<std::string> parts;
   if (text.empty()) return parts;
   std::size_t pos = 0;
@@ -78,8 +78,8 @@ std::string call_user_function(Interpreter& in, std::string_view name, std::stri
   // Copies: the body's expansion runs other calls while this one is open.
   const std::string head = f->head;
   const std::string body = f->body;
-  const std::vector<std::string> params = split_all(parameter_list(head));
-  const std::vector<std::string> values = split_all(strip_blanks(args));
+  const std::vector<std::string> params = split_written_arguments(parameter_list(head));
+  const std::vector<std::string> values = split_written_arguments(strip_blanks(args));
   if (values.size() < params.size()) value_error("too few arguments for " + std::string(name));
   for (std::size_t k = 0; k < params.size(); ++k) {
     if (variable_type(in, params[k]) == VarType::String) write_string(in, params[k], eval_string(in, values[k]));
