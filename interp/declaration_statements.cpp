@@ -18,12 +18,6 @@ namespace {
 
 bool is_upper(char c) { return c >= 'A' && c <= 'Z'; }
 
-std::string upper_case(std::string_view s) {
-  std::string out(s);
-  for (char& c : out) c = TypeLetters::upper(c);
-  return out;
-}
-
 struct TypeWord {
   std::string_view word;
   VarType type;
@@ -97,7 +91,9 @@ void declare_item(Interpreter& in, std::string_view item) {
 void stmt_type_default(Exec& ex, std::string_view args) {
   if (args.size() < 3) raise_error(1, "type default without type word");
   const std::string_view word = args.substr(args.size() - 3);
-  const std::string letters = letters_of(upper_case(args.substr(0, args.size() - 3)));
+  std::string head(args.substr(0, args.size() - 3));
+  upper_case(head);
+  const std::string letters = letters_of(head);
   for (const auto& [name, type] : kTypeWords) {
     if (!word_at(word, 0, name)) continue;
     // A full list refuses further letters; the statement goes on.
