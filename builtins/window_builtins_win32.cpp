@@ -10,12 +10,11 @@
 #include "interp/value_text.h"
 #include "startup/app_win32.h"
 #include "system/wide_win32.h"
+#include "windows/handle_numbers_win32.h"
 
 namespace tess {
 namespace {
 
-HWND as_window(int32_t number) { return reinterpret_cast<HWND>(static_cast<intptr_t>(number)); }
-HMENU as_menu(int32_t number) { return reinterpret_cast<HMENU>(static_cast<intptr_t>(number)); }
 constexpr std::size_t kMenuTextBuffer = 8192;
 
 std::string number_of(HANDLE handle) { return std::to_string(static_cast<int32_t>(reinterpret_cast<intptr_t>(handle))); }

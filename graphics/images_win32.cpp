@@ -10,13 +10,11 @@
 #include "interp/interpreter.h"
 #include "startup/app_win32.h"
 #include "system/wide_win32.h"
+#include "windows/handle_numbers_win32.h"
 #include "windows/window_args.h"
 
 namespace tess {
 namespace {
-
-HBITMAP as_bitmap(int32_t number) { return reinterpret_cast<HBITMAP>(static_cast<intptr_t>(number)); }
-int32_t as_number(HBITMAP bitmap) { return static_cast<int32_t>(reinterpret_cast<intptr_t>(bitmap)); }
 
 bool bitmap_size(int32_t number, BITMAP& info) { return GetObjectA(as_bitmap(number), sizeof info, &info) != 0; }
 bool is_bitmap(int32_t number) {

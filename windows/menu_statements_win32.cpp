@@ -3,6 +3,7 @@
 #include "interp/evaluate.h"
 #include "interp/interpreter.h"
 #include "system/wide_win32.h"
+#include "windows/handle_numbers_win32.h"
 #include "windows/menu_args.h"
 #include "windows/window_args.h"
 #include "windows/window_handlers.h"
@@ -12,9 +13,6 @@
 namespace tess {
 namespace {
 
-HWND as_window(int32_t number) { return reinterpret_cast<HWND>(static_cast<intptr_t>(number)); }
-HMENU as_menu(int32_t number) { return reinterpret_cast<HMENU>(static_cast<intptr_t>(number)); }
-int32_t as_number(HMENU menu) { return static_cast<int32_t>(reinterpret_cast<intptr_t>(menu)); }
 
 void store_menu(Exec& ex, std::string_view variable, HMENU menu) {
   assign(ex.in, assignment_text(strip_blanks(variable), as_number(menu)));

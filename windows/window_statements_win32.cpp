@@ -12,6 +12,7 @@
 #include "interp/value_text.h"
 #include "startup/app_win32.h"
 #include "system/wide_win32.h"
+#include "windows/handle_numbers_win32.h"
 #include "windows/lock_release_win32.h"
 #include "windows/window_args.h"
 #include "windows/window_handlers.h"
@@ -19,8 +20,6 @@
 namespace tess {
 namespace {
 
-HWND as_window(int32_t number) { return reinterpret_cast<HWND>(static_cast<intptr_t>(number)); }
-int32_t as_number(HANDLE handle) { return static_cast<int32_t>(reinterpret_cast<intptr_t>(handle)); }
 
 void set_variable(Interpreter& in, std::string_view variable, int64_t value) {
   assign(in, assignment_text(variable, value));
