@@ -13,6 +13,9 @@ function(tess_core_library name)
   target_include_directories(${name} PUBLIC ${CMAKE_SOURCE_DIR})
   target_link_libraries(${name} PUBLIC Threads::Threads)
   target_precompile_headers(${name} PRIVATE ${TESS_STD_PCH})
+  # Compiled in batches of sources: the shared headers are parsed once per batch.
+  # (No two core sources define the same name in their anonymous namespaces.)
+  set_target_properties(${name} PROPERTIES UNITY_BUILD ON UNITY_BUILD_BATCH_SIZE ${TESS_UNITY_BATCH})
 endfunction()
 
 # The tools link the core built for speed; the tests link a sanitized copy.

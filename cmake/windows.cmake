@@ -9,6 +9,9 @@ add_compile_definitions(WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0601)
 add_library(tesscore_win STATIC ${CORE_SOURCES})
 target_include_directories(tesscore_win PUBLIC ${CMAKE_SOURCE_DIR})
 target_precompile_headers(tesscore_win PRIVATE ${TESS_STD_PCH})
+# Not a unity build: tessc.exe links this library without the Win32 handlers,
+# and gets by only because the linker takes just the sources it needs (a batch
+# holding the statement table would pull in every handler).
 
 # One VERSION file gives every program its version resource and tessc --version.
 enable_language(RC)
@@ -24,6 +27,7 @@ endfunction()
 
 add_executable(runtime WIN32 ${WIN32_SOURCES})
 target_precompile_headers(runtime PRIVATE <windows.h> ${TESS_STD_PCH})
+set_target_properties(runtime PROPERTIES UNITY_BUILD ON UNITY_BUILD_BATCH_SIZE ${TESS_UNITY_BATCH})
 target_link_libraries(runtime PRIVATE tesscore_win imm32 winmm comdlg32 winspool shell32 advapi32 gdi32 user32)
 tess_version_resource(runtime "Tessaly runtime")
 
