@@ -1,4 +1,6 @@
-// Painting a window's text layer over its backing bitmap.
+// The text layer of a window in the console font: laid out in memory when it
+// changes (wrapping, scrolling, the caret point) and drawn over the backing
+// bitmap when the window is painted.
 #pragma once
 #include <windows.h>
 
@@ -6,15 +8,17 @@
 
 namespace tess {
 
-// Paints the text layer; count 0 paints every character, otherwise only those
-// whose byte index lies in [start, start + count). Scrolls when the text is too tall.
-void text_paint(WindowRecord& record, HDC dc, int count, int start);
+// Draws the units of the text layer that meet the area, as the last layout placed
+// them; transparent cells leave the bitmap beneath as it is. Surface lock held.
+void draw_text_layer(WindowRecord& record, HDC dc, const RECT& area);
 
-// The backing bitmap, then the whole text layer.
-void window_refresh(WindowRecord& record, bool from_paint);
+// Lays the whole layer out again (a new client size, an edit of the layer) and
+// marks the window to be painted whole. Takes the surface lock.
+void relayout_text(WindowRecord& record);
 
-// The write operation on the current text window, painted at once. Returns what
-// the write produced, for the transcript.
+// The write operation on the current text window: the text goes into the layer,
+// is laid out, and its area is marked to be painted. Returns what the write
+// produced, for the transcript.
 TextLayer::WriteResult text_write(std::string_view value_text);
 
 }  // namespace tess

@@ -68,7 +68,7 @@ tess_start_printer || true
 trap 'tess_stop_printer; tess_stop_wine; tess_stop_display' EXIT
 
 run_suite "program tests (headless and Wine)" "$ROOT/scripts/program_tests.sh" --wine
-for suite in gui_tests console_tests graphics_tests windows_tests system_tests serial_tests; do
+for suite in gui_tests console_tests graphics_tests windows_tests system_tests serial_tests screen_tests; do
   [ -f "$ROOT/tests/gui/$suite.sh" ] && run_suite "${suite/_/ }" "$ROOT/tests/gui/$suite.sh"
 done
 

@@ -1,6 +1,7 @@
 #include <cstdlib>
 #include <memory>
 
+#include "console/screen_win32.h"
 #include "console/text_paint_win32.h"
 #include "startup/app_win32.h"
 #include "startup/win32_host.h"
@@ -43,7 +44,10 @@ void Win32Host::write_text(std::string_view value_text) {
   }
 }
 
+void Win32Host::before_wait() { flush_screen(); }
+
 void Win32Host::report_error(const Diagnostic& diagnostic) {
+  flush_screen();
   const std::string line = diagnostic.format();
   OutputDebugStringA((line + "\n").c_str());
   transcript_.diagnostic(line);
