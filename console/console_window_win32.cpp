@@ -99,9 +99,9 @@ LRESULT CALLBACK console_window_procedure(HWND hwnd, UINT message, WPARAM wparam
     case WM_PAINT: paint_window(hwnd); return 0;
     case WM_TIMER:
       if (wparam != kFrameTimer) return DefWindowProcA(hwnd, message, wparam, lparam);
-      paint_dirty_windows();
+      paint_dirty_windows(false);
       return 0;
-    case kPaintNowMessage: paint_dirty_windows(); return 1;
+    case kPaintNowMessage: paint_dirty_windows(true); return 1;
     case WM_SETFOCUS: show_caret(hwnd); return 0;
     case WM_KILLFOCUS: hide_caret(hwnd); return 0;
     case WM_KEYDOWN: key_down(wparam); return 0;

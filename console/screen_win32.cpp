@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <atomic>
+#include <memory>
 #include <vector>
 
 #include "console/text_paint_win32.h"
@@ -30,15 +31,24 @@ void exclude_children(HWND hwnd, HDC dc) {
   }
 }
 
-// The backing bitmap, then the text layer, inside the area. Surface lock held.
-void paint_area(WindowRecord& record, HDC dc, const RECT& area) {
-  if (!record.memory_dc || is_empty(area)) return;
+// The backing bitmap, then the text layer, inside the area. The text is drawn
+// from a copy, without the surface lock, so that statements go on meanwhile.
+void paint_area(HWND hwnd, HDC dc, const RECT& area) {
+  if (is_empty(area)) return;
   const int saved = SaveDC(dc);
-  exclude_children(record.hwnd, dc);
+  exclude_children(hwnd, dc);
   IntersectClipRect(dc, area.left, area.top, area.right, area.bottom);
-  BitBlt(dc, area.left, area.top, area.right - area.left, area.bottom - area.top, record.memory_dc, area.left, area.top,
-         SRCCOPY);
-  draw_text_layer(record, dc, area);
+  std::unique_ptr<TextSnapshot> text;
+  {
+    const auto surfaces = lock_backing_bitmaps();
+    WindowRecord* record = app().windows.find(hwnd);
+    if (record && record->memory_dc && !app().shutting_down) {
+      BitBlt(dc, area.left, area.top, area.right - area.left, area.bottom - area.top, record->memory_dc, area.left,
+             area.top, SRCCOPY);
+      text = snapshot_text(*record);
+    }
+  }
+  if (text) draw_text(*text, dc, area);
   RestoreDC(dc, saved);
 }
 
@@ -48,18 +58,35 @@ struct PendingArea {
   bool by_owner;  // its thread paints it (WM_PAINT): the window thread's own, or one showing a caret
 };
 
-// Takes every dirty area, clearing it.
-std::vector<PendingArea> take_dirty_areas() {
+// An area this large (text scrolling, a cleared window) is painted at most every
+// kLargeFrameMilliseconds while statements keep changing it, unless a wait
+// flushes: repainting a whole window costs the X server as much as the runtime.
+constexpr long kLargeArea = 256 * 256;
+constexpr DWORD kLargeFrameMilliseconds = 50;
+
+long area_of(const RECT& r) { return static_cast<long>(r.right - r.left) * (r.bottom - r.top); }
+
+// Takes the dirty areas that are due, clearing them.
+std::vector<PendingArea> take_dirty_areas(bool flushing) {
   std::vector<PendingArea> pending;
   if (!any_dirty.exchange(false)) return pending;
-  const DWORD self = GetCurrentThreadId();
+  const DWORD self = GetCurrentThreadId(), now = GetTickCount();
+  bool deferred = false;
   const auto surfaces = lock_backing_bitmaps();
   app().windows.for_each([&](WindowRecord& r) {
     if (is_empty(r.dirty)) return;
+    if (area_of(r.dirty) >= kLargeArea) {
+      if (!flushing && now - r.last_large_paint < kLargeFrameMilliseconds) {
+        deferred = true;
+        return;
+      }
+      r.last_large_paint = now;
+    }
     const bool owned = GetWindowThreadProcessId(r.hwnd, nullptr) == self;
     pending.push_back({r.hwnd, r.dirty, owned || r.caret_enabled});
     r.dirty = {};
   });
+  if (deferred) any_dirty.store(true);
   return pending;
 }
 
@@ -68,10 +95,7 @@ std::vector<PendingArea> take_dirty_areas() {
 void paint_from_here(const PendingArea& p) {
   HDC dc = GetDCEx(p.hwnd, nullptr, DCX_CACHE | DCX_CLIPSIBLINGS | DCX_CLIPCHILDREN);
   if (!dc) return;
-  {
-    const auto surfaces = lock_backing_bitmaps();
-    if (WindowRecord* record = app().windows.find(p.hwnd)) paint_area(*record, dc, p.area);
-  }
+  paint_area(p.hwnd, dc, p.area);
   ReleaseDC(p.hwnd, dc);
 }
 
@@ -117,17 +141,14 @@ void place_caret(HWND hwnd) {
 void paint_window(HWND hwnd) {
   PAINTSTRUCT ps{};
   HDC dc = BeginPaint(hwnd, &ps);
-  {
-    const auto surfaces = lock_backing_bitmaps();
-    if (WindowRecord* record = app().windows.find(hwnd); record && !app().shutting_down) paint_area(*record, dc, ps.rcPaint);
-  }
+  paint_area(hwnd, dc, ps.rcPaint);
   EndPaint(hwnd, &ps);
   place_caret(hwnd);
 }
 
-void paint_dirty_windows() {
+void paint_dirty_windows(bool flushing) {
   if (app().shutting_down) return;
-  for (const PendingArea& p : take_dirty_areas()) {
+  for (const PendingArea& p : take_dirty_areas(flushing)) {
     if (p.by_owner) {
       InvalidateRect(p.hwnd, &p.area, FALSE);
       if (GetWindowThreadProcessId(p.hwnd, nullptr) == GetCurrentThreadId()) UpdateWindow(p.hwnd);
@@ -142,7 +163,7 @@ void flush_screen() {
   const HWND console = app().console;
   if (!console) return;
   if (GetWindowThreadProcessId(console, nullptr) == GetCurrentThreadId()) {
-    paint_dirty_windows();
+    paint_dirty_windows(true);
     return;
   }
   // The window thread never waits for this thread, so waiting for it is safe;

@@ -28,8 +28,9 @@ RECT clipped_area(int64_t left, int64_t top, int64_t right, int64_t bottom);
 // WM_PAINT of the runtime's window classes: the update region from the surfaces.
 void paint_window(HWND hwnd);
 
-// The console window thread's frame: every dirty area goes to the screen.
-void paint_dirty_windows();
+// The console window thread's frame (flushing false) or a flush: the dirty areas
+// go to the screen; during a frame a large area waits if one was painted lately.
+void paint_dirty_windows(bool flushing);
 
 // Called before a statement waits: returns once every dirty area is on the screen
 // (the window thread has painted it). Never called with the surface lock held.

@@ -143,13 +143,18 @@ void draw_run(HDC dc, Run& run) {
 
 }  // namespace
 
+std::unique_ptr<TextSnapshot> snapshot_text(const WindowRecord& record) {
+  if (!record.layer || record.layer->length() == 0) return nullptr;
+  return std::make_unique<TextSnapshot>(TextSnapshot{*record.layer, record.layout.bounds()});
+}
+
 // Units of one row and one pair of colours are drawn together, each at the
-// place the layout gave it.
-void draw_text_layer(WindowRecord& record, HDC dc, const RECT& area) {
-  if (!record.layer || record.layer->length() == 0) return;
-  const TextLayer& layer = *record.layer;
-  FontMeasure& m = font_measure();
-  const LayoutBounds bounds = record.layout.bounds();
+// place the layout gave it. Each painting thread measures with its own context.
+void draw_text(const TextSnapshot& text, HDC dc, const RECT& area) {
+  const TextLayer& layer = text.layer;
+  const LayoutBounds& bounds = text.bounds;
+  thread_local FontMeasure m;
+  m.use(app().console_font);
   HGDIOBJ previous_font = SelectObject(dc, app().console_font ? static_cast<HGDIOBJ>(app().console_font)
                                                               : GetStockObject(SYSTEM_FONT));
   Run run;

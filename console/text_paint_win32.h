@@ -4,13 +4,25 @@
 #pragma once
 #include <windows.h>
 
+#include <memory>
+
 #include "windows/window_table_win32.h"
 
 namespace tess {
 
-// Draws the units of the text layer that meet the area, as the last layout placed
-// them; transparent cells leave the bitmap beneath as it is. Surface lock held.
-void draw_text_layer(WindowRecord& record, HDC dc, const RECT& area);
+// A copy of a text layer and the bounds it was laid out in, so that it can be
+// drawn without the surface lock.
+struct TextSnapshot {
+  TextLayer layer;
+  LayoutBounds bounds;
+};
+
+// Null for a window without text. Surface lock held.
+std::unique_ptr<TextSnapshot> snapshot_text(const WindowRecord& record);
+
+// Draws the units of the text that meet the area, where the layout placed them;
+// transparent cells leave the bitmap beneath as it is.
+void draw_text(const TextSnapshot& text, HDC dc, const RECT& area);
 
 // Lays the whole layer out again (a new client size, an edit of the layer) and
 // marks the window to be painted whole. Takes the surface lock.

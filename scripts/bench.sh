@@ -117,12 +117,14 @@ elif [ -z "${TESS_BENCH_NO_WINE:-}" ]; then
 fi
 
 # The screen: console printing and drawing on runtime.exe under Wine (each the
-# median of SCREEN_RUNS runs through the UI driver, the start-up of an empty
-# program subtracted), beside tessrun printing the same lines (its empty program
-# subtracted) and yabasic drawing the same figures in its X11 window (its empty
-# window subtracted), all in this run.
+# fastest of TESS_SCREEN_RUNS runs through the UI driver, the start-up of an
+# empty program subtracted), beside tessrun printing the same lines (its empty
+# program subtracted) and yabasic drawing the same figures in its X11 window (its
+# empty window subtracted), all in this run. The fastest run is the one least
+# disturbed by other work on a shared machine; TESS_SCREEN_ONLY=PATTERN picks
+# benchmarks by name (the empty one always runs).
 screen_bench() {
-  local runs="${TESS_SCREEN_RUNS:-3}" dir="$ROOT/bench/screen" peer="$ROOT/bench/peers/yabasic/screen"
+  local runs="${TESS_SCREEN_RUNS:-5}" dir="$ROOT/bench/screen" peer="$ROOT/bench/peers/yabasic/screen"
   local -A rt=() tr=() yb=()
   time_runtime() {  # name -> median seconds
     local t=() i start end
@@ -133,7 +135,7 @@ screen_bench() {
       end=$(date +%s%N)
       [ "$i" -gt 0 ] && t+=("$(awk -v ns=$((end - start)) 'BEGIN { printf "%.4f", ns / 1e9 }')")
     done
-    printf '%s\n' "${t[@]}" | median
+    printf '%s\n' "${t[@]}" | sort -g | head -1
   }
   time_native() {  # command... -> median seconds
     local t=() i
@@ -141,10 +143,11 @@ screen_bench() {
       res="$(measure "$@")"
       [ "$i" -gt 0 ] && t+=("${res% *}")
     done
-    printf '%s\n' "${t[@]}" | median
+    printf '%s\n' "${t[@]}" | sort -g | head -1
   }
   for src in "$dir"/s*.bas; do
     local name; name="$(basename "$src" .bas)"
+    [ "$name" != s0_empty ] && [ -n "${TESS_SCREEN_ONLY:-}" ] && [[ "$name" != *$TESS_SCREEN_ONLY* ]] && continue
     "$TOOLS/tessc" image "$src" -o "$WORK/$name.img" || continue
     rt[$name]="$(time_runtime "$name")"
     case "$name" in
@@ -157,7 +160,7 @@ screen_bench() {
   local base_rt="${rt[s0_empty]:-0}" base_tr="${tr[s0_empty]:-0}" base_yb="${yb[s0_empty]:-0}"
   for src in "$dir"/s*.bas; do
     local name r t y; name="$(basename "$src" .bas)"
-    [ "$name" = s0_empty ] && continue
+    [ "$name" = s0_empty ] || [ -z "${rt[$name]:-}" ] && continue
     r="$(awk -v a="${rt[$name]:-0}" -v b="$base_rt" 'BEGIN { printf "%.3f", a - b }')"
     t="-"; y="-"
     [ -n "${tr[$name]:-}" ] && t="$(awk -v a="${tr[$name]}" -v b="$base_tr" 'BEGIN { printf "%.3f", a - b }')"

@@ -25,6 +25,7 @@ struct WindowRecord {
   COMPOSITIONFORM composition{};
   LayoutCache layout;              // the text layer's layout at the last change
   RECT dirty{};                    // changed since the screen last showed it
+  DWORD last_large_paint = 0;      // tick of the last paint of a large dirty area
 };
 
 // The surface lock. Wine fails a GDI call on a DC while another thread is inside
