@@ -105,7 +105,7 @@ void stmt_gprint(Exec& ex, std::string_view args) {
   if (t.face.empty()) std::memcpy(lf.lfFaceName, base.face_name.data(), sizeof lf.lfFaceName);
   else std::strncpy(lf.lfFaceName, t.face.c_str(), sizeof lf.lfFaceName - 1);  // longer names are cut
   DrawingSurfaces s;
-  s.select(s.own(CreateFontIndirectA(&lf)));
+  s.select(s.font(lf));
   s.draw([&](HDC dc) {
     SetTextColor(dc, t.colour);
     if (t.background == kTransparentRgb) {
@@ -118,7 +118,9 @@ void stmt_gprint(Exec& ex, std::string_view args) {
   });
   // The text's box, widened by its height on both sides for overhanging and
   // slanted glyphs.
-  if (HDC dc = s.bitmap()) {
+  if (lf.lfEscapement != 0) {
+    s.touched(0, 0, app().screen.cx, app().screen.cy);  // turned text: any direction
+  } else if (HDC dc = s.bitmap()) {
     SIZE size{};
     GetTextExtentPoint32A(dc, t.text.data(), static_cast<int>(t.text.size()), &size);
     s.touched(int64_t{t.x} - size.cy, t.y, int64_t{t.x} + size.cx + size.cy, int64_t{t.y} + size.cy);

@@ -94,8 +94,8 @@ void draw_line(Exec& ex, std::string_view stripped) {
   const LineArgs line = parse_line(ex.in, stripped, ex.in.graphics().last_point);
   const Rgb colour = colour_rgb(line.colour);
   DrawingSurfaces s;
-  s.select(s.own(solid_pen(colour)));
-  s.select(s.own(CreateSolidBrush(colour_rgb(line.fill_colour))));
+  s.select(s.pen(colour));
+  if (line.mode == LineMode::FilledBox) s.select(s.brush(colour_rgb(line.fill_colour)));
   if (line.mode == LineMode::Line) {
     s.draw([&](HDC dc) { line_with_end(dc, line.start, line.end, colour); });
   } else {
@@ -112,8 +112,8 @@ void stmt_circle(Exec& ex, std::string_view args) {
   const CircleArgs circle = parse_circle(ex.in, args);
   const CirclePlan plan = plan_circle(circle);
   DrawingSurfaces s;
-  s.select(s.own(solid_pen(colour_rgb(circle.colour))));
-  s.select(circle.fill ? s.own(CreateSolidBrush(colour_rgb(circle.fill_colour))) : GetStockObject(NULL_BRUSH));
+  s.select(s.pen(colour_rgb(circle.colour)));
+  s.select(circle.fill ? s.brush(colour_rgb(circle.fill_colour)) : GetStockObject(NULL_BRUSH));
   s.draw([&](HDC dc) {
     const Point32 a = plan.start_radial, b = plan.end_radial;
     switch (plan.figure) {

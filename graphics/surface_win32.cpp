@@ -1,6 +1,8 @@
 #include "graphics/surface_win32.h"
 
+#include <cstring>
 #include <ranges>
+#include <utility>
 
 #include "console/screen_win32.h"
 #include "console/text_paint_win32.h"
@@ -24,6 +26,42 @@ void DrawingSurfaces::select(HGDIOBJ object) {
 HGDIOBJ DrawingSurfaces::own(HGDIOBJ object) {
   if (object) owned_.push_back(object);
   return object;
+}
+
+namespace {
+
+// The last few objects of one kind, by what they were made from.
+template <class Key, class Make>
+HGDIOBJ kept(std::vector<std::pair<Key, HGDIOBJ>>& cache, const Key& key, Make make, bool (*same)(const Key&, const Key&)) {
+  for (auto& [k, object] : cache)
+    if (same(k, key)) return object;
+  constexpr std::size_t kKept = 16;
+  if (cache.size() == kKept) {
+    DeleteObject(cache.front().second);
+    cache.erase(cache.begin());
+  }
+  cache.emplace_back(key, make());
+  return cache.back().second;
+}
+
+bool same_colour(const COLORREF& a, const COLORREF& b) { return a == b; }
+bool same_font(const LOGFONTA& a, const LOGFONTA& b) { return std::memcmp(&a, &b, sizeof a) == 0; }
+
+}  // namespace
+
+HGDIOBJ DrawingSurfaces::pen(COLORREF colour) {
+  static std::vector<std::pair<COLORREF, HGDIOBJ>> pens;
+  return kept(pens, colour, [&] { return static_cast<HGDIOBJ>(CreatePen(PS_SOLID, 1, colour)); }, same_colour);
+}
+
+HGDIOBJ DrawingSurfaces::brush(COLORREF colour) {
+  static std::vector<std::pair<COLORREF, HGDIOBJ>> brushes;
+  return kept(brushes, colour, [&] { return static_cast<HGDIOBJ>(CreateSolidBrush(colour)); }, same_colour);
+}
+
+HGDIOBJ DrawingSurfaces::font(const LOGFONTA& description) {
+  static std::vector<std::pair<LOGFONTA, HGDIOBJ>> fonts;
+  return kept(fonts, description, [&] { return static_cast<HGDIOBJ>(CreateFontIndirectA(&description)); }, same_font);
 }
 
 void DrawingSurfaces::touched(int64_t left, int64_t top, int64_t right, int64_t bottom) {

@@ -26,6 +26,13 @@ class DrawingSurfaces {
   // Deleted at the end, after the bitmap has its own objects back.
   HGDIOBJ own(HGDIOBJ object);
 
+  // Drawing objects kept from one statement to the next (making a pen, a brush or
+  // a font costs more than drawing a small figure with it); they are selected
+  // only for the length of a statement, so a replaced one is never in use.
+  HGDIOBJ pen(COLORREF colour);
+  HGDIOBJ brush(COLORREF colour);
+  HGDIOBJ font(const LOGFONTA& description);
+
   // Runs draw on the backing bitmap.
   template <class Draw>
   void draw(Draw draw) {
