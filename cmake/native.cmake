@@ -12,6 +12,7 @@ function(tess_core_library name)
   add_library(${name} STATIC ${CORE_SOURCES} ${ARGN})
   target_include_directories(${name} PUBLIC ${CMAKE_SOURCE_DIR})
   target_link_libraries(${name} PUBLIC Threads::Threads)
+  target_precompile_headers(${name} PRIVATE ${TESS_STD_PCH})
 endfunction()
 
 # The tools link the core built for speed; the tests link a sanitized copy.
@@ -19,13 +20,18 @@ tess_core_library(tesscore ${HEADLESS_SOURCES})
 
 # The tokeniser (source to program text, and back), used by tessc, tessrun and the tests.
 file(GLOB TOKENIZER_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tools/tokenizer/*.cpp)
+list(FILTER TOKENIZER_SOURCES EXCLUDE REGEX "_win32\\.cpp$")
 add_library(tesstok STATIC ${TOKENIZER_SOURCES})
 target_include_directories(tesstok PUBLIC ${CMAKE_SOURCE_DIR})
 
 file(GLOB TESSC_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tools/tessc/*.cpp)
+list(FILTER TESSC_SOURCES EXCLUDE REGEX "_win32\\.cpp$")
 if(TESSC_SOURCES)
   add_executable(tessc ${TESSC_SOURCES})
   target_link_libraries(tessc PRIVATE tesstok tesscore)
+  file(STRINGS ${CMAKE_SOURCE_DIR}/VERSION TESS_VERSION LIMIT_COUNT 1)
+  target_compile_definitions(tessc PRIVATE TESS_VERSION="${TESS_VERSION}")
+  set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/VERSION)
 endif()
 
 add_executable(tessrun ${CMAKE_SOURCE_DIR}/tools/tessrun/main.cpp)
@@ -36,6 +42,9 @@ target_link_options(tessrun PRIVATE -static-libstdc++ -static-libgcc)
 enable_testing()
 find_package(GTest REQUIRED)
 tess_core_library(tesscore_checked ${HEADLESS_SOURCES})
+# The checked copy exists to find faults, not to run fast: -O1 (the level the
+# sanitizers are made for) and line tables only halve its compile time.
+target_compile_options(tesscore_checked PRIVATE -O1 -g1)
 if(TESS_SANITIZE)
   target_compile_options(tesscore_checked PUBLIC ${SANITIZE_FLAGS})
   target_link_options(tesscore_checked PUBLIC ${SANITIZE_FLAGS})
@@ -44,6 +53,10 @@ file(GLOB UNIT_TESTS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/unit/*.cpp)
 add_executable(unit_tests ${UNIT_TESTS})
 set_target_properties(unit_tests PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR})
 target_link_libraries(unit_tests PRIVATE tesstok tesscore_checked GTest::gtest_main)
+target_precompile_headers(unit_tests PRIVATE <gtest/gtest.h> ${TESS_STD_PCH})
+# The test cases themselves need no optimisation; line tables keep the
+# sanitizers' stack traces readable.
+target_compile_options(unit_tests PRIVATE -O0 -g1)
 # Tests that read the repository's own files (the language reference, the example
 # and program-test sources).
 target_compile_definitions(unit_tests PRIVATE TESS_SOURCE_DIR="${CMAKE_SOURCE_DIR}")

@@ -8,14 +8,40 @@ add_compile_definitions(WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0601)
 
 add_library(tesscore_win STATIC ${CORE_SOURCES})
 target_include_directories(tesscore_win PUBLIC ${CMAKE_SOURCE_DIR})
+target_precompile_headers(tesscore_win PRIVATE ${TESS_STD_PCH})
+
+# One VERSION file gives every program its version resource and tessc --version.
+enable_language(RC)
+file(STRINGS ${CMAKE_SOURCE_DIR}/VERSION TESS_VERSION LIMIT_COUNT 1)
+set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/VERSION)
+string(REPLACE "." "," TESS_VERSION_COMMAS "${TESS_VERSION},0")
+function(tess_version_resource target description)
+  set(TESS_RC_NAME ${target})
+  set(TESS_RC_DESCRIPTION "${description}")
+  configure_file(${CMAKE_SOURCE_DIR}/cmake/version.rc.in ${CMAKE_CURRENT_BINARY_DIR}/${target}_version.rc @ONLY)
+  target_sources(${target} PRIVATE ${CMAKE_CURRENT_BINARY_DIR}/${target}_version.rc)
+endfunction()
 
 add_executable(runtime WIN32 ${WIN32_SOURCES})
+target_precompile_headers(runtime PRIVATE <windows.h> ${TESS_STD_PCH})
 target_link_libraries(runtime PRIVATE tesscore_win imm32 winmm comdlg32 winspool shell32 advapi32 gdi32 user32)
+tess_version_resource(runtime "Tessaly runtime")
+
+# tessc for Windows: the same tokeniser and packer, a console program.
+file(GLOB TOKENIZER_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tools/tokenizer/*.cpp)
+list(FILTER TOKENIZER_SOURCES EXCLUDE REGEX "_posix\\.cpp$")
+file(GLOB TESSC_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tools/tessc/*.cpp)
+list(FILTER TESSC_SOURCES EXCLUDE REGEX "_posix\\.cpp$")
+add_executable(tessc ${TESSC_SOURCES} ${TOKENIZER_SOURCES})
+target_link_libraries(tessc PRIVATE tesscore_win)
+target_compile_definitions(tessc PRIVATE TESS_VERSION="${TESS_VERSION}")
+tess_version_resource(tessc "Tessaly tokeniser and packer")
 
 file(GLOB FILEDLG_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/filedlg/*.cpp)
 if(FILEDLG_SOURCES)
   add_executable(filedlg WIN32 ${FILEDLG_SOURCES})
   target_link_libraries(filedlg PRIVATE comdlg32 user32)
+  tess_version_resource(filedlg "Tessaly file dialog helper")
 endif()
 
 file(GLOB DRIVER_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/gui/driver/*.cpp)

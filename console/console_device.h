@@ -24,8 +24,11 @@ class ConsoleDevice {
   // Called with the interpreter lock held by statements and functions that wait
   // for typing: a host whose typed characters do not arrive on a window thread
   // delivers them here (a line while one is awaited, else one key when the last
-  // key is empty). A host that can type nothing more ends the run.
-  virtual void deliver_typing() {}
+  // key is empty). A host that can type nothing more ends the run. With
+  // others_may_run the host leaves the lock while it waits for a character, as
+  // the waiting statement does between its polls; without it (the line-input
+  // form) every other execution thread stands still until Enter.
+  virtual void deliver_typing(bool /*others_may_run*/) {}
   // The same for the last-key function, which does not wait: a key if one is there.
   virtual void poll_typing() {}
 

@@ -63,7 +63,7 @@ void Win32Console::set_caret(bool enabled) {
 // not pump messages while it waits for a line: without this its typed characters
 // would never arrive and the wait would never end. Only that window's messages
 // are taken, so other windows' events stay queued for the wait-for-event statement.
-void Win32Console::deliver_typing() {
+void Win32Console::deliver_typing(bool) {
   HWND hwnd = app().current_text_window;
   if (!hwnd || hwnd == app().console || GetWindowThreadProcessId(hwnd, nullptr) != GetCurrentThreadId()) return;
   MSG msg;

@@ -11,7 +11,7 @@ namespace tess {
 class Win32Console : public ConsoleDevice {
  public:
   void set_caret(bool enabled) override;
-  void deliver_typing() override;
+  void deliver_typing(bool others_may_run) override;
   void warning_box(std::string_view text, std::string_view caption) override;
   int16_t key_state(int virtual_key) override;
   void edit_current_layer(const std::function<void(TextLayer&)>& edit) override;

@@ -56,7 +56,7 @@ std::optional<std::string> wait_for_typed_line(Interpreter& in, ConsoleDevice& d
   CaretShown caret(device);
   keyboard.begin_line();
   for (;;) {
-    device.deliver_typing();  // with the lock held, like every other write
+    device.deliver_typing(release_lock);  // with the lock held, like every other write
     if (!keyboard.in_progress()) break;
     if (in.stop_requested()) {
       keyboard.cancel();
@@ -77,7 +77,7 @@ std::optional<std::string> wait_for_typed_characters(Interpreter& in, ConsoleDev
   CaretShown caret(device);
   std::string typed;
   while (static_cast<int32_t>(typed.size()) < count) {
-    if (keyboard.last_key() == 0) device.deliver_typing();
+    if (keyboard.last_key() == 0) device.deliver_typing(true);
     if (const uint8_t key = keyboard.take_last_key()) {
       typed += static_cast<char>(key);
       continue;

@@ -7,6 +7,9 @@ IF i = 0 THEN {
 } ELSE {
   PRINT "?"
 }
+' Stay on screen until a key is pressed (closing the window ends the program too).
+PRINT "キーを押すと終わります / press a key to close"
+WHILE INKEY$ = "": WAIT 50: WEND
 END
 *show
 PRINT i; "..."

@@ -9,3 +9,7 @@ FOR i = 1 TO 5
 NEXT i
 COLOR 7
 PRINT "さようなら / goodbye"
+' Stay on screen until a key is pressed (closing the window ends the program too).
+PRINT "キーを押すと終わります / press a key to close"
+WHILE INKEY$ = "": WAIT 50: WEND
+END

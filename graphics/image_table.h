@@ -17,7 +17,7 @@ class ImageTable {
   // error, raised before anything is changed.
   void record(int32_t old_value, bool old_is_image, int32_t new_handle);
 
-  // The interpreter reset forgets the entries without deleting their images.
+  // Empties the table; the interpreter reset has the host delete the images first.
   void forget_all() { count_ = 0; }
 
   std::span<const int32_t> entries() const { return {handles_.data(), count_}; }

@@ -1,10 +1,15 @@
 // Without a display the drawing, window and menu statements and the functions
-// that read the screen refuse to run.
+// that read the screen refuse to run. The clear screen runs: its text part
+// empties the console grid; there are no graphics to clear.
 #include <string>
 
 #include "builtins/window_builtins.h"
+#include "console/console_device.h"
+#include "console/text_layer.h"
+#include "graphics/argument_text.h"
 #include "graphics/graphics_handlers.h"
 #include "interp/error.h"
+#include "interp/interpreter.h"
 #include "windows/window_handlers.h"
 
 namespace tess {
@@ -14,9 +19,17 @@ namespace {
 
 }  // namespace
 
+// Modes 1 and 3 clear the text; 2 (graphics only) and every other mode change
+// nothing on the grid.
+void stmt_cls(Exec& ex, std::string_view args) {
+  const int32_t mode = args.empty() ? 1 : eval_int(ex.in, args);
+  if (mode != 1 && mode != 3) return;
+  if (ConsoleDevice* device = ex.in.host().console_device())
+    device->edit_current_layer([](TextLayer& layer) { layer.clear(); });
+}
+
 #define TESS_REFUSE(name, role) \
   void name(Exec&, std::string_view) { needs_display(role); }
-TESS_REFUSE(stmt_cls, "clear screen")
 TESS_REFUSE(stmt_scroll_graphics, "scroll graphics")
 TESS_REFUSE(stmt_pset, "point")
 TESS_REFUSE(stmt_preset, "erase point")

@@ -18,11 +18,14 @@ class HeadlessConsole : public ConsoleDevice, private TypingWindow {
     std::function<void(std::string_view)> note;    // a line for the diagnostics stream
     std::function<void()> end_program;             // the user closes the console
     std::function<bool()> program_running;
+    // Runs a wait with the interpreter lock of the calling statement left, so
+    // that other execution threads go on meanwhile.
+    std::function<void(const std::function<void()>&)> without_lock;
   };
   HeadlessConsole(TextLayer& layer, Grid& grid, Wiring wiring);
 
   void set_caret(bool) override {}
-  void deliver_typing() override;
+  void deliver_typing(bool others_may_run) override;
   void poll_typing() override;
   void warning_box(std::string_view text, std::string_view caption) override;
   int16_t key_state(int) override { return 0; }  // no key is ever held down
@@ -35,7 +38,9 @@ class HeadlessConsole : public ConsoleDevice, private TypingWindow {
   void repaint() override {}
 
   // The next key from the stream: Enter for "\n" and "\r\n"; -1 at its end.
-  int next_key();
+  // The read itself runs without the interpreter lock when others may run.
+  int next_key(bool others_may_run);
+  int read_key();
   void type(uint8_t key);
   void stream_ended();
 

@@ -15,7 +15,19 @@ HeadlessHost::HeadlessHost(Options options)
       device_(console_, grid_,
               {options_.typed, [this](std::string_view text) { write_text(text); },
                [this](std::string_view line) { note(line); }, [this] { end_program(); },
-               [this] { return interp_ && interp_->running(); }}) {}
+               [this] { return interp_ && interp_->running(); },
+               [this](const std::function<void()>& wait) { without_lock(wait); }}) {}
+
+// As on the console window, a statement waiting for typing lets the other
+// execution threads run: the lock of the running statement is left for the wait.
+void HeadlessHost::without_lock(const std::function<void()>& wait) {
+  std::unique_lock<std::mutex>* lock = interp_ ? interp_->held_lock() : nullptr;
+  if (!lock || !lock->owns_lock()) return wait();
+  lock->unlock();
+  wait();
+  lock->lock();
+  interp_->set_held_lock(lock);
+}
 
 void HeadlessHost::note(std::string_view line) {
   if (!options_.err) return;
@@ -67,6 +79,11 @@ void HeadlessHost::end_program() {
 void HeadlessHost::wait_for_end() {
   std::unique_lock guard(mutex_);
   ended_cv_.wait(guard, [&] { return ended_; });
+}
+
+bool HeadlessHost::wait_for_end(int timeout_ms) {
+  std::unique_lock guard(mutex_);
+  return ended_cv_.wait_for(guard, std::chrono::milliseconds(timeout_ms), [&] { return ended_; });
 }
 
 namespace {

@@ -37,13 +37,15 @@ class HeadlessHost : public Host {
   ConsoleDevice* console_device() override { return &device_; }
   std::string command_line_value() override;
 
-  // Blocks until the program has ended.
+  // Blocks until the program has ended (or timeout_ms have passed: false).
   void wait_for_end();
+  bool wait_for_end(int timeout_ms);
   bool had_error() const { return had_error_; }
   const TextLayer& console() const { return console_; }
 
  private:
   void emit(std::string_view bytes);
+  void without_lock(const std::function<void()>& wait);
   void note(std::string_view line);
 
   Options options_;

@@ -73,7 +73,7 @@ void stmt_computed_branch(Exec& ex, std::string_view args) {
   const int32_t n = integer_view(eval_number(ex.in, selector));
   const auto targets = split_commas(list);
   if (n <= 0 || static_cast<std::size_t>(n) > targets.size()) return;
-  const int32_t target = read_target(targets[static_cast<std::size_t>(n - 1)]);
+  const int32_t target = read_target(ex.in.text(), targets[static_cast<std::size_t>(n - 1)]);
   if (keyword->call) call_to(ex.in, ex.slot, target);
   else jump_to(ex.in, ex.slot, target);
 }

@@ -56,8 +56,10 @@ void stmt_read(Exec& ex, std::string_view args) {
   }
 }
 
+// Without a target the search starts at the beginning of the text.
 void stmt_restore(Exec& ex, std::string_view args) {
-  ex.in.data_pointer() = next_data_statement(ex.in.text(), read_target(args));
+  const int32_t from = args.empty() ? 0 : read_target(ex.in.text(), args);
+  ex.in.data_pointer() = next_data_statement(ex.in.text(), from);
 }
 
 }  // namespace tess

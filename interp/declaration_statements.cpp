@@ -73,7 +73,7 @@ std::vector<std::string> declared_items(std::string_view list) {
 void declare_item(Interpreter& in, std::string_view item) {
   const std::size_t open = item.find('(');
   const std::string name(item.substr(0, open));
-  if (has_array_or_element(in, name)) raise_error(17, name);
+  if (has_array_or_element(in, name)) raise_error(17, name + " is already declared");
   const bool is_string = variable_type(in, name) == VarType::String;
   if (open == std::string_view::npos) {
     if (is_string) write_string(in, name, "");
@@ -140,8 +140,9 @@ void stmt_swap(Exec& ex, std::string_view args) {
   }
 }
 
-// The string never grows: a replacement longer than the region it may cover is
-// cut to that region.
+// The replacement is cut to the region's length first; only then is the region
+// clipped to the end of the string, so a replacement that reaches past the end
+// makes the string longer.
 void stmt_replace_part(Exec& ex, std::string_view args) {
   const std::string text = strip_blanks(args);
   const std::size_t close = text.empty() || text[0] != '(' ? std::string::npos : matching_parenthesis(text);
@@ -162,8 +163,8 @@ void stmt_replace_part(Exec& ex, std::string_view args) {
   if (start < 1 || start > n) raise_error(1, "string replacement: start outside the string");
   int64_t d = has_length ? std::max<int64_t>(0, integer_view(eval_number(ex.in, length_text)))
                          : static_cast<int64_t>(replacement.size());
-  d = std::min(d, n - start + 1);
   if (static_cast<int64_t>(replacement.size()) > d) replacement.resize(static_cast<std::size_t>(d));
+  d = std::min(d, n - start + 1);
   value.replace(static_cast<std::size_t>(start - 1), static_cast<std::size_t>(d), replacement);
   write_string(ex.in, name, encode(value));
 }

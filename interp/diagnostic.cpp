@@ -1,30 +1,24 @@
-#include <cstdio>
+#include <string>
 
+#include "interp/error_words.h"
 #include "interp/host.h"
+#include "interp/source_form.h"
 
 namespace tess {
 
-// One line: number, detail, where, and the statement with its code bytes and
-// control bytes made visible.
+std::string Diagnostic::headline() const {
+  std::string words = "runtime error " + std::to_string(number) + ": " + std::string(error_words(number));
+  if (!detail.empty()) words += ": " + source_form(detail);
+  if (!file.empty()) return file + ":" + std::to_string(line) + ":" + std::to_string(column) + ": " + words;
+  words += " (";
+  if (line_number >= 0) words += "line " + std::to_string(line_number) + ", ";
+  return words + "position " + std::to_string(position) + ") in: " + source_form(statement);
+}
+
 std::string Diagnostic::format() const {
-  std::string out = "runtime error " + std::to_string(number);
-  if (!detail.empty()) out += ": " + detail;
-  out += " (";
-  if (line_number >= 0) out += "line " + std::to_string(line_number) + ", ";
-  out += "position " + std::to_string(position) + ") in: ";
-  for (std::size_t i = 0; i < statement.size(); ++i) {
-    const auto c = static_cast<unsigned char>(statement[i]);
-    char buf[16];
-    if ((c == 0x10 || c == 0x11) && i + 1 < statement.size()) {
-      std::snprintf(buf, sizeof buf, "[%02X%02X]", c, static_cast<unsigned char>(statement[i + 1]));
-      ++i;
-    } else if (c < 0x20 || c == 0x7F) {
-      std::snprintf(buf, sizeof buf, "\\x%02X", c);
-    } else {
-      buf[0] = static_cast<char>(c), buf[1] = 0;
-    }
-    out += buf;
-  }
+  std::string out = headline();
+  if (file.empty()) return out;
+  out += "\n" + source_line + "\n" + std::string(static_cast<std::size_t>(caret > 0 ? caret : 0), ' ') + "^";
   return out;
 }
 

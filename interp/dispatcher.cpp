@@ -1,6 +1,8 @@
 // The statement dispatcher: one statement under the interpreter lock.
 #include <cctype>
 #include <cstdio>
+#include <new>
+#include <stdexcept>
 
 #include "interp/control_flow.h"
 #include "interp/error.h"
@@ -61,8 +63,12 @@ bool Interpreter::dispatch(std::string_view statement, int t) {
     return run_statement(ex, statement);
   } catch (const ProgramError& error) {
     report(error, statement, t);
-    return false;
+  } catch (const std::bad_alloc&) {
+    report(out_of_memory(), statement, t);
+  } catch (const std::length_error&) {
+    report(out_of_memory(), statement, t);
   }
+  return false;
 }
 
 bool Interpreter::dispatch_at(std::unique_lock<std::mutex>& lock, std::string_view statement, int t, int32_t pos,
@@ -88,8 +94,12 @@ bool Interpreter::dispatch_at(std::unique_lock<std::mutex>& lock, std::string_vi
     return run_statement(ex, statement);
   } catch (const ProgramError& error) {
     report(error, statement, t);
-    return false;
+  } catch (const std::bad_alloc&) {
+    report(out_of_memory(), statement, t);
+  } catch (const std::length_error&) {
+    report(out_of_memory(), statement, t);
   }
+  return false;
 }
 
 bool Interpreter::run_statement(Exec& ex, std::string_view statement) {
@@ -121,6 +131,23 @@ bool Interpreter::run_statement(Exec& ex, std::string_view statement) {
   return true;
 }
 
+// The statement's own first byte when it was cut from the program text (its
+// separator's next byte otherwise), looked up in the source map.
+void Interpreter::locate_in_source(Diagnostic& d, std::string_view statement, int32_t start) const {
+  const std::string_view all = text_.from(0);
+  int32_t at = start + 1;
+  if (statement.data() >= all.data() && statement.data() <= all.data() + all.size())
+    at = static_cast<int32_t>(statement.data() - all.data());
+  const SourceMapEntry* e = locate(*source_map_, at);
+  if (!e) return;
+  d.file = source_map_->file;
+  d.line = e->line;
+  d.column = e->column;
+  if (e->line >= 1 && static_cast<std::size_t>(e->line) <= source_map_->lines.size())
+    d.source_line = source_map_->lines[static_cast<std::size_t>(e->line - 1)];
+  d.caret = e->byte;
+}
+
 // The error report runs while the failing statement still holds the lock, so no
 // other thread runs a statement between the error and the end of the program.
 void Interpreter::report(const ProgramError& error, std::string_view statement, int t) {
@@ -137,6 +164,7 @@ void Interpreter::report(const ProgramError& error, std::string_view statement, 
     for (int32_t p = line; std::isdigit(text_.at(p)) && n < 100000000; ++p) n = n * 10 + (text_.at(p) - '0');
     d.line_number = n;
   }
+  if (source_map_) locate_in_source(d, statement, start);
   const bool first_report = !stop_requested();
   request_stop();
   if (first_report) {

@@ -15,4 +15,8 @@ struct ProgramError {
   throw ProgramError{number, std::move(detail)};
 }
 
+// What an allocation failure (std::bad_alloc, std::length_error) inside a
+// statement is reported as: the memory budget or the system refused a value.
+inline ProgramError out_of_memory() { return ProgramError{15, "out of memory for values"}; }
+
 }  // namespace tess

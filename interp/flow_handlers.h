@@ -4,6 +4,8 @@
 #include <cstdint>
 #include <string_view>
 
+#include "interp/program_text.h"
+
 namespace tess {
 
 struct Exec;
@@ -35,7 +37,7 @@ struct LoopHead {
   std::string_view limit;
   std::string_view increment;
 };
-LoopHead parse_loop_head(std::string_view args);
+LoopHead parse_loop_head(const ProgramText& text, std::string_view args);
 
 // The conditional once its condition is known: where thread t goes on.
 void take_conditional_branch(Interpreter& in, int t, bool holds);

@@ -27,14 +27,25 @@ int32_t parse_position(std::string_view text) {
   return static_cast<int32_t>(value);
 }
 
-int32_t read_target(std::string_view text) {
-  const std::string_view target = text.substr(0, text.find(' '));
+int32_t read_target(const ProgramText& program, std::string_view text) {
+  constexpr int kBadTarget = 3;
+  // A mouse handler holds a whole target list: its first target counts.
+  const std::string_view target = text.substr(0, text.find_first_of(" ,"));
   if (!target.empty() && static_cast<uint8_t>(target[0]) >= 0x80) {
     std::string detail(target);
     detail[0] = static_cast<char>(detail[0] & 0x7F);
-    raise_error(3, detail);
+    raise_error(kBadTarget, detail);
   }
-  return parse_position(target);
+  std::size_t i = 0;
+  if (target.size() > 2 && target[0] == '0' && (target[1] == 'x' || target[1] == 'X')) i = 2;
+  const std::size_t digits = target.size() - i;
+  bool hex = digits >= 1 && digits <= 8;
+  for (std::size_t k = i; hex && k < target.size(); ++k) hex = hex_digit(target[k]) >= 0;
+  if (!hex) raise_error(kBadTarget, "target '" + std::string(target) + "' is not a position");
+  const int32_t pos = parse_position(target);
+  if (pos < -1 || pos > program.length())
+    raise_error(kBadTarget, "target '" + std::string(target) + "' is outside the program text");
+  return pos;
 }
 
 bool word_at(std::string_view text, std::size_t i, std::string_view word) {

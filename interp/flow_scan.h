@@ -15,8 +15,12 @@ inline bool is_blank(uint8_t c) { return c == ' ' || c == '\t'; }
 // to the first other character; none gives 0). The text ffffffff is -1.
 int32_t parse_position(std::string_view text);
 
-// A target up to the first blank; a first byte of 0x80 or above is error 3.
-int32_t read_target(std::string_view text);
+// A target up to the first blank or comma, checked against the program text: a first
+// byte of 0x80 or above, a text that is not one to eight hexadecimal digits
+// (after an optional 0x), and a position outside -1 ... the text's length are
+// error 3 naming the target. A corrupt target so ends the run at the statement
+// that holds it instead of sending a runner walking from anywhere.
+int32_t read_target(const ProgramText& program, std::string_view text);
 
 // Does `word` (lower case) stand at text[i], letters in any case?
 bool word_at(std::string_view text, std::size_t i, std::string_view word);

@@ -3,6 +3,7 @@
 #pragma once
 #include <cstdint>
 #include <functional>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -17,6 +18,15 @@ struct Diagnostic {
   int32_t line_number = -1;  // -1: the line has no number
   int32_t position = 0;      // byte position of the statement in the program text
   std::string statement;     // the failing statement as cut by the runner
+  // With a matching source map: where the statement is in the source.
+  std::string file;          // empty without a map
+  int line = 0, column = 0;
+  std::string source_line;   // that source line, Shift-JIS
+  int caret = 0;             // byte index of the column in source_line
+  // "FILE:LINE:COL: runtime error N: words[: detail]" with a map, otherwise
+  // "runtime error N: words[: detail] (line L, position P) in: STATEMENT".
+  std::string headline() const;
+  // The headline, then (with a map) the source line and a caret under the column.
   std::string format() const;
 };
 
@@ -50,6 +60,10 @@ class Host {
 
   // The console window's keyboard, caret and layout services; null without one.
   virtual ConsoleDevice* console_device() { return nullptr; }
+
+  // Deletes the images (bitmap handles) that the interpreter reset forgets; a
+  // host without images has nothing to delete.
+  virtual void delete_images(std::span<const int32_t>) {}
 
   // The command line the program was started with, as string value text without
   // quotes (converted once at start-up).

@@ -24,10 +24,18 @@ void Interpreter::reset() {
   variables_.letters.clear();
   user_functions_.clear();
   clear_return_stacks(*this);
-  graphics_.images.forget_all();  // forgotten, not deleted
+  // Nothing can name the images any more: they are deleted, so that a program
+  // that loads and clears in a loop does not run out of them.
+  host_.delete_images(graphics_.images.entries());
+  graphics_.images.forget_all();
   voices_ = VoiceRecords{};
   traps_.reset_mouse_traps();
   set_pending({});
+  {
+    std::lock_guard guard(state_mutex_);
+    queued_.clear();
+    has_queued_ = false;
+  }
   files_.reset_directory();
 }
 

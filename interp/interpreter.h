@@ -2,10 +2,12 @@
 // and the runner and dispatcher that every execution thread uses. One instance per
 // run; the hosts own it.
 #pragma once
+#include <optional>
 #include <array>
 #include <atomic>
 #include <condition_variable>
 #include <cstdint>
+#include <deque>
 #include <mutex>
 #include <string>
 #include <string_view>
@@ -18,6 +20,7 @@
 #include "interp/error.h"
 #include "interp/host.h"
 #include "interp/program_text.h"
+#include "interp/source_map.h"
 #include "interp/runner_steps.h"
 #include "interp/statement_cache.h"
 #include "interp/thread_slots.h"
@@ -71,6 +74,8 @@ class Interpreter {
 
   Host& host() { return host_; }
   const ProgramText& text() const { return text_; }
+  // A map that matches the program text: errors then name the source place.
+  void set_source_map(SourceMap map) { source_map_ = std::move(map); }
   ThreadSlot& slot(int t) { return slots_[static_cast<std::size_t>(t)]; }
   TextColours& colours() { return colours_; }
   RandomGenerator& random() { return random_; }
@@ -107,6 +112,14 @@ class Interpreter {
   // The pending statement of the event traps, run by thread 0 between statements.
   void set_pending(std::string statement);
 
+  // A statement queued by a notification from outside the execution threads
+  // (the MCI notify assignment): thread 0 runs every queued one, in order,
+  // after the pending statement. Its own queue, so that a trap arriving at the
+  // same moment cannot replace it. At most kMaxQueued wait; beyond that the
+  // oldest is dropped (a device that notifies faster than statements run).
+  static constexpr std::size_t kMaxQueued = 1024;
+  void queue_statement(std::string statement);
+
   // The thread start: the lowest free slot runs from pc on a new system thread.
   // Answers the slot, or -1 when all 255 are in use.
   int start_thread(int32_t pc);
@@ -130,6 +143,7 @@ class Interpreter {
  private:
   void end_thread(int t);
   void report(const ProgramError& error, std::string_view statement, int t);
+  void locate_in_source(Diagnostic& d, std::string_view statement, int32_t start) const;
   bool run_statement(Exec& ex, std::string_view statement);
   // A statement cut from the program text at pos; in skip mode it passes the
   // else check first.
@@ -138,9 +152,11 @@ class Interpreter {
   bool dispatch_at(std::unique_lock<std::mutex>& lock, std::string_view statement, int t, int32_t pos,
                    bool else_check, bool try_plan);
   bool take_pending(std::string& out);
+  bool take_queued(std::string& out);
 
   Host& host_;
   ProgramText text_;
+  std::optional<SourceMap> source_map_;
   StatementCache cache_;
   CutLengths cut_lengths_;
   RunnerSteps steps_;  // from a counter to the next statement
@@ -156,6 +172,8 @@ class Interpreter {
   std::condition_variable state_changed_;
   std::string pending_;
   std::atomic<bool> has_pending_{false};
+  std::deque<std::string> queued_;
+  std::atomic<bool> has_queued_{false};
   EventTraps traps_;
   std::unique_lock<std::mutex>* held_lock_ = nullptr;
   int32_t data_pointer_ = 0;

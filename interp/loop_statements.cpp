@@ -34,10 +34,10 @@ std::string without_blanks(std::string_view s) {
 
 }  // namespace
 
-LoopHead parse_loop_head(std::string_view args) {
+LoopHead parse_loop_head(const ProgramText& text, std::string_view args) {
   const auto blank = args.find(' ');
   if (blank == std::string_view::npos) raise_error(1, "loop head without exit target");
-  LoopHead head{parse_position(args.substr(0, blank)), {}, {}, "1"};
+  LoopHead head{read_target(text, args.substr(0, blank)), {}, {}, "1"};
   const std::string_view rest = args.substr(blank + 1);
   const auto to = find_spaced_word(rest, "to", 0);
   if (to == std::string_view::npos) raise_error(1, "loop head without to");
@@ -55,7 +55,7 @@ LoopHead parse_loop_head(std::string_view args) {
 
 void stmt_loop_head(Exec& ex, std::string_view args) {
   ThreadSlot& s = ex.thread();
-  const LoopHead head = parse_loop_head(args);
+  const LoopHead head = parse_loop_head(ex.in.text(), args);
   const double limit = eval_number(ex.in, head.limit);
   const double increment = eval_number(ex.in, head.increment);
   const auto equals = head.assignment.find('=');
@@ -77,12 +77,12 @@ void stmt_loop_head(Exec& ex, std::string_view args) {
 }
 
 void stmt_loop_end(Exec& ex, std::string_view args) {
-  ex.thread().pc = parse_position(args);
+  ex.thread().pc = read_target(ex.in.text(), args);
   ex.thread().loop_continue = true;
 }
 
 void stmt_loop_test(Exec& ex, std::string_view args) {
-  const int32_t target = parse_position(args.substr(0, 8));
+  const int32_t target = read_target(ex.in.text(), args.substr(0, 8));
   const std::string_view condition = args.size() > 9 ? args.substr(9) : std::string_view{};
   if (eval_condition(ex.in, condition) == 0) ex.thread().pc = target;
 }

@@ -7,6 +7,16 @@ namespace tess {
 
 inline constexpr char kNotToken = '!';
 
+// The operator words and the letter after 0x01 that stands for each (the
+// tokeniser writes them, diagnostics read them back).
+struct OperatorWord {
+  std::string_view word;
+  char letter;
+};
+inline constexpr OperatorWord kOperatorWords[] = {
+    {"AND", '&'}, {"OR", '|'}, {"XOR", 'e'}, {"MOD", 'm'}, {"NOT", '!'},
+};
+
 inline bool is_operator_char(char c) {
   switch (c) {
     case '+': case '-': case '*': case '/': case '\\': case '^': case '<': case '=': case '>': return true;

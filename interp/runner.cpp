@@ -1,6 +1,8 @@
 // The statement runner: walks the program text from a thread's program counter,
 // cuts one statement at a time and hands it to the dispatcher.
+#include <new>
 #include <optional>
+#include <stdexcept>
 
 #include "interp/compiled_expression.h"
 #include "interp/control_flow.h"
@@ -171,12 +173,27 @@ void Interpreter::run_thread(int t) {
       lock.unlock();
       held_for = 0;
     }
-    if (t == 0 && has_pending_.load(std::memory_order_relaxed)) {
+    if (t == 0 && (has_pending_.load(std::memory_order_relaxed) || has_queued_.load(std::memory_order_relaxed))) {
       if (lock.owns_lock()) lock.unlock();
       std::string pending;
       if (take_pending(pending) && !dispatch(pending, 0)) return false;
+      while (take_queued(pending))
+        if (!dispatch(pending, 0)) return false;
     }
     return true;
+  };
+
+  // A statement and what follows it; an allocation that fails anywhere inside
+  // (a plan, the text path, the pending statement) is the run's error report.
+  auto run_guarded = [&](int32_t start, std::size_t length, RunnerSteps::Entry* step) {
+    try {
+      return run_at(start, length, step) && after_statement();
+    } catch (const std::bad_alloc&) {
+    } catch (const std::length_error&) {
+    }
+    if (!lock.owns_lock()) lock.lock();
+    report(out_of_memory(), cut_text(text, start, length, storage), t);
+    return false;
   };
 
   // Cutting, with the cut lengths remembered per statement start.
@@ -239,7 +256,7 @@ void Interpreter::run_thread(int t) {
   RunnerSteps::Entry* step = nullptr;  // the remembered step that led to next
   for (;;) {
     pc = next.start + static_cast<int32_t>(next.length);
-    if (next.length > 0 && !(run_at(next.start, next.length, step) && after_statement())) return finish();
+    if (next.length > 0 && !run_guarded(next.start, next.length, step)) return finish();
 
     // Steps are remembered only by a thread holding the lock (one running
     // alone); the others work them out from the text outside it.
@@ -304,6 +321,24 @@ void Interpreter::set_pending(std::string statement) {
   std::lock_guard guard(state_mutex_);
   pending_ = std::move(statement);
   has_pending_ = !pending_.empty();
+}
+
+void Interpreter::queue_statement(std::string statement) {
+  if (statement.empty()) return;
+  std::lock_guard guard(state_mutex_);
+  if (queued_.size() >= kMaxQueued) queued_.pop_front();
+  queued_.push_back(std::move(statement));
+  has_queued_ = true;
+}
+
+bool Interpreter::take_queued(std::string& out) {
+  if (!has_queued_.load(std::memory_order_relaxed)) return false;
+  std::lock_guard guard(state_mutex_);
+  if (queued_.empty()) return false;
+  out = std::move(queued_.front());
+  queued_.pop_front();
+  has_queued_ = !queued_.empty();
+  return true;
 }
 
 bool Interpreter::take_pending(std::string& out) {

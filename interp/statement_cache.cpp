@@ -156,10 +156,10 @@ bool only_plannable_calls(std::string_view statement) {
 // The counted loop head (loop_statements.cpp), for a scalar loop variable.
 class LoopHeadPlan final : public StatementCache::Plan {
  public:
-  static std::unique_ptr<LoopHeadPlan> make(std::string_view args) {
+  static std::unique_ptr<LoopHeadPlan> make(const ProgramText& text, std::string_view args) {
     LoopHead head;
     try {
-      head = parse_loop_head(args);
+      head = parse_loop_head(text, args);
     } catch (const ProgramError&) {
       return nullptr;
     }
@@ -328,11 +328,11 @@ std::unique_ptr<StatementCache::Plan> make_plan(const Interpreter& in, std::stri
     if (calls && code != kLet && code != kLoopHead) return nullptr;
     switch (code) {
       case kLet: return assignment_plan(args);
-      case kLoopHead: return LoopHeadPlan::make(args);
-      case kLoopEnd: return std::make_unique<LoopEndPlan>(parse_position(args));
-      case kPlainJump: return std::make_unique<PlainJumpPlan>(parse_position(args));
-      case kJump: return std::make_unique<JumpPlan>(in.text(), read_target(args), false);
-      case kCall: return std::make_unique<JumpPlan>(in.text(), read_target(args), true);
+      case kLoopHead: return LoopHeadPlan::make(in.text(), args);
+      case kLoopEnd: return std::make_unique<LoopEndPlan>(read_target(in.text(), args));
+      case kPlainJump: return std::make_unique<PlainJumpPlan>(read_target(in.text(), args));
+      case kJump: return std::make_unique<JumpPlan>(in.text(), read_target(in.text(), args), false);
+      case kCall: return std::make_unique<JumpPlan>(in.text(), read_target(in.text(), args), true);
       case kReturn: return std::make_unique<ReturnPlan>();
       case kConditional: return ConditionalPlan::make(args);
       default: return nullptr;

@@ -47,7 +47,7 @@ int Interpreter::start_thread(int32_t pc) {
 }
 
 void stmt_thread(Exec& ex, std::string_view args) {
-  if (ex.in.start_thread(read_target(args)) < 0) raise_error(99, kNoFreeThread);
+  if (ex.in.start_thread(read_target(ex.in.text(), args)) < 0) raise_error(99, kNoFreeThread);
 }
 
 }  // namespace tess

@@ -17,11 +17,33 @@ export WINEDLLOVERRIDES="mscoree,mshtml="
 # ccache (when installed) shares objects between checkouts of the same sources.
 export CCACHE_BASEDIR="${CCACHE_BASEDIR:-$ROOT}"
 export CCACHE_NOHASHDIR=true
+export CCACHE_SLOPPINESS=pch_defines,time_macros,include_file_mtime,include_file_ctime
 
-TESS_PACKAGES=(cmake ninja-build g++ libgtest-dev googletest
-  g++-mingw-w64-x86-64-posix mingw-w64-x86-64-dev mingw-w64-tools
-  ccache wine wine64 xvfb x11-utils fonts-ipafont-gothic locales imagemagick clang socat
-  cups cups-client cups-bsd printer-driver-cups-pdf poppler-utils)
+# What the build needs.
+TESS_PACKAGES=(cmake ninja-build g++ libgtest-dev googletest ccache
+  g++-mingw-w64-x86-64-posix mingw-w64-x86-64-dev mingw-w64-tools locales)
+
+# What running and testing need, one row each: kind (tool or font), the name a
+# test uses, and the package that brings it. Setup installs every package named
+# here; the test run checks every row first, so a missing one stops it by name.
+TESS_REQUIREMENTS=(
+  "tool wine wine" "file /usr/lib/wine/wine64 wine64" "tool winepath wine"
+  "tool Xvfb xvfb" "tool xdpyinfo x11-utils" "tool xwininfo x11-utils"
+  "tool import imagemagick" "tool convert imagemagick" "tool identify imagemagick"
+  "tool fc-list fontconfig"
+  "font IPAGothic fonts-ipafont-gothic" "font Liberation_Mono fonts-liberation"
+  "tool clang clang" "tool socat socat" "tool stty coreutils" "tool iconv libc-bin"
+  "tool cupsd cups" "tool lpadmin cups-client" "tool lpstat cups-client" "tool lpr cups-bsd"
+  "file /usr/lib/cups/backend/cups-pdf printer-driver-cups-pdf"
+  "tool pdfinfo poppler-utils" "tool pdftotext poppler-utils" "tool pdftoppm poppler-utils"
+  "tool gendef mingw-w64-tools"
+  "tool zip zip" "tool unzip unzip" "tool strings binutils"
+)
+for row in "${TESS_REQUIREMENTS[@]}"; do
+  read -r _ _ package <<<"$row"
+  [[ " ${TESS_PACKAGES[*]} " == *" $package "* ]] || TESS_PACKAGES+=("$package")
+done
+unset row package
 
 tess_log() { printf '[tessaly] %s\n' "$*" >&2; }
 
@@ -44,17 +66,48 @@ tess_setup() {
   fi
 }
 
-tess_build() {
-  local jobs; jobs="$(nproc)"
+# tess_check_requirements: every tool and font of TESS_REQUIREMENTS is there,
+# or a message names what is missing and the package that brings it.
+tess_check_requirements() {
+  local row kind name package missing=0
+  for row in "${TESS_REQUIREMENTS[@]}"; do
+    read -r kind name package <<<"$row"
+    name="${name//_/ }"
+    case "$kind" in
+      tool) command -v "$name" >/dev/null 2>&1 ;;
+      font) fc-list "$name" family 2>/dev/null | grep -q . ;;
+      file) [ -e "$name" ] ;;
+    esac || { echo "missing $kind '$name': install the package $package (./tessaly setup)" >&2; missing=1; }
+  done
+  return $missing
+}
+
+# tess_configure: the native and the Windows build trees, once.
+tess_configure() {
   if [ ! -f "$BUILD/native/build.ninja" ]; then
     cmake -S "$ROOT" -B "$BUILD/native" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
   fi
-  cmake --build "$BUILD/native" -j "$jobs"
   if [ ! -f "$BUILD/mingw/build.ninja" ]; then
     cmake -S "$ROOT" -B "$BUILD/mingw" -G Ninja -DCMAKE_BUILD_TYPE=Release \
       -DCMAKE_TOOLCHAIN_FILE="$ROOT/cmake/mingw-w64.cmake" -DTESS_WIN_OUTPUT_DIR="$WIN_DIR" >/dev/null
   fi
+}
+
+# tess_build: everything, the sanitized core and the unit tests included.
+tess_build() {
+  local jobs; jobs="$(nproc)"
+  tess_configure
+  cmake --build "$BUILD/native" -j "$jobs"
   cmake --build "$BUILD/mingw" -j "$jobs"
+}
+
+# tess_build_for_run: only what running a program needs (tessc, runtime.exe,
+# and filedlg.exe).
+tess_build_for_run() {
+  local jobs; jobs="$(nproc)"
+  tess_configure
+  cmake --build "$BUILD/native" -j "$jobs" --target tessc
+  cmake --build "$BUILD/mingw" -j "$jobs" --target runtime filedlg
 }
 
 # --- The Wine world -------------------------------------------------------

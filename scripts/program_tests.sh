@@ -2,7 +2,8 @@
 # Program tests: every tests/programs/**/NAME.bas (source) or NAME.prog (program
 # text with \xNN escapes, for hand-made images) runs on the headless runner and its
 # output is compared with NAME.out byte for byte (NAME.status: expected exit status,
-# default 0; NAME.in: standard input). With --wine the same images also run on
+# default 0; NAME.in: standard input; NAME.open: standard input held open with
+# nothing ever typed). With --wine the same images also run on
 # runtime.exe under Wine, whose transcript must match the headless run; there each
 # line of NAME.in is typed into the console when an input waits (NAME.headless,
 # holding the reason, keeps a test off Wine).
@@ -33,6 +34,13 @@ make_image() {  # source, image
 run_native() {  # image, base -> $WORK/name.native.{out,err}, returns status
   local input=/dev/null
   [ -f "$2.in" ] && input="$2.in"
+  if [ -f "$2.open" ]; then  # typed input that never comes: a pipe held open
+    local status
+    timeout 60 "$BIN/tessrun" "$1" < <(exec sleep 60) >"$3.out" 2>"$3.err"
+    status=$?
+    kill $! 2>/dev/null
+    return $status
+  fi
   timeout 60 "$BIN/tessrun" "$1" <"$input" >"$3.out" 2>"$3.err"
 }
 

@@ -14,6 +14,15 @@ count() {  # suite name, passed, failed
 
 section() { printf '\n== %s ==\n' "$1"; }
 
+section "requirements"
+# Every font and tool the suites use must be there: a missing one would turn
+# checks into skips or into failures that name the wrong cause.
+if ! tess_check_requirements; then
+  echo "tests: stopped before running, a requirement is missing"
+  exit 1
+fi
+echo "every tool and font is there"
+
 section "unit tests"
 ctest --test-dir "$BUILD/native" -j "$(nproc)" --output-on-failure --timeout 300 >"$BUILD/ctest.log" 2>&1
 ctest_status=$?
@@ -46,6 +55,7 @@ run_suite() {
 }
 
 run_suite "command-line tests" "$ROOT/tests/cli/cli_tests.sh"
+run_suite "tessc tests" "$ROOT/tests/cli/tessc_tests.sh"
 
 # The headless program tests again with every cache off: each must still print
 # its expected bytes, so cached and uncached runs print the same.
@@ -53,6 +63,7 @@ export TESS_NO_CACHE=1
 run_suite "program tests (headless, caches off)" "$ROOT/scripts/program_tests.sh"
 unset TESS_NO_CACHE
 run_suite "benchmark outputs (caches on and off)" "$ROOT/scripts/bench_outputs.sh"
+run_suite "reference examples (headless)" "$ROOT/scripts/reference_examples.sh"
 
 if [ -x "$ROOT/scripts/fuzz.sh" ] && [ -z "${TESS_NO_FUZZ:-}" ]; then
   section "fuzzing (short)"
@@ -68,7 +79,8 @@ tess_start_printer || true
 trap 'tess_stop_printer; tess_stop_wine; tess_stop_display' EXIT
 
 run_suite "program tests (headless and Wine)" "$ROOT/scripts/program_tests.sh" --wine
-for suite in gui_tests console_tests graphics_tests windows_tests system_tests serial_tests screen_tests; do
+run_suite "reference examples (headless and Wine)" "$ROOT/scripts/reference_examples.sh" --wine
+for suite in gui_tests console_tests graphics_tests windows_tests system_tests serial_tests toolchain_tests screen_tests; do
   [ -f "$ROOT/tests/gui/$suite.sh" ] && run_suite "${suite/_/ }" "$ROOT/tests/gui/$suite.sh"
 done
 

@@ -25,8 +25,9 @@ void stmt_mci(Exec& ex, std::string_view args) {
   }
 }
 
-// The assignment runs as the main thread's pending statement, between two of
-// its statements and under the interpreter lock like any other.
+// The assignment is queued for the main thread, which runs it between two of its
+// statements under the interpreter lock like any other; a key or mouse trap
+// arriving at the same moment has its own pending slot and cannot replace it.
 void mci_notified() {
   App& a = app();
   if (!a.interp || !a.interp->running() || a.shutting_down) return;
@@ -35,7 +36,7 @@ void mci_notified() {
     std::lock_guard guard(a.sound.notify_mutex);
     assignment = a.sound.notify_assignment;
   }
-  if (!assignment.empty()) a.interp->set_pending(std::move(assignment));
+  if (!assignment.empty()) a.interp->queue_statement(std::move(assignment));
 }
 
 }  // namespace tess

@@ -3,7 +3,11 @@
 #include <imm.h>
 
 #include <cstring>
+#include <optional>
+#include <string>
 #include <vector>
+
+#include "interp/source_map.h"
 
 #include "startup/app_win32.h"
 
@@ -43,6 +47,26 @@ void create_console_font(HWND console, const FontRecord& font) {
 void stop_before_running(HWND console, const char* text, const char* title, HWND owner) {
   MessageBoxA(owner, text, title, MB_ICONERROR);
   SendMessageA(console, WM_DESTROY, 0, 0);
+}
+
+// NAME.map beside NAME.exe, when it describes this very program text.
+std::optional<SourceMap> read_own_map(const std::vector<uint8_t>& text) {
+  char path[MAX_PATH + 1] = {};
+  GetModuleFileNameA(nullptr, path, MAX_PATH);
+  const std::string map_path = map_path_for(path);
+  HANDLE file = CreateFileA(map_path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                            FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (file == INVALID_HANDLE_VALUE) return std::nullopt;
+  std::string bytes;
+  LARGE_INTEGER size{};
+  if (GetFileSizeEx(file, &size) && size.QuadPart < (1LL << 28)) {
+    bytes.resize(static_cast<std::size_t>(size.QuadPart));
+    DWORD got = 0;
+    if (!ReadFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &got, nullptr)) got = 0;
+    bytes.resize(got);
+  }
+  CloseHandle(file);
+  return read_source_map(bytes, program_text_hash(text));
 }
 
 }  // namespace
@@ -91,6 +115,10 @@ DWORD WINAPI loader_thread(LPVOID parameter) {
     SetForegroundWindow(console);
   }
   a.interp = std::make_unique<Interpreter>(a.host, ProgramText(image.text));
+  if (auto map = read_own_map(image.text)) {
+    a.interp->set_source_map(std::move(*map));
+    a.host.show_source_in_box(true);
+  }
   image.text = {};
   create_console_font(console, a.font);
   run_start();

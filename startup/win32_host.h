@@ -41,14 +41,23 @@ class Win32Host : public Host {
   uint32_t current_thread_id() override { return GetCurrentThreadId(); }
   ConsoleDevice* console_device() override { return &console_; }
   std::string command_line_value() override;
+  void delete_images(std::span<const int32_t> handles) override;
+
+  // A thread's handle is closed as soon as its body returns: a program that
+  // starts threads by the hundred thousand holds only the running ones.
+  void thread_ended(DWORD id);
 
   // Handles of the system threads started for execution threads, for the
   // shutdown's last resort.
   void terminate_threads_except(DWORD keep);
   Transcript& transcript() { return transcript_; }
+  // With a source map beside the program the error box also shows the failing
+  // line; a released program without one keeps the fixed box.
+  void show_source_in_box(bool on) { source_in_box_ = on; }
 
  private:
   Transcript transcript_;
+  bool source_in_box_ = false;
   Win32Console console_;
   std::mutex threads_mutex_;
   std::map<DWORD, HANDLE> threads_;

@@ -1,5 +1,7 @@
+#include <cstdio>
 #include <cstdlib>
 #include <memory>
+#include <string>
 
 #include "console/screen_win32.h"
 #include "console/text_paint_win32.h"
@@ -46,12 +48,26 @@ void Win32Host::write_text(std::string_view value_text) {
 
 void Win32Host::before_wait() { flush_screen(); }
 
+// TESSALY_DIAGNOSTICS names a file for the diagnostic alone (what `tessc run` prints).
+static void write_diagnostics_file(const std::string& text) {
+  const char* path = std::getenv("TESSALY_DIAGNOSTICS");
+  if (!path || !*path) return;
+  if (FILE* f = std::fopen(path, "wb")) {
+    std::fwrite(text.data(), 1, text.size(), f);
+    std::fputc('\n', f);
+    std::fclose(f);
+  }
+}
+
 void Win32Host::report_error(const Diagnostic& diagnostic) {
   flush_screen();
   const std::string line = diagnostic.format();
   OutputDebugStringA((line + "\n").c_str());
   transcript_.diagnostic(line);
-  MessageBoxA(nullptr, kErrorMessage, kErrorTitle, MB_ICONERROR);
+  write_diagnostics_file(line);
+  std::string text = kErrorMessage;
+  if (source_in_box_ && !diagnostic.file.empty()) text += "\n\n" + diagnostic.headline() + "\n" + diagnostic.source_line;
+  MessageBoxA(nullptr, text.c_str(), kErrorTitle, MB_ICONERROR);
 }
 
 // Posted rather than sent: the thread that ends the program must be free to
@@ -70,6 +86,7 @@ struct ThreadStart {
 DWORD WINAPI thread_entry(LPVOID parameter) {
   std::unique_ptr<ThreadStart> start(static_cast<ThreadStart*>(parameter));
   start->body();
+  start->host->thread_ended(GetCurrentThreadId());
   return 0;
 }
 
@@ -85,6 +102,18 @@ uint32_t Win32Host::start_thread(std::function<void()> body) {
   threads_[id] = handle;
   ResumeThread(handle);
   return id;
+}
+
+void Win32Host::thread_ended(DWORD id) {
+  std::lock_guard guard(threads_mutex_);
+  const auto it = threads_.find(id);
+  if (it == threads_.end()) return;
+  CloseHandle(it->second);
+  threads_.erase(it);
+}
+
+void Win32Host::delete_images(std::span<const int32_t> handles) {
+  for (const int32_t h : handles) DeleteObject(reinterpret_cast<HGDIOBJ>(static_cast<intptr_t>(h)));
 }
 
 void Win32Host::terminate_threads_except(DWORD keep) {

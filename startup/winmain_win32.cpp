@@ -5,6 +5,7 @@
 #include <cstdlib>
 
 #include "console/console_window_win32.h"
+#include "interp/counted_new.h"
 #include "interp/value_text.h"
 #include "startup/app_win32.h"
 #include "startup/loader_win32.h"

@@ -8,6 +8,7 @@
 #include "console/screen_win32.h"
 #include "graphics/argument_text.h"
 #include "interp/evaluate.h"
+#include "interp/value_limits.h"
 #include "interp/value_text.h"
 #include "startup/app_win32.h"
 #include "windows/lock_release_win32.h"
@@ -42,12 +43,16 @@ LRESULT send_text_in(Exec& ex, const SendMessageArgs& s, HWND hwnd) {
   else length = static_cast<int32_t>(SendMessageA(hwnd, s.message == LB_GETTEXT ? LB_GETTEXTLEN : CB_GETLBTEXTLEN,
                                                   static_cast<WPARAM>(number), 0));
   length = std::max(length, 0);
+  // A program's buffer size is held to the 8,192-byte text buffers (a list
+  // item's own length is not: the message writes it whole, so the text is cut
+  // only when it is assigned).
+  if (s.message == WM_GETTEXT) length = std::min<int32_t>(length, kMaxExpression);
   std::vector<char> buffer(static_cast<std::size_t>(length) + 1, '\0');
   // A size below 1 would let WM_GETTEXT write past the buffer: it gets the buffer's.
   const WPARAM wparam = s.message == WM_GETTEXT ? buffer.size() : static_cast<WPARAM>(number);
   const LRESULT result = send_unlocked(ex, hwnd, s.message, wparam, reinterpret_cast<LPARAM>(buffer.data()));
   buffer.back() = '\0';
-  assign_received(ex.in, strip_blanks(s.fourth), buffer, static_cast<std::size_t>(length));
+  assign_received(ex.in, strip_blanks(s.fourth), buffer, std::min<std::size_t>(static_cast<std::size_t>(length), kMaxExpression));
   return result;
 }
 

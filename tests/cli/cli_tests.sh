@@ -47,6 +47,12 @@ expect_output "raw stream keeps code page 932" '\202\240\202\242\n'
 "$BIN/mkimage" "$WORK/screen.img" ' \x10\x10 "a";\n \x10\x10 "\tb"\n'
 expect "screen" 0 "$BIN/tessrun" --screen "$WORK/screen.img"
 expect_output "--screen prints the final text buffer" 'a       b\n'
+"$BIN/mkimage" "$WORK/skipped.img" ' \x10\x7b 3,1\n \x10\x10 "x"\n'
+expect "screen after a text position" 0 "$BIN/tessrun" --screen "$WORK/skipped.img"
+expect_output "--screen shows blanks for the cells a text position skipped" '\n   x\n'
+"$BIN/mkimage" "$WORK/cls.img" ' \x10\x10 "a"\n \x10\x71\n \x10\x10 "b"\n \x10\x71 2\n \x10\x10 "c"\n'
+expect "clear screen" 0 "$BIN/tessrun" --screen "$WORK/cls.img"
+expect_output "clear screen empties the grid; mode 2 (graphics) keeps it" 'b\nc\n'
 
 # An executable with an image appended runs like the image itself.
 printf 'MZ\0\0pretend' >"$WORK/host.exe"

@@ -74,6 +74,20 @@ run clip_get
 transcript_has clip_get "[]"
 check "clipboard text is not read when a bitmap came first" $? "$(details clip_get)"
 
+# Nothing is held forever: short threads one after another, then 70,000 images
+# made and forgotten by CLEAR in batches of 1,000 (tests/gui/system/churn.bas);
+# the program still runs at the end, with no error box. A thread start costs
+# Wine about a millisecond, so the suite starts 10,000 threads
+# (TESS_CHURN_THREADS=100000 for the full count).
+"$BIN_DIR/tessc" build "$ROOT/tests/gui/system/churn.bas" -o "$WORK/churn.exe" --runtime "$WIN_DIR/runtime.exe" >"$WORK/churn.tessc" 2>&1
+churn_start=$(date +%s)
+CHURN_THREADS="${TESS_CHURN_THREADS:-10000}" TESSALY_TRANSCRIPT="$WORK/churn.transcript" timeout 300 wine "$WIN_DIR/uidriver.exe" --out "$(winepath -w "$WORK/churn.log")" \
+  start "$(winepath -w "$WORK/churn.exe")" "" run-to-end 280000 >/dev/null 2>&1
+churn_seconds=$(($(date +%s) - churn_start))
+transcript_has churn "threads  ${TESS_CHURN_THREADS:-10000}" && transcript_has churn "images  70000 -1  1" && log_has churn "exit 0" &&
+  ! log_has churn "$ERROR_BOX"
+check "${TESS_CHURN_THREADS:-10000} threads and 70,000 images made and forgotten: the program still runs (${churn_seconds}s)" $? "$(details churn)"
+
 # Shell open: the parent sets the environment and starts a child (a bare name,
 # found in the parent's directory) with parameters; the child reports both.
 app child 'PRINT "args=" + COMMAND$

@@ -18,8 +18,27 @@ TEST(Positions, ReadAsHexadecimal) {
   EXPECT_EQ(tess::parse_position("1A"), 26);
   EXPECT_EQ(tess::parse_position("0x1f rest"), 31);
   EXPECT_EQ(tess::parse_position(""), 0);
-  EXPECT_EQ(tess::read_target("0000002a trailing"), 42);
-  EXPECT_THROW(tess::read_target("\x81" "0"), tess::ProgramError);
+}
+
+// A target must be one to eight hexadecimal digits naming a place from the
+// start (-1) to the end of the text; anything else is error 3 naming it.
+TEST(Positions, TargetsAreCheckedAgainstTheText) {
+  const tess::ProgramText text(std::string(64, ' '));
+  EXPECT_EQ(tess::read_target(text, "0000002a trailing"), 42);
+  EXPECT_EQ(tess::read_target(text, "ffffffff"), -1);
+  EXPECT_EQ(tess::read_target(text, "40"), 64);
+  EXPECT_EQ(tess::read_target(text, "3c,4d"), 60);  // a handler's target list
+  for (const char* bad : {"\x81" "0", "41", "80000000", "7fffffff", "fffffffe", "zz", "", "12g", "123456789", "0x"}) {
+    try {
+      tess::read_target(text, bad);
+      ADD_FAILURE() << "accepted: " << bad;
+    } catch (const tess::ProgramError& e) {
+      EXPECT_EQ(e.number, 3) << bad;
+      if (static_cast<uint8_t>(bad[0]) < 0x80) {
+        EXPECT_NE(e.detail.find(std::string("'") + bad + "'"), std::string::npos) << e.detail;
+      }
+    }
+  }
 }
 
 TEST(BlockEnd, CountsNestedBracesAndSkipsQuotes) {

@@ -121,8 +121,11 @@ TEST(ReplacePart, RegionAndLength) {
   EXPECT_EQ(run_text(set + " (S$,1,3)=\"x\"\n" + check("S$=\"xdef\"")).out, "ok\n");
   EXPECT_EQ(run_text(set + " (S$,1)=\"x\"\n" + check("S$=\"xbcdef\"")).out, "ok\n");
   EXPECT_EQ(run_text(set + " (S$,2,2)=\"XYZ\"\n" + check("S$=\"aXYdef\"")).out, "ok\n");
-  // A region past the end stops at the end; the string never grows.
-  EXPECT_EQ(run_text(set + " (S$,5)=\"XYZ\"\n" + check("S$=\"abcdXY\"")).out, "ok\n");
+  // The replacement is cut to the region first, then the region stops at the
+  // end: what reaches past the end makes the string longer.
+  EXPECT_EQ(run_text(set + " (S$,5)=\"xyz\"\n" + check("S$=\"abcdxyz\"")).out, "ok\n");
+  EXPECT_EQ(run_text(set + " (S$,6,2)=\"XYZ\"\n" + check("S$=\"abcdeXY\"")).out, "ok\n");
+  EXPECT_EQ(run_text(set + " (S$,6,9)=\"XYZ\"\n" + check("S$=\"abcdeXYZ\"")).out, "ok\n");
 }
 
 TEST(ReplacePart, Errors) {

@@ -142,6 +142,20 @@ TEST(PendingStatement, NewerReplacesOlderAndRunsAfterTheNextStatement) {
   EXPECT_EQ(r.out, "first\nnew\nsecond\n");
 }
 
+// A notification (the MCI notify assignment) has a queue of its own: a trap's
+// pending statement arriving at the same moment replaces nothing, and two
+// notifications both run, in order.
+TEST(PendingStatement, QueuedNotificationsAreNeverReplaced) {
+  Hooks hooks;
+  hooks.before = [](tess::Interpreter& in) {
+    in.queue_statement("\x10\x10 \"notified 1\"");
+    in.set_pending("\x10\x10 \"trap\"");
+    in.queue_statement("\x10\x10 \"notified 2\"");
+  };
+  auto r = run_with(" " + P + " \"first\" : " + P + " \"second\"\n", hooks);
+  EXPECT_EQ(r.out, "first\ntrap\nnotified 1\nnotified 2\nsecond\n");
+}
+
 TEST(PendingStatement, KeyOnRunsTheRememberedHandlerAsACall) {
   // Pressed while stopped (during the wait); "on" queues the remembered call,
   // which returns to the statement after the trap statement.

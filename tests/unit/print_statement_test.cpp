@@ -117,7 +117,7 @@ TEST(PrintStatement, TextLongerThanTheWindowBufferIsCut) {
 TEST(PrintStatement, FileDestinationNeedsAnOpenSlot) {
   const auto r = run_text(program({print("#1,5")}));
   EXPECT_EQ(r.status, 1);
-  EXPECT_NE(r.err.find("runtime error 7: print #: file 1 is not open"), std::string::npos) << r.err;
+  EXPECT_NE(r.err.find("runtime error 7: file or device cannot be used, or jump target refused: print #: file 1 is not open"), std::string::npos) << r.err;
 }
 
 using PrintReturnMode = tess::testing::BuiltinCalls;

@@ -1,6 +1,7 @@
 // The variable store: scalars, elements, arrays, types, erase and limits.
 #include <array>
 
+#include "interp/memory_budget.h"
 #include "interp/variable_store.h"
 #include "values_fixture.h"
 
@@ -184,3 +185,19 @@ TEST_F(Variables, ResetEmptiesTheStore) {
 
 }  // namespace
 }  // namespace tess::testing
+
+// The memory budget of values: only large blocks count, and a block that would
+// pass the budget is refused without being counted.
+TEST(MemoryBudget, LargeBlocksAreCountedAndRefusedBeyondTheBudget) {
+  namespace mb = tess::memory_budget;
+  const std::size_t before = mb::counted().load();
+  EXPECT_TRUE(mb::take(mb::kLargeBlock - 1));
+  EXPECT_EQ(mb::counted().load(), before);
+  const std::size_t half = mb::kBudget / 2;
+  ASSERT_TRUE(mb::take(half));
+  EXPECT_EQ(mb::counted().load(), before + half);
+  EXPECT_FALSE(mb::take(mb::kBudget - half - before + 1));
+  EXPECT_EQ(mb::counted().load(), before + half);
+  mb::give_back(half);
+  EXPECT_EQ(mb::counted().load(), before);
+}

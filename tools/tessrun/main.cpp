@@ -12,10 +12,14 @@
 #include <cstring>
 #include <string>
 #include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <optional>
 #include <thread>
 
 #include "headless/headless_host.h"
 #include "headless/local_file_system.h"
+#include "interp/counted_new.h"
 #include "interp/interpreter.h"
 #include "startup/program_loader.h"
 #include "tools/tokenizer/tokenizer.h"
@@ -26,13 +30,26 @@ namespace {
 // executable with an image appended.
 bool is_source(const std::string& path) { return path.size() > 4 && path.substr(path.size() - 4) == ".bas"; }
 
-std::variant<tess::ProgramImage, tess::ImageError> load(const std::string& path) {
-  if (!is_source(path)) return tess::load_program_file(path);
-  auto result = tess::tok::tokenize_file(path, tess::tok::Encoding::kUtf8);
+// A source's map is made with it; a program's is read from NAME.map beside it
+// when that matches the program text.
+std::variant<tess::ProgramImage, tess::ImageError> load(const std::string& path, std::optional<tess::SourceMap>& map) {
+  if (!is_source(path)) {
+    auto loaded = tess::load_program_file(path);
+    if (auto* image = std::get_if<tess::ProgramImage>(&loaded)) {
+      std::ifstream in(tess::map_path_for(path), std::ios::binary);
+      const std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+      map = tess::read_source_map(text, tess::program_text_hash(image->text));
+    }
+    return loaded;
+  }
+  auto result = tess::tok::tokenize_program_file(path, tess::tok::Encoding::kUtf8);
   if (auto* error = std::get_if<tess::tok::FileError>(&result)) return tess::ImageError{error->text()};
+  auto& program = std::get<tess::tok::Tokenized>(result);
+  program.map.file = path;
+  map = std::move(program.map);
   tess::ProgramImage image;
   image.font = tess::default_console_font();
-  image.text = std::move(std::get<std::vector<uint8_t>>(result));
+  image.text = std::move(program.text);
   return image;
 }
 
@@ -40,6 +57,22 @@ std::string program_directory(const std::string& path) {
   std::error_code ec;
   const auto absolute = std::filesystem::absolute(path, ec);
   return (ec ? std::filesystem::path(path) : absolute).parent_path().string();
+}
+
+// The final screen as a person would read it: a cell that the text position
+// skipped (stored as an escaped blank) shows as a blank.
+std::string screen_text(std::string_view layer) {
+  std::string out;
+  out.reserve(layer.size());
+  for (std::size_t i = 0; i < layer.size(); ++i) {
+    if (layer[i] == '\x01' && i + 1 < layer.size() && layer[i + 1] == 'L') {
+      out += ' ';
+      ++i;
+    } else {
+      out += layer[i];
+    }
+  }
+  return out;
 }
 
 int usage() {
@@ -69,7 +102,8 @@ int main(int argc, char** argv) {
   }
   if (!path) return usage();
 
-  auto loaded = load(path);
+  std::optional<tess::SourceMap> map;
+  auto loaded = load(path, map);
   if (auto* error = std::get_if<tess::ImageError>(&loaded)) {
     if (is_source(path)) std::fprintf(stderr, "%s\n", error->message.c_str());  // file:line:column: message
     else std::fprintf(stderr, "tessrun: %s: %s\n", path, error->message.c_str());
@@ -85,6 +119,7 @@ int main(int argc, char** argv) {
   tess::HeadlessHost host(options);
   tess::Interpreter interp(host, tess::ProgramText(image.text));
   host.attach(interp);
+  if (map) interp.set_source_map(std::move(*map));
   // The run starts in the program's own directory, as the runtime does in its executable's.
   interp.files().set_module_directory(tess::host_directory_name(program_directory(path)));
   interp.reset();
@@ -98,8 +133,7 @@ int main(int argc, char** argv) {
   const bool all_ended = interp.wait_for_threads(2000);
 
   if (screen) {
-    auto text = host.console().text();
-    std::string bytes(text);
+    std::string bytes = screen_text(host.console().text());
     if (utf8) bytes = tess::cp932_to_utf8(bytes);
     std::fwrite(bytes.data(), 1, bytes.size(), stdout);
   }

@@ -1,9 +1,11 @@
 #include "tools/tokenizer/expression_writer.h"
 
+#include <algorithm>
 #include <cstring>
 
 #include "builtins/functions.h"
 #include "interp/sjis.h"
+#include "tools/tokenizer/foreign_words.h"
 #include "tools/tokenizer/keywords.h"
 
 namespace tess::tok {
@@ -23,13 +25,35 @@ class ExpressionWriter {
   std::string run() {
     for (;;) {
       const std::size_t before = c_.pos();
-      if (at_expression_end(c_, options_)) return out_;
-      if (c_.pos() != before && operand_ && starts_operand()) throw c_.error("expected an operator, ',' or ':'");
+      if (at_expression_end(c_, options_)) {
+        finish();
+        return out_;
+      }
+      if (c_.pos() != before && operand_ && starts_operand())
+        throw c_.error(options_.adjacent_message ? options_.adjacent_message : "expected an operator, ',' or ':'");
       step();
     }
   }
 
  private:
+  struct OpenParen {
+    std::size_t pos;
+    std::string call;  // "ABS(" when the '(' opens a call's argument list
+  };
+
+  // An expression may not end inside parentheses or just after an operator.
+  void finish() {
+    no_dangling_operator();
+    if (!open_.empty()) {
+      const OpenParen& open = open_.back();
+      throw c_.error_at(open.pos, (open.call.empty() ? std::string("'('") : open.call) + " without ')'");
+    }
+  }
+
+  void no_dangling_operator() {
+    if (!dangling_.empty()) throw c_.error("expected an operand after '" + dangling_ + "'");
+  }
+
   void step() {
     const char ch = c_.peek();
     if (ch == '"') return string_literal();
@@ -38,10 +62,25 @@ class ExpressionWriter {
     if (std::isdigit(static_cast<unsigned char>(ch)) || (ch == '.' && std::isdigit(static_cast<unsigned char>(c_.peek(1)))))
       return number();
     if (ch == '&' && std::strchr("HhOo", c_.peek(1)) && c_.peek(1) != '\0') return radix_number();
+    punctuation(ch);
     const std::size_t size = sjis::is_lead_byte(ch) && c_.peek(1) != '\0' ? 2 : 1;
     out_.append(c_.rest().substr(0, size));
     operand_ = ch == ')';
     c_.advance(size);
+  }
+
+  // Parentheses must pair up; an operator needs an operand before the next
+  // separator or closing parenthesis.
+  void punctuation(char ch) {
+    if (ch == ')' || ch == ',' || ch == ';') no_dangling_operator();
+    if (ch == '(') open_.push_back({c_.pos(), operand_ ? last_call_ : std::string()});
+    if (ch == ')') {
+      if (open_.empty()) throw c_.error("')' without '('");
+      open_.pop_back();
+    }
+    if (ch == '=' && open_.empty()) seen_equals_ = true;
+    dangling_ = std::strchr("+-*/\\^=<>", ch) ? std::string(1, ch) : std::string();
+    last_call_.clear();
   }
 
   // Two operands with only blanks between them: a missing operator or separator.
@@ -60,7 +99,17 @@ class ExpressionWriter {
     if (close == std::string_view::npos) throw c_.error("unterminated string");
     out_.append(c_.text().substr(start, close + 1 - start));
     c_.set_pos(close + 1);
+    became_operand();
+  }
+
+  void became_operand() {
     operand_ = true;
+    dangling_.clear();
+    last_call_.clear();
+  }
+
+  void warn(SourceError warning) {
+    if (options_.warnings) options_.warnings->push_back(std::move(warning));
   }
 
   void number() {
@@ -73,8 +122,11 @@ class ExpressionWriter {
       while (std::isdigit(static_cast<unsigned char>(c_.peek()))) c_.advance();
     }
     if (is_type_suffix(c_.peek()) && c_.peek() != '$') c_.advance();
-    out_.append(c_.text().substr(start, c_.pos() - start));
-    operand_ = true;
+    const std::string_view written = c_.text().substr(start, c_.pos() - start);
+    if (std::count(written.begin(), written.end(), '.') > 1)
+      warn(c_.error_at(start, "malformed number " + std::string(written)));
+    out_.append(written);
+    became_operand();
   }
 
   void radix_number() {
@@ -82,7 +134,7 @@ class ExpressionWriter {
     c_.advance(2);
     while (std::isxdigit(static_cast<unsigned char>(c_.peek()))) c_.advance();
     out_.append(c_.text().substr(start, c_.pos() - start));
-    operand_ = true;
+    became_operand();
   }
 
   void word() {
@@ -91,16 +143,41 @@ class ExpressionWriter {
     if (auto letter = operator_letter(name); letter && operator_applies(*letter)) {
       out_ += operator_token(*letter);
       operand_ = false;
+      dangling_ = upper(name);
       return;
     }
     if (user_function_call(name, start)) return;
     if (auto code = function_code(name); code && *code != kUserFunction) {
       out_ += function_token(*code);
-      operand_ = true;  // a call without an argument list is a whole operand
+      became_operand();  // a call without an argument list is a whole operand
+      last_call_ = upper(name) + "(";
       return;
     }
     out_.append(name);
-    operand_ = true;
+    became_operand();
+    plain_name(name, start);
+  }
+
+  // A name that is a variable or an array: checked against other BASICs' words
+  // and recorded for the checks made once the whole program is read.
+  void plain_name(std::string_view name, std::size_t start) {
+    const std::string key = upper(name);
+    if (const char* hint = foreign_word_hint(key)) {
+      warn(c_.error_at(start, std::string(name) + " is not a Tessaly word and is read as a variable; " + hint));
+      return;
+    }
+    Cursor ahead = c_;
+    ahead.skip_blanks();
+    const bool array = ahead.peek() == '(';
+    if (array) last_call_ = std::string(name) + "(";
+    if (!options_.names) return;
+    const bool set = options_.role == NameRole::kOther || options_.role == NameRole::kDeclare ||
+                     (options_.role == NameRole::kAssignment && !seen_equals_);
+    // Names are case-sensitive; a type suffix is left out, since a type letter
+    // list may make "a" and "a%" one variable.
+    std::string_view bare = name;
+    if (!bare.empty() && is_type_suffix(bare.back())) bare.remove_suffix(1);
+    options_.names->push_back({std::string(bare), std::string(name), array, set, options_.role, c_.error_at(start, "")});
   }
 
   // and, or, xor, mod join two operands; not stands before one. Elsewhere (a
@@ -124,20 +201,54 @@ class ExpressionWriter {
     } else {
       return false;
     }
-    (void)start;
     out_ += function_token(kUserFunction);
     out_ += name;
     Cursor ahead = c_;
     ahead.skip_blanks();
     if (ahead.peek() != '(') out_ += "()";  // the call's name must end at '('
-    operand_ = true;
+    check_argument_count(name, ahead, start);
+    became_operand();
+    if (ahead.peek() == '(') last_call_ = "FN " + name + "(";
     return true;
+  }
+
+  void check_argument_count(const std::string& name, Cursor ahead, std::size_t start) {
+    if (!options_.user_functions) return;
+    const auto found = options_.user_functions->find(name);
+    if (found == options_.user_functions->end()) return;
+    const int given = argument_count(ahead);
+    if (given < 0 || given == found->second) return;
+    auto plural = [](int n) { return std::to_string(n) + (n == 1 ? " argument" : " arguments"); };
+    warn(c_.error_at(start, "FN " + name + " takes " + plural(found->second) + ", given " + std::to_string(given)));
+  }
+
+  // The arguments of the list at the cursor ('(' or nothing); -1 when it never closes.
+  static int argument_count(Cursor c) {
+    if (c.peek() != '(') return 0;
+    c.advance();
+    c.skip_blanks();
+    if (c.peek() == ')') return 0;
+    int depth = 1, count = 1;
+    bool quoted = false;
+    for (; !c.at_end(); c.advance()) {
+      const char ch = c.peek();
+      if (ch == '"') quoted = !quoted;
+      if (quoted) continue;
+      if (ch == '(') ++depth;
+      if (ch == ')' && --depth == 0) return count;
+      if (ch == ',' && depth == 1) ++count;
+    }
+    return -1;
   }
 
   Cursor& c_;
   const ExpressionOptions& options_;
   std::string out_;
   bool operand_ = false;
+  std::vector<OpenParen> open_;
+  std::string dangling_;    // the operator just written, waiting for its operand
+  std::string last_call_;   // "NAME(" when a '(' here would open NAME's list
+  bool seen_equals_ = false;
 };
 
 }  // namespace

@@ -4,6 +4,7 @@
 #include <cctype>
 
 #include "builtins/function_table.h"
+#include "interp/operators.h"
 #include "interp/statement_table.h"
 
 namespace tess::tok {
@@ -33,13 +34,7 @@ constexpr CodeName kFunctionAliases[] = {
     {0x1121, "SPC"},
 };
 
-struct OperatorWord {
-  std::string_view word;
-  char letter;
-};
-constexpr OperatorWord kOperators[] = {
-    {"AND", '&'}, {"OR", '|'}, {"XOR", 'e'}, {"MOD", 'm'}, {"NOT", '!'},
-};
+constexpr auto& kOperators = kOperatorWords;
 
 std::optional<uint16_t> find_code(std::span<const CodeName> table, std::span<const CodeName> aliases,
                                   std::string_view word) {

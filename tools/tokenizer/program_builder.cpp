@@ -117,11 +117,18 @@ std::vector<uint8_t> ProgramBuilder::finish() {
     }
   }
   std::vector<uint8_t> out;
+  offsets_.assign(1, 0);
   for (std::size_t i = 0; i < pieces_.size(); ++i) {
+    offsets_.push_back(offsets_.back() + static_cast<int32_t>((pieces_[i].is_target ? texts[i] : pieces_[i].bytes).size()));
     const std::string& text = pieces_[i].is_target ? texts[i] : pieces_[i].bytes;
     out.insert(out.end(), text.begin(), text.end());
   }
   return out;
+}
+
+int32_t ProgramBuilder::position(AnchorId anchor) const {
+  const std::size_t at = anchor_piece_[static_cast<std::size_t>(anchor)];
+  return at == kUnplaced || at >= offsets_.size() ? -1 : offsets_[at];
 }
 
 }  // namespace tess::tok

@@ -43,6 +43,8 @@ class ProgramBuilder {
 
   // The finished program text. Throws SourceError for a name never defined.
   std::vector<uint8_t> finish();
+  // Where a placed anchor ended up in the finished text (-1 when never placed).
+  int32_t position(AnchorId anchor) const;
 
  private:
   struct Piece {
@@ -60,6 +62,7 @@ class ProgramBuilder {
   std::vector<std::size_t> anchor_piece_;  // piece index per anchor, or npos
   std::map<std::string, AnchorId> names_;
   AnchorId first_line_end_ = -1;  // the '\n' of the optional empty first line
+  std::vector<int32_t> offsets_;  // each piece's position in the finished text
 };
 
 std::string format_target(int32_t position, TargetForm form);

@@ -1,40 +1,10 @@
 #include "tools/tokenizer/source_lines.h"
 
-#include <iconv.h>
-
-#include <memory>
-
 #include "interp/sjis.h"
+#include "tools/tokenizer/codepage.h"
 
 namespace tess::tok {
 namespace {
-
-// One iconv descriptor for the whole file, closed on every path out.
-class Utf8ToCp932 {
- public:
-  Utf8ToCp932() : cd_(iconv_open("CP932", "UTF-8")) {}
-  ~Utf8ToCp932() {
-    if (ok()) iconv_close(cd_);
-  }
-  Utf8ToCp932(const Utf8ToCp932&) = delete;
-  Utf8ToCp932& operator=(const Utf8ToCp932&) = delete;
-  bool ok() const { return cd_ != reinterpret_cast<iconv_t>(-1); }
-
-  // Converts one character; false when code page 932 has no such character.
-  bool convert(std::string_view ch, std::string& out) {
-    char buffer[8];
-    char* in = const_cast<char*>(ch.data());
-    std::size_t in_left = ch.size(), out_left = sizeof buffer;
-    char* dst = buffer;
-    iconv(cd_, nullptr, nullptr, nullptr, nullptr);
-    if (iconv(cd_, &in, &in_left, &dst, &out_left) == static_cast<std::size_t>(-1)) return false;
-    out.append(buffer, static_cast<std::size_t>(dst - buffer));
-    return true;
-  }
-
- private:
-  iconv_t cd_;
-};
 
 std::size_t utf8_length(unsigned char lead) {
   if (lead < 0x80) return 1;
@@ -55,7 +25,7 @@ void add_bytes(SourceLine& line, std::string_view bytes, int column) {
   line.columns.insert(line.columns.end(), bytes.size(), column);
 }
 
-SourceLine convert_utf8_line(std::string_view text, int number, Utf8ToCp932& converter) {
+SourceLine convert_utf8_line(std::string_view text, int number) {
   SourceLine line{number, {}, {}};
   int column = 1;
   if (number == 1 && text.substr(0, 3) == "\xEF\xBB\xBF") text.remove_prefix(3);  // byte-order mark
@@ -70,7 +40,7 @@ SourceLine convert_utf8_line(std::string_view text, int number, Utf8ToCp932& con
     if (len == 0 || i + len > text.size() || !valid_utf8(text.substr(i, len)))
       throw SourceError{number, column, "invalid UTF-8 byte sequence"};
     std::string converted;
-    if (!converter.convert(text.substr(i, len), converted))
+    if (!utf8_char_to_cp932(text.substr(i, len), converted))
       throw SourceError{number, column, "character '" + std::string(text.substr(i, len)) + "' has no Shift-JIS code"};
     add_bytes(line, converted, column);
     i += len;
@@ -95,14 +65,12 @@ SourceLine take_sjis_line(std::string_view text, int number) {
 
 std::vector<SourceLine> read_source_lines(std::string_view text, Encoding encoding) {
   std::vector<SourceLine> lines;
-  auto converter = std::make_unique<Utf8ToCp932>();
-  if (encoding == Encoding::kUtf8 && !converter->ok()) throw SourceError{0, 0, "no UTF-8 to CP932 converter"};
   int number = 1;
   while (!text.empty() || lines.empty()) {
     std::size_t end = text.find('\n');
     std::string_view raw = text.substr(0, end);
     if (!raw.empty() && raw.back() == '\r') raw.remove_suffix(1);
-    lines.push_back(encoding == Encoding::kUtf8 ? convert_utf8_line(raw, number, *converter)
+    lines.push_back(encoding == Encoding::kUtf8 ? convert_utf8_line(raw, number)
                                                 : take_sjis_line(raw, number));
     if (end == std::string_view::npos) break;
     text.remove_prefix(end + 1);

@@ -90,7 +90,7 @@ void restart(Tokenizer& t, Cursor& c, const StatementPlace&, uint16_t code, std:
 void conditional(Tokenizer& t, Cursor& c, const StatementPlace& place, uint16_t code, std::string_view) {
   t.code(code);
   t.out().byte(' ');
-  const std::string condition = t.expression(c, place, {"THEN", "GOTO"});
+  const std::string condition = t.expression(c, place, {"THEN", "GOTO"}, "IF without THEN");
   if (condition.empty()) throw c.error("IF needs a condition");
   t.out().bytes(condition);
   t.out().bytes(" then ");

@@ -1,8 +1,10 @@
 #include "tools/tokenizer/tokenizer.h"
 
+#include <algorithm>
 #include <fstream>
 #include <iterator>
 
+#include "tools/tokenizer/foreign_words.h"
 #include "tools/tokenizer/keywords.h"
 #include "tools/tokenizer/tokenizer_state.h"
 
@@ -31,9 +33,20 @@ bool next_is_files(Cursor c) {
   return code && *code == kFilesCode;
 }
 
+// The parameters of a definition: "(a, b) = ..." has two, "= ..." none.
+int parameter_count(Cursor c) {
+  c.skip_blanks();
+  if (c.peek() != '(') return 0;
+  int count = 0;
+  for (c.advance(); !c.at_end() && c.peek() != ')'; c.advance())
+    if (c.peek() == ',') ++count;
+  c.skip_blanks();
+  return count + 1;
+}
+
 // User function names, collected first so that FNname is known before its DEF.
-std::set<std::string> defined_user_functions(const std::vector<SourceLine>& lines) {
-  std::set<std::string> names;
+UserFunctions defined_user_functions(const std::vector<SourceLine>& lines) {
+  UserFunctions names;
   for (const auto& line : lines) {
     Cursor c(line);
     bool quoted = false;
@@ -50,7 +63,7 @@ std::set<std::string> defined_user_functions(const std::vector<SourceLine>& line
         } else {
           continue;
         }
-        if (!name.empty()) names.insert(std::string(name));
+        if (!name.empty()) names[std::string(name)] = parameter_count(c);
         continue;
       }
       c.advance();
@@ -72,12 +85,25 @@ void Tokenizer::arguments(const std::string& text) {
   out_.bytes(text);
 }
 
-std::string Tokenizer::expression(Cursor& c, const StatementPlace& place, std::vector<std::string_view> stop_words) {
+std::string Tokenizer::expression(Cursor& c, const StatementPlace& place, std::vector<std::string_view> stop_words,
+                                  const char* adjacent_message) {
   ExpressionOptions options;
   options.stop_words = std::move(stop_words);
   options.stop_at_else = place.in_if_part;
   options.user_functions = &user_functions_;
+  options.role = role_;
+  options.names = &names_;
+  options.warnings = &warnings_;
+  options.adjacent_message = adjacent_message;
   return write_expression(c, options);
+}
+
+// A line's first byte stands for its first statement too: the runner names a
+// statement by the separator before it.
+void Tokenizer::mark(const Cursor& c) {
+  if (line_start_ >= 0) marks_.push_back({line_start_, c.error(""), static_cast<int>(c.pos())});
+  line_start_ = -1;
+  marks_.push_back({out_.anchor_here(), c.error(""), static_cast<int>(c.pos())});
 }
 
 bool Tokenizer::at_target(Cursor& c) {
@@ -120,6 +146,7 @@ AnchorId Tokenizer::start_output_line(std::string_view number) {
     out_.byte('\n');
   }
   first_line_ = false;
+  line_start_ = out_.anchor_here();
   out_.bytes(number);
   out_.byte(' ');
   line_empty_ = true;
@@ -150,6 +177,7 @@ void Tokenizer::line(const SourceLine& line) {
 }
 
 void Tokenizer::label(Cursor& c, AnchorId before) {
+  mark(c);
   const std::size_t start = c.pos();
   c.advance();
   const std::string name(read_label_name(c));
@@ -162,6 +190,7 @@ void Tokenizer::label(Cursor& c, AnchorId before) {
 }
 
 void Tokenizer::block_close(Cursor& c) {
+  mark(c);
   pop(Construct::kBlock, c.error(""), "'}' without '{'");
   c.advance();
   out_.byte('}');
@@ -218,21 +247,44 @@ void Tokenizer::sequence(Cursor& c, bool in_if_part, AnchorId before) {
   }
 }
 
+// How each statement uses the names in its arguments; any other statement may
+// set them (INPUT, READ, WEVENT, ...).
+struct RoleRow {
+  uint16_t code;
+  NameRole role;
+};
+constexpr RoleRow kRoles[] = {
+    {0x1010, NameRole::kRead}, {0x1016, NameRole::kRead},       {0x1021, NameRole::kRead},
+    {0x1026, NameRole::kRead}, {0x1032, NameRole::kRead},       {0x1027, NameRole::kAssignment},
+    {0x107A, NameRole::kAssignment}, {0x1061, NameRole::kDeclare},
+};
+
+NameRole role_of(uint16_t code) {
+  for (const auto& row : kRoles)
+    if (row.code == code) return row.role;
+  return NameRole::kOther;
+}
+
 void Tokenizer::statement(Cursor& c, const StatementPlace& place) {
   c.skip_blanks();
   const std::size_t start = c.pos();
+  mark(c);
   if (c.peek() == '?') {
     c.advance();
+    role_ = NameRole::kRead;
     writer_for(0x1010)(*this, c, place, 0x1010, "?");
   } else if (c.peek() == '*') {
     throw c.error("a label stands alone on its line");
   } else {
     const std::string_view word = c.read_name();
     if (word.empty()) throw c.error("expected a statement");
-    if (auto code = statement_code(word))
+    if (auto code = statement_code(word)) {
+      role_ = role_of(*code);
       writer_for(*code)(*this, c, place, *code, word);
-    else
+    } else {
+      role_ = NameRole::kAssignment;
       assignment_or_error(c, place, start, word);
+    }
   }
   line_empty_ = false;
 }
@@ -251,37 +303,89 @@ void Tokenizer::assignment_or_error(Cursor& c, const StatementPlace& place, std:
     c.advance();
     c.skip_blanks();
   }
-  if (c.peek() != '=') throw c.error_at(start, "unknown keyword '" + std::string(word) + "'");
+  if (c.peek() != '=') {
+    std::string message = "unknown keyword '" + std::string(word) + "'";
+    if (const char* hint = foreign_word_hint(upper(word))) message += "; " + std::string(hint);
+    throw c.error_at(start, message);
+  }
   c.set_pos(start);
   out_.bytes(expression(c, place));
+}
+
+// Once the whole program is read: names read but set nowhere, arrays used
+// without DIM. Each is named once, at its first use.
+void Tokenizer::check_names() {
+  std::set<std::string> set, declared, reported;
+  for (const auto& use : names_) {
+    const std::string key = use.name + (use.array ? "(" : "");
+    if (use.set) set.insert(key);
+    if (use.role == NameRole::kDeclare && use.array) declared.insert(use.name);
+  }
+  for (const auto& use : names_) {
+    const std::string key = use.name + (use.array ? "(" : "");
+    if (use.array && use.role != NameRole::kDeclare && !declared.count(use.name) && reported.insert(key).second) {
+      warnings_.push_back({use.where.line, use.where.column, "array " + use.spelling + "() is used without DIM"});
+      continue;
+    }
+    if (!use.set && !set.count(key) && reported.insert(key).second) {
+      const bool text = use.spelling.back() == '$';
+      warnings_.push_back({use.where.line, use.where.column,
+                           (use.array ? use.spelling + "()" : use.spelling) + " is read but never set (it is always " +
+                               (text ? "\"\")" : "0)")});
+    }
+  }
+  std::stable_sort(warnings_.begin(), warnings_.end(), [](const SourceError& a, const SourceError& b) {
+    return a.line != b.line ? a.line < b.line : a.column < b.column;
+  });
 }
 
 std::vector<uint8_t> Tokenizer::finish() {
   if (!frames_.empty()) throw frames_.back().where;
   if (!first_line_) out_.byte('\n');
+  check_names();
   return out_.finish();
 }
 
-std::vector<uint8_t> tokenize(std::string_view source, Encoding encoding) {
+Tokenized tokenize_program(std::string_view source, Encoding encoding) {
   const auto lines = read_source_lines(source, encoding);
   Tokenizer tokenizer(defined_user_functions(lines));
   for (const auto& line : lines) tokenizer.line(line);
-  return tokenizer.finish();
+  Tokenized result;
+  result.text = tokenizer.finish();
+  result.warnings = tokenizer.take_warnings();
+  for (const auto& line : lines) result.map.lines.push_back(line.bytes);
+  for (const auto& mark : tokenizer.marks()) {
+    const int32_t position = tokenizer.out().position(mark.anchor);
+    if (position >= 0) result.map.entries.push_back({position, mark.where.line, mark.where.column, mark.byte});
+  }
+  std::stable_sort(result.map.entries.begin(), result.map.entries.end(),
+                   [](const SourceMapEntry& a, const SourceMapEntry& b) { return a.position < b.position; });
+  return result;
+}
+
+std::vector<uint8_t> tokenize(std::string_view source, Encoding encoding) {
+  return tokenize_program(source, encoding).text;
 }
 
 std::string FileError::text() const {
   return file + ":" + std::to_string(error.line) + ":" + std::to_string(error.column) + ": " + error.message;
 }
 
-std::variant<std::vector<uint8_t>, FileError> tokenize_file(const std::string& path, Encoding encoding) {
+std::variant<Tokenized, FileError> tokenize_program_file(const std::string& path, Encoding encoding) {
   std::ifstream in(path, std::ios::binary);
   if (!in) return FileError{path, SourceError{0, 0, "cannot open the file"}};
   const std::string source((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
   try {
-    return tokenize(source, encoding);
+    return tokenize_program(source, encoding);
   } catch (const SourceError& error) {
     return FileError{path, error};
   }
+}
+
+std::variant<std::vector<uint8_t>, FileError> tokenize_file(const std::string& path, Encoding encoding) {
+  auto result = tokenize_program_file(path, encoding);
+  if (auto* error = std::get_if<FileError>(&result)) return *error;
+  return std::move(std::get<Tokenized>(result).text);
 }
 
 }  // namespace tess::tok

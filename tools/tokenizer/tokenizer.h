@@ -6,6 +6,7 @@
 #include <variant>
 #include <vector>
 
+#include "interp/source_map.h"
 #include "tools/tokenizer/source_error.h"
 #include "tools/tokenizer/source_lines.h"
 
@@ -14,6 +15,15 @@ namespace tess::tok {
 // Throws SourceError for the first fault found.
 std::vector<uint8_t> tokenize(std::string_view source, Encoding encoding = Encoding::kUtf8);
 
+// The program text with what else the source tells: probable mistakes (in
+// source order) and the source map (its file name left to the caller).
+struct Tokenized {
+  std::vector<uint8_t> text;
+  std::vector<SourceError> warnings;
+  SourceMap map;
+};
+Tokenized tokenize_program(std::string_view source, Encoding encoding = Encoding::kUtf8);
+
 // The same, for a file; errors carry the file name in `file`.
 struct FileError {
   std::string file;
@@ -21,5 +31,6 @@ struct FileError {
   std::string text() const;  // file:line:column: message
 };
 std::variant<std::vector<uint8_t>, FileError> tokenize_file(const std::string& path, Encoding encoding);
+std::variant<Tokenized, FileError> tokenize_program_file(const std::string& path, Encoding encoding);
 
 }  // namespace tess::tok

@@ -30,7 +30,7 @@ struct StatementPlace {
 
 class Tokenizer {
  public:
-  explicit Tokenizer(std::set<std::string> user_functions) : user_functions_(std::move(user_functions)) {}
+  explicit Tokenizer(UserFunctions user_functions) : user_functions_(std::move(user_functions)) {}
 
   void line(const SourceLine& line);
   std::vector<uint8_t> finish();
@@ -39,7 +39,8 @@ class Tokenizer {
   ProgramBuilder& out() { return out_; }
   void code(uint16_t code);
   void arguments(const std::string& text);  // " text" when not empty
-  std::string expression(Cursor& c, const StatementPlace& place, std::vector<std::string_view> stop_words = {});
+  std::string expression(Cursor& c, const StatementPlace& place, std::vector<std::string_view> stop_words = {},
+                         const char* adjacent_message = nullptr);
   void target(Cursor& c, TargetForm form, bool avoid_start = false);
   bool at_target(Cursor& c);
   void sequence(Cursor& c, bool in_if_part, AnchorId before);
@@ -47,17 +48,32 @@ class Tokenizer {
   void push(Frame frame) { frames_.push_back(std::move(frame)); }
   Frame pop(Construct kind, const SourceError& where, const char* message);
   const Frame* innermost(Construct kind) const;
+  std::vector<SourceError> take_warnings() { return std::move(warnings_); }
+  // Where each statement starts: an anchor placed before its first byte, and its source place.
+  struct StatementMark {
+    AnchorId anchor;
+    SourceError where;  // line and column (message unused)
+    int byte = 0;       // byte index in the Shift-JIS line
+  };
+  const std::vector<StatementMark>& marks() const { return marks_; }
 
  private:
   void statement(Cursor& c, const StatementPlace& place);
   void assignment_or_error(Cursor& c, const StatementPlace& place, std::size_t start, std::string_view word);
   void label(Cursor& c, AnchorId before);
+  void mark(const Cursor& c);
+  void check_names();
   void block_close(Cursor& c);
   AnchorId start_output_line(std::string_view number);
 
   ProgramBuilder out_;
   std::vector<Frame> frames_;
-  std::set<std::string> user_functions_;
+  UserFunctions user_functions_;
+  NameRole role_ = NameRole::kOther;
+  std::vector<NameUse> names_;
+  std::vector<SourceError> warnings_;
+  std::vector<StatementMark> marks_;
+  AnchorId line_start_ = -1;  // the current line's first byte, until its first statement
   bool first_line_ = true;
   bool line_empty_ = true;  // nothing written on the current output line yet
 };

@@ -10,6 +10,9 @@ SENDMSG b, 13, 100, t$
 SENDMSG b, 13, 3, u$
 SENDMSG b, 13, -5, v$, got
 PRINT "text " + t$ + "," + u$ + "," + v$ + "."; got
+' A size of 2,147,483,647 asks for no more than the 8,192-byte text buffer.
+SENDMSG b, 13, &H7FFFFFFF, x$, got
+PRINT "huge " + x$; got
 SCROLLBAR s, ctl, 0, 100, 10
 SENDMSG s, &HE3, lo, hi
 SENDMSG s, &HE1, 0, 0, pos
