@@ -9,12 +9,15 @@
 #include "graphics/colour_rule.h"
 #include "interp/value_text.h"
 #include "startup/app_win32.h"
+#include "system/wide_win32.h"
 
 namespace tess {
 namespace {
 
 HWND as_window(int32_t number) { return reinterpret_cast<HWND>(static_cast<intptr_t>(number)); }
 HMENU as_menu(int32_t number) { return reinterpret_cast<HMENU>(static_cast<intptr_t>(number)); }
+constexpr std::size_t kMenuTextBuffer = 8192;
+
 std::string number_of(HANDLE handle) { return std::to_string(static_cast<int32_t>(reinterpret_cast<intptr_t>(handle))); }
 
 // The text up to the first comma outside parentheses, and the rest; no comma is an error.
@@ -36,11 +39,12 @@ std::string fn_get_submenu(Interpreter& in, std::string_view args) {
 std::string fn_menu_string(Interpreter& in, std::string_view args) {
   const auto parts = split_all(args);
   if (parts.size() != 3) argument_error("MenuStr$", "menu, item and flags");
-  std::string text(8192, '\0');
-  const int length = GetMenuStringA(as_menu(eval_int(in, parts[0])), static_cast<UINT>(eval_int(in, parts[1])),
-                                    text.data(), static_cast<int>(text.size()), static_cast<UINT>(eval_int(in, parts[2])));
-  text.resize(static_cast<std::size_t>(std::max(length, 0)));
-  return "\"" + text + "\"";
+  std::wstring units(kMenuTextBuffer, L'\0');
+  const int length = GetMenuStringW(as_menu(eval_int(in, parts[0])), static_cast<UINT>(eval_int(in, parts[1])),
+                                    units.data(), static_cast<int>(units.size()), static_cast<UINT>(eval_int(in, parts[2])));
+  units.resize(static_cast<std::size_t>(std::max(length, 0)));
+  // As much as an 8,192-byte buffer holds with its terminator, never half a character.
+  return "\"" + std::string(cp932::first_bytes(narrow(units), kMenuTextBuffer - 1)) + "\"";
 }
 
 std::string fn_get_system_menu(Interpreter& in, std::string_view args) {

@@ -66,3 +66,6 @@ gtest_discover_tests(unit_tests DISCOVERY_TIMEOUT 60)
 # Hand-made images for tests.
 add_executable(mkimage ${CMAKE_SOURCE_DIR}/tests/tools/mkimage.cpp)
 target_link_libraries(mkimage PRIVATE tesscore)
+# The runtime's code page 932 conversion, written out to be compared with the system's.
+add_executable(cp932dump ${CMAKE_SOURCE_DIR}/tests/tools/cp932dump.cpp)
+target_link_libraries(cp932dump PRIVATE tesscore)

@@ -39,7 +39,9 @@ tess_version_resource(tessc "Tessaly tokeniser and packer")
 
 file(GLOB FILEDLG_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/filedlg/*.cpp)
 if(FILEDLG_SOURCES)
-  add_executable(filedlg WIN32 ${FILEDLG_SOURCES})
+  # Of the runtime's sources only the code page 932 conversion is compiled in.
+  add_executable(filedlg WIN32 ${FILEDLG_SOURCES} ${CMAKE_SOURCE_DIR}/system/cp932.cpp ${CMAKE_SOURCE_DIR}/system/cp932_table.cpp)
+  target_include_directories(filedlg PRIVATE ${CMAKE_SOURCE_DIR})
   target_link_libraries(filedlg PRIVATE comdlg32 user32)
   tess_version_resource(filedlg "Tessaly file dialog helper")
 endif()
@@ -47,7 +49,7 @@ endif()
 file(GLOB DRIVER_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/gui/driver/*.cpp)
 if(DRIVER_SOURCES)
   add_executable(uidriver ${DRIVER_SOURCES})
-  target_link_libraries(uidriver PRIVATE gdi32 user32)
+  target_link_libraries(uidriver PRIVATE shell32 gdi32 user32)
 endif()
 
 # The test-only MIDI device (tests/gui/midilog): a winmm.dll that logs MIDI

@@ -7,6 +7,7 @@
 #include "console/screen_win32.h"
 #include "console/text_paint_win32.h"
 #include "startup/app_win32.h"
+#include "system/wide_win32.h"
 
 namespace tess {
 namespace {
@@ -43,9 +44,9 @@ class WindowTyping : public TypingWindow {
   TypingRole role_;
 };
 
-LOGFONTA console_logfont() {
-  LOGFONTA lf{};
-  if (app().console_font) GetObjectA(app().console_font, sizeof lf, &lf);
+LOGFONTW console_logfont() {
+  LOGFONTW lf{};
+  if (app().console_font) GetObjectW(app().console_font, sizeof lf, &lf);
   return lf;
 }
 
@@ -67,15 +68,14 @@ void Win32Console::deliver_typing(bool) {
   HWND hwnd = app().current_text_window;
   if (!hwnd || hwnd == app().console || GetWindowThreadProcessId(hwnd, nullptr) != GetCurrentThreadId()) return;
   MSG msg;
-  while (PeekMessageA(&msg, hwnd, 0, 0, PM_REMOVE)) {
+  while (PeekMessageW(&msg, hwnd, 0, 0, PM_REMOVE)) {
     TranslateMessage(&msg);
-    DispatchMessageA(&msg);
+    DispatchMessageW(&msg);
   }
 }
 
 void Win32Console::warning_box(std::string_view text, std::string_view caption) {
-  const std::string t(text), c(caption);
-  MessageBoxA(app().current_text_window, t.c_str(), c.c_str(), MB_ICONINFORMATION);
+  MessageBoxW(app().current_text_window, wide(text).c_str(), wide(caption).c_str(), MB_ICONINFORMATION);
 }
 
 int16_t Win32Console::key_state(int virtual_key) { return static_cast<int16_t>(GetAsyncKeyState(virtual_key)); }
@@ -112,9 +112,9 @@ void show_caret(HWND hwnd) {
   WindowRecord* record = app().windows.find(hwnd);
   if (!record || !record->caret_enabled) return;
   if (HIMC context = ImmGetContext(hwnd)) {
-    LOGFONTA lf = console_logfont();
+    LOGFONTW lf = console_logfont();
     ImmSetCompositionWindow(context, &record->composition);
-    ImmSetCompositionFontA(context, &lf);
+    ImmSetCompositionFontW(context, &lf);
     ImmReleaseContext(hwnd, context);
   }
   CreateCaret(hwnd, nullptr, kCaretWidth, kCaretHeight);

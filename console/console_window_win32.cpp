@@ -6,6 +6,7 @@
 #include "interp/event_traps.h"
 #include "startup/app_win32.h"
 #include "startup/loader_win32.h"
+#include "windows/char_messages.h"
 
 namespace tess {
 namespace {
@@ -23,7 +24,7 @@ void on_destroy() {
   HANDLE cleanup = CreateThread(nullptr, 0, cleanup_thread, nullptr, 0, nullptr);
   while (cleanup && MsgWaitForMultipleObjects(1, &cleanup, FALSE, INFINITE, QS_SENDMESSAGE) == WAIT_OBJECT_0 + 1) {
     MSG msg;
-    PeekMessageA(&msg, nullptr, 0, 0, PM_NOREMOVE | PM_QS_SENDMESSAGE);
+    PeekMessageW(&msg, nullptr, 0, 0, PM_NOREMOVE | PM_QS_SENDMESSAGE);
   }
   if (cleanup) CloseHandle(cleanup);
   PostQuitMessage(0);
@@ -105,11 +106,14 @@ LRESULT CALLBACK console_window_procedure(HWND hwnd, UINT message, WPARAM wparam
     case WM_SETFOCUS: show_caret(hwnd); return 0;
     case WM_KILLFOCUS: hide_caret(hwnd); return 0;
     case WM_KEYDOWN: key_down(wparam); return 0;
-    case WM_CHAR: type_into_window(hwnd, static_cast<uint8_t>(wparam & 0xFF), TypingRole::Console); return 0;
+    case WM_CHAR:
+      for (const uint64_t byte : code_page_wparams(message, wparam))
+        type_into_window(hwnd, static_cast<uint8_t>(byte), TypingRole::Console);
+      return 0;
     case MM_MCINOTIFY: mci_notified(); return 0;
     default:
       if (mouse_message(message, lparam)) return 0;
-      return DefWindowProcA(hwnd, message, wparam, lparam);
+      return DefWindowProcW(hwnd, message, wparam, lparam);
   }
 }
 

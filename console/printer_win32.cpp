@@ -13,6 +13,7 @@
 #include "interp/value_text.h"
 #include "startup/app_win32.h"
 #include "startup/loader_win32.h"
+#include "system/wide_win32.h"
 #include "system/system_handlers.h"
 
 namespace tess {
@@ -25,10 +26,10 @@ class GdiPrinterSurface : public PrinterSurface {
   explicit GdiPrinterSurface(PrinterDevice& p) : p_(p) {}
 
   void start_document() override {
-    DOCINFOA doc{};
+    DOCINFOW doc{};
     doc.cbSize = sizeof(doc);
-    doc.lpszDocName = "PrintOut";
-    StartDocA(p_.dc, &doc);
+    doc.lpszDocName = L"PrintOut";
+    StartDocW(p_.dc, &doc);
     StartPage(p_.dc);
     p_.saved_font = SelectObject(p_.dc, p_.font);
   }
@@ -60,25 +61,25 @@ class GdiPrinterSurface : public PrinterSurface {
 // answers nothing on current systems, so the default-printer call backs it up.
 std::string default_printer_name() {
   DWORD needed = 0, returned = 0;
-  EnumPrintersA(PRINTER_ENUM_DEFAULT, nullptr, 5, nullptr, 0, &needed, &returned);
+  EnumPrintersW(PRINTER_ENUM_DEFAULT, nullptr, 5, nullptr, 0, &needed, &returned);
   if (needed > 0) {
     std::vector<BYTE> records(needed);
-    if (EnumPrintersA(PRINTER_ENUM_DEFAULT, nullptr, 5, records.data(), needed, &needed, &returned) && returned > 0) {
-      const auto* info = reinterpret_cast<const PRINTER_INFO_5A*>(records.data());
-      if (info->pPrinterName && *info->pPrinterName) return info->pPrinterName;
+    if (EnumPrintersW(PRINTER_ENUM_DEFAULT, nullptr, 5, records.data(), needed, &needed, &returned) && returned > 0) {
+      const auto* info = reinterpret_cast<const PRINTER_INFO_5W*>(records.data());
+      if (info->pPrinterName && *info->pPrinterName) return narrow(info->pPrinterName);
     }
   }
-  char name[512] = {};
-  DWORD size = sizeof(name);
-  if (GetDefaultPrinterA(name, &size)) return name;
+  wchar_t name[512] = {};
+  DWORD size = std::size(name);
+  if (GetDefaultPrinterW(name, &size)) return narrow(name);
   return {};
 }
 
 HFONT make_printer_font(HDC dc) {
   const App& a = app();
-  LOGFONTA lf = to_logfont(a.font);
+  LOGFONTW lf = to_logfont(a.font);
   lf.lfHeight = -MulDiv(a.font.point_size, GetDeviceCaps(dc, LOGPIXELSY), 72);
-  return CreateFontIndirectA(&lf);
+  return CreateFontIndirectW(&lf);
 }
 
 // A new printer device context replaces the old one. An open document is ended
@@ -102,7 +103,7 @@ void stmt_lprint(Exec& ex, std::string_view args) {
   if (!p.dc) {
     const std::string name = default_printer_name();
     if (name.empty()) raise_error(kNoPrinterError, "no default printer");
-    HDC dc = CreateDCA(nullptr, name.c_str(), nullptr, nullptr);
+    HDC dc = CreateDCW(nullptr, wide(name).c_str(), nullptr, nullptr);
     if (!dc) raise_error(kNoPrinterError, "printer " + name + " cannot be opened");
     replace_printer_dc(dc);
   }
@@ -117,17 +118,17 @@ void stmt_choose_printer(Exec& ex, std::string_view args) {
     return;
   }
   const std::string name = decode(eval_string(ex.in, args), false);
-  HDC dc = CreateDCA(nullptr, name.c_str(), nullptr, nullptr);
+  HDC dc = CreateDCW(nullptr, wide(name).c_str(), nullptr, nullptr);
   if (!dc) raise_error(kNoPrinterError, "printer " + name + " cannot be opened");
   replace_printer_dc(dc);
 }
 
 void printer_setup_dialog() {
-  PRINTDLGA dialog{};
+  PRINTDLGW dialog{};
   dialog.lStructSize = sizeof(dialog);
   dialog.hwndOwner = app().current_text_window;
   dialog.Flags = PD_RETURNDC | PD_PRINTSETUP;
-  const bool chosen = PrintDlgA(&dialog) && dialog.hDC;
+  const bool chosen = PrintDlgW(&dialog) && dialog.hDC;
   if (dialog.hDevMode) GlobalFree(dialog.hDevMode);
   if (dialog.hDevNames) GlobalFree(dialog.hDevNames);
   if (chosen) replace_printer_dc(dialog.hDC);

@@ -4,6 +4,7 @@
 #include <windows.h>
 
 #include "files/file_system.h"
+#include "system/wide_win32.h"
 
 namespace tess {
 namespace {
@@ -119,7 +120,7 @@ class Win32FileSystem final : public FileSystem {
 
   std::unique_ptr<OpenFile> open(const std::string& path, OpenMode mode) override {
     const DiskMode m = disk_mode(mode);
-    HANDLE h = CreateFileA(path.c_str(), m.access, 0, nullptr, m.creation, FILE_ATTRIBUTE_NORMAL | m.flags, nullptr);
+    HANDLE h = CreateFileW(wide(path).c_str(), m.access, 0, nullptr, m.creation, FILE_ATTRIBUTE_NORMAL | m.flags, nullptr);
     if (h == INVALID_HANDLE_VALUE) return nullptr;
     auto file = std::make_unique<Win32File>(h);
     if (mode == OpenMode::Append) file->seek_to(file->size());
@@ -128,7 +129,7 @@ class Win32FileSystem final : public FileSystem {
 
   std::unique_ptr<OpenFile> open_serial(const std::string& port, OpenMode mode, const SerialSettings& settings,
                                         std::string& detail) override {
-    HANDLE h = CreateFileA(port.c_str(), serial_access(mode), 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    HANDLE h = CreateFileW(wide(port).c_str(), serial_access(mode), 0, nullptr, OPEN_EXISTING, 0, nullptr);
     if (h == INVALID_HANDLE_VALUE) {
       detail = "system error " + std::to_string(GetLastError());
       return nullptr;
@@ -139,22 +140,23 @@ class Win32FileSystem final : public FileSystem {
   }
 
   bool copy(const std::string& from, const std::string& to, bool fail_if_exists) override {
-    return CopyFileA(from.c_str(), to.c_str(), fail_if_exists ? TRUE : FALSE) != FALSE;
+    return CopyFileW(wide(from).c_str(), wide(to).c_str(), fail_if_exists ? TRUE : FALSE) != FALSE;
   }
-  bool remove(const std::string& path) override { return DeleteFileA(path.c_str()) != FALSE; }
-  bool make_directory(const std::string& path) override { return CreateDirectoryA(path.c_str(), nullptr) != FALSE; }
-  bool exists(const std::string& path) override { return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
+  bool remove(const std::string& path) override { return DeleteFileW(wide(path).c_str()) != FALSE; }
+  bool make_directory(const std::string& path) override { return CreateDirectoryW(wide(path).c_str(), nullptr) != FALSE; }
+  bool exists(const std::string& path) override { return GetFileAttributesW(wide(path).c_str()) != INVALID_FILE_ATTRIBUTES; }
   bool move(const std::string& from, const std::string& to) override {
-    return MoveFileA(from.c_str(), to.c_str()) != FALSE;
+    return MoveFileW(wide(from).c_str(), wide(to).c_str()) != FALSE;
   }
 
+  // A name with a character that code page 932 lacks is listed with '?' for it.
   bool list(const std::string& pattern, std::vector<DirectoryEntry>& entries) override {
-    WIN32_FIND_DATAA found{};
-    HANDLE search = FindFirstFileA(pattern.c_str(), &found);
+    WIN32_FIND_DATAW found{};
+    HANDLE search = FindFirstFileW(wide(pattern).c_str(), &found);
     if (search == INVALID_HANDLE_VALUE) return false;
     do {
-      entries.push_back({found.cFileName, found.dwFileAttributes});
-    } while (FindNextFileA(search, &found));
+      entries.push_back({narrow_terminated(found.cFileName, std::size(found.cFileName)), found.dwFileAttributes});
+    } while (FindNextFileW(search, &found));
     FindClose(search);
     return true;
   }
@@ -162,11 +164,11 @@ class Win32FileSystem final : public FileSystem {
   SerialSettings serial_defaults() override { return defaults_; }
 
   std::string initial_directory() override {
-    char path[MAX_PATH + 1] = {};
-    GetModuleFileNameA(nullptr, path, MAX_PATH);
-    char drive[_MAX_DRIVE] = {}, directory[_MAX_DIR] = {};
-    _splitpath(path, drive, directory, nullptr, nullptr);
-    return std::string(drive) + directory;
+    wchar_t path[MAX_PATH + 1] = {};
+    GetModuleFileNameW(nullptr, path, MAX_PATH);
+    wchar_t drive[_MAX_DRIVE] = {}, directory[_MAX_DIR] = {};
+    _wsplitpath(path, drive, directory, nullptr, nullptr);
+    return narrow(std::wstring(drive) + directory);
   }
 
  private:

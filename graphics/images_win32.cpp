@@ -9,6 +9,7 @@
 #include "interp/evaluate.h"
 #include "interp/interpreter.h"
 #include "startup/app_win32.h"
+#include "system/wide_win32.h"
 #include "windows/window_args.h"
 
 namespace tess {
@@ -45,7 +46,7 @@ void stmt_load_image(Exec& ex, std::string_view args) {
   // not the process's.
   const std::string path = ex.in.files().resolve(load.file_name);
   const int32_t old_value = eval_int(ex.in, load.variable);
-  HANDLE image = LoadImageA(app().instance, path.c_str(), IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE);
+  HANDLE image = LoadImageW(app().instance, wide(path).c_str(), IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE);
   if (!image) raise_error(1, "load image: cannot load " + path);
   record_image(ex.in, load.variable, old_value, static_cast<HBITMAP>(image));
 }

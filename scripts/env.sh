@@ -29,7 +29,7 @@ TESS_PACKAGES=(cmake ninja-build g++ libgtest-dev googletest ccache
 TESS_REQUIREMENTS=(
   "tool wine wine" "file /usr/lib/wine/wine64 wine64" "tool winepath wine"
   "tool Xvfb xvfb" "tool xdpyinfo x11-utils" "tool xwininfo x11-utils"
-  "tool import imagemagick" "tool convert imagemagick" "tool identify imagemagick"
+  "tool import imagemagick" "tool convert imagemagick" "tool identify imagemagick" "tool compare imagemagick"
   "tool fc-list fontconfig"
   "font IPAGothic fonts-ipafont-gothic" "font Liberation_Mono fonts-liberation"
   "tool clang clang" "tool socat socat" "tool stty coreutils" "tool iconv libc-bin"

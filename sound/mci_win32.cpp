@@ -7,6 +7,7 @@
 #include "sound/sound_handlers.h"
 #include "sound/sound_win32.h"
 #include "startup/app_win32.h"
+#include "system/wide_win32.h"
 
 namespace tess {
 
@@ -17,11 +18,11 @@ void stmt_mci(Exec& ex, std::string_view args) {
     std::lock_guard guard(a.sound.notify_mutex);
     a.sound.notify_assignment = *request.on_notify;
   }
-  const MCIERROR error = mciSendStringA(request.command.c_str(), nullptr, 0, request.on_notify ? a.console : nullptr);
+  const MCIERROR error = mciSendStringW(wide(request.command).c_str(), nullptr, 0, request.on_notify ? a.console : nullptr);
   if (error != 0) {
-    char text[256] = {};
-    mciGetErrorStringA(error, text, sizeof(text));
-    raise_error(99, std::string("MCI Error:") + text);
+    wchar_t text[256] = {};
+    mciGetErrorStringW(error, text, std::size(text));
+    raise_error(99, "MCI Error:" + narrow_terminated(text, std::size(text)));
   }
 }
 

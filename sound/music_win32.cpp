@@ -10,6 +10,7 @@
 #include "sound/music_performance.h"
 #include "sound/sound_handlers.h"
 #include "startup/app_win32.h"
+#include "system/wide_win32.h"
 
 namespace tess {
 namespace {
@@ -21,9 +22,9 @@ constexpr char kNoMidiDevice[] =
     "\x82\xb7";  // "Midi出力デバイスがインストールされていない可能性があります"
 
 std::string midi_error_text(MMRESULT result) {
-  char text[MAXERRORLENGTH] = {};
-  midiOutGetErrorTextA(result, text, sizeof(text));
-  return text;
+  wchar_t text[MAXERRORLENGTH] = {};
+  midiOutGetErrorTextW(result, text, std::size(text));
+  return narrow_terminated(text, std::size(text));
 }
 
 class MidiOut : public MidiSink {

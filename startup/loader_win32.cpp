@@ -10,6 +10,7 @@
 #include "interp/source_map.h"
 
 #include "startup/app_win32.h"
+#include "system/wide_win32.h"
 
 namespace tess {
 namespace {
@@ -19,9 +20,9 @@ constexpr char kBrokenImage[] = "\x83\x76\x83\x8d\x83\x4f\x83\x89\x83\x80\x83\x4
 
 // The whole executable, read shared for reading.
 bool read_own_file(std::vector<uint8_t>& bytes) {
-  char path[MAX_PATH + 1] = {};
-  GetModuleFileNameA(nullptr, path, MAX_PATH);
-  HANDLE file = CreateFileA(path, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+  wchar_t path[MAX_PATH + 1] = {};
+  GetModuleFileNameW(nullptr, path, MAX_PATH);
+  HANDLE file = CreateFileW(path, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
   if (file == INVALID_HANDLE_VALUE) return false;
   LARGE_INTEGER size{};
   bool ok = GetFileSizeEx(file, &size) && size.QuadPart < (1LL << 31);
@@ -36,16 +37,16 @@ bool read_own_file(std::vector<uint8_t>& bytes) {
 
 
 void create_console_font(HWND console, const FontRecord& font) {
-  LOGFONTA lf = to_logfont(font);
-  app().console_font = CreateFontIndirectA(&lf);
+  LOGFONTW lf = to_logfont(font);
+  app().console_font = CreateFontIndirectW(&lf);
   if (HIMC context = ImmGetContext(console)) {
-    ImmSetCompositionFontA(context, &lf);
+    ImmSetCompositionFontW(context, &lf);
     ImmReleaseContext(console, context);
   }
 }
 
 void stop_before_running(HWND console, const char* text, const char* title, HWND owner) {
-  MessageBoxA(owner, text, title, MB_ICONERROR);
+  MessageBoxW(owner, wide(text).c_str(), wide(title).c_str(), MB_ICONERROR);
   SendMessageA(console, WM_DESTROY, 0, 0);
 }
 
@@ -71,15 +72,15 @@ std::optional<SourceMap> read_own_map(const std::vector<uint8_t>& text) {
 
 }  // namespace
 
-LOGFONTA to_logfont(const FontRecord& f) {
-  LOGFONTA lf{};
+LOGFONTW to_logfont(const FontRecord& f) {
+  LOGFONTW lf{};
   lf.lfHeight = f.height, lf.lfWidth = f.width, lf.lfEscapement = f.escapement;
   lf.lfOrientation = f.orientation, lf.lfWeight = f.weight, lf.lfItalic = f.italic;
   lf.lfUnderline = f.underline, lf.lfStrikeOut = f.strike_out, lf.lfCharSet = f.char_set;
   lf.lfOutPrecision = f.out_precision, lf.lfClipPrecision = f.clip_precision;
   lf.lfQuality = f.quality, lf.lfPitchAndFamily = f.pitch_and_family;
-  static_assert(sizeof(lf.lfFaceName) == sizeof(f.face_name));
-  std::memcpy(lf.lfFaceName, f.face_name.data(), sizeof(lf.lfFaceName));
+  const std::wstring face = wide(std::string_view(f.face_name.data(), strnlen(f.face_name.data(), f.face_name.size())));
+  face.copy(lf.lfFaceName, std::size(lf.lfFaceName) - 1);
   return lf;
 }
 

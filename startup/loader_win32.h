@@ -7,9 +7,10 @@ namespace tess {
 
 DWORD WINAPI loader_thread(LPVOID console_window);
 
-// The console font record as a LOGFONTA (the printer scales its height).
+// The console font record as a LOGFONTW, its face name read as code page 932
+// (the printer scales its height).
 struct FontRecord;
-LOGFONTA to_logfont(const FontRecord& font);
+LOGFONTW to_logfont(const FontRecord& font);
 
 // The run start: console as current text window, caret removed, interpreter reset.
 void run_start();

@@ -7,6 +7,7 @@
 #include "console/text_paint_win32.h"
 #include "startup/app_win32.h"
 #include "startup/win32_host.h"
+#include "system/wide_win32.h"
 
 namespace tess {
 
@@ -62,12 +63,12 @@ static void write_diagnostics_file(const std::string& text) {
 void Win32Host::report_error(const Diagnostic& diagnostic) {
   flush_screen();
   const std::string line = diagnostic.format();
-  OutputDebugStringA((line + "\n").c_str());
+  OutputDebugStringW(wide(line + "\n").c_str());
   transcript_.diagnostic(line);
   write_diagnostics_file(line);
   std::string text = kErrorMessage;
   if (source_in_box_ && !diagnostic.file.empty()) text += "\n\n" + diagnostic.headline() + "\n" + diagnostic.source_line;
-  MessageBoxA(nullptr, text.c_str(), kErrorTitle, MB_ICONERROR);
+  MessageBoxW(nullptr, wide(text).c_str(), wide(kErrorTitle).c_str(), MB_ICONERROR);
 }
 
 // Posted rather than sent: the thread that ends the program must be free to

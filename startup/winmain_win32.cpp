@@ -9,6 +9,7 @@
 #include "interp/value_text.h"
 #include "startup/app_win32.h"
 #include "startup/loader_win32.h"
+#include "system/wide_win32.h"
 #include "windows/user_window_win32.h"
 
 namespace tess {
@@ -20,48 +21,51 @@ App& app() {
 
 namespace {
 
+// Unicode classes: titles, texts and typed characters reach the windows as
+// UTF-16 whatever the system's code page (see windows/char_messages.h).
 bool register_class(HINSTANCE instance, const char* name, WNDPROC procedure) {
-  WNDCLASSEXA wc{};
+  const std::wstring class_name = wide(name);
+  WNDCLASSEXW wc{};
   wc.cbSize = sizeof(wc);
   wc.style = CS_DBLCLKS;
   wc.lpfnWndProc = procedure;
   wc.hInstance = instance;
-  wc.hIcon = LoadIconA(nullptr, reinterpret_cast<LPCSTR>(IDI_APPLICATION));
+  wc.hIcon = LoadIconW(nullptr, reinterpret_cast<LPCWSTR>(IDI_APPLICATION));
   wc.hIconSm = wc.hIcon;
-  wc.hCursor = LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW));
+  wc.hCursor = LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW));
   wc.hbrBackground = static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
-  wc.lpszMenuName = MAKEINTRESOURCEA(101);
-  wc.lpszClassName = name;
-  return RegisterClassExA(&wc) != 0;
+  wc.lpszMenuName = MAKEINTRESOURCEW(101);
+  wc.lpszClassName = class_name.c_str();
+  return RegisterClassExW(&wc) != 0;
 }
 
 // Drive plus directory (with its trailing backslash) and the base name.
 void split_module_path(App& a, std::string& title) {
-  char path[MAX_PATH + 1] = {};
-  GetModuleFileNameA(nullptr, path, MAX_PATH);
-  char drive[_MAX_DRIVE] = {}, dir[_MAX_DIR] = {}, name[_MAX_FNAME] = {}, ext[_MAX_EXT] = {};
-  _splitpath(path, drive, dir, name, ext);
-  a.module_directory = std::string(drive) + dir;
-  title = name;
+  wchar_t path[MAX_PATH + 1] = {};
+  GetModuleFileNameW(nullptr, path, MAX_PATH);
+  wchar_t drive[_MAX_DRIVE] = {}, dir[_MAX_DIR] = {}, name[_MAX_FNAME] = {}, ext[_MAX_EXT] = {};
+  _wsplitpath(path, drive, dir, name, ext);
+  a.module_directory = narrow(std::wstring(drive) + dir);
+  title = narrow(name);
 }
 
 void pump_messages() {
   MSG msg;
   for (;;) {
-    const BOOL got = GetMessageA(&msg, nullptr, 0, 0);
+    const BOOL got = GetMessageW(&msg, nullptr, 0, 0);
     if (got == 0) return;
     if (got == -1) {
-      MessageBoxA(nullptr, "\x83\x47\x83\x89\x81\x5b", "Tessaly", MB_ICONWARNING);  // "エラー"
+      MessageBoxW(nullptr, L"\u30a8\u30e9\u30fc", L"Tessaly", MB_ICONWARNING);  // "エラー"
       return;
     }
     TranslateMessage(&msg);
-    DispatchMessageA(&msg);
+    DispatchMessageW(&msg);
   }
 }
 
 }  // namespace
 
-int run_window_thread(HINSTANCE instance, const char* command_line) {
+int run_window_thread(HINSTANCE instance, const std::string& command_line) {
   App& a = app();
   a.instance = instance;
   a.screen = {GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
@@ -73,10 +77,10 @@ int run_window_thread(HINSTANCE instance, const char* command_line) {
 
   std::string title;
   split_module_path(a, title);
-  a.console = CreateWindowExA(WS_EX_CLIENTEDGE | WS_EX_ACCEPTFILES, kConsoleClass, title.c_str(),
+  a.console = CreateWindowExW(WS_EX_CLIENTEDGE | WS_EX_ACCEPTFILES, wide(kConsoleClass).c_str(), wide(title).c_str(),
                               WS_OVERLAPPEDWINDOW, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
                               CW_USEDEFAULT, nullptr, nullptr, instance, nullptr);
-  a.command_line_value = encode(command_line ? command_line : "");
+  a.command_line_value = encode(command_line);
   a.loader_thread = CreateThread(nullptr, 0, loader_thread, a.console, 0, nullptr);
   pump_messages();
   if (a.threads_terminated) TerminateProcess(GetCurrentProcess(), 0);  // see shutdown
@@ -85,6 +89,25 @@ int run_window_thread(HINSTANCE instance, const char* command_line) {
 
 }  // namespace tess
 
-int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR command_line, int) {
-  return tess::run_window_thread(instance, command_line);
+namespace {
+
+// The command line after the program's name (quoted or not) and the blanks after
+// it, as WinMain's own argument has it, but read as UTF-16.
+std::string arguments_after_program_name() {
+  std::wstring_view line = GetCommandLineW();
+  std::size_t i = 0;
+  if (!line.empty() && line[0] == L'"') {
+    i = line.find(L'"', 1);
+    i = i == std::wstring_view::npos ? line.size() : i + 1;
+  } else {
+    while (i < line.size() && line[i] != L' ' && line[i] != L'\t') ++i;
+  }
+  while (i < line.size() && (line[i] == L' ' || line[i] == L'\t')) ++i;
+  return tess::narrow(line.substr(i));
+}
+
+}  // namespace
+
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
+  return tess::run_window_thread(instance, arguments_after_program_name());
 }

@@ -5,6 +5,7 @@
 #include "interp/evaluate.h"
 #include "interp/interpreter.h"
 #include "interp/value_text.h"
+#include "system/environment_store.h"
 #include "system/system_builtins.h"
 #include "system/system_handlers.h"
 
@@ -16,18 +17,20 @@ constexpr char kSetFailed[] = "\x8a\xc2\x8b\xab\x95\xcf\x90\x94\x82\xcc\x90\xdd\
 // The function's result buffer holds 8,192 bytes with its quotes and terminator.
 constexpr std::size_t kLongestValue = 8189;
 
-// The process environment, seen by getenv and inherited by started programs.
+}  // namespace
+
+#ifndef _WIN32  // the runtime's own are in environment_win32.cpp
 bool put_environment(const std::string& name, const std::string& value) {
-#ifdef _WIN32
-  return _putenv((name + "=" + value).c_str()) == 0;
-#else
   // setenv copies its arguments (putenv would keep a pointer to our string).
   if (name.empty() || name.find('=') != std::string::npos) return false;
   return setenv(name.c_str(), value.c_str(), 1) == 0;
-#endif
 }
 
-}  // namespace
+std::optional<std::string> get_environment(const std::string& name) {
+  const char* value = std::getenv(name.c_str());
+  return value ? std::optional<std::string>(value) : std::nullopt;
+}
+#endif
 
 void stmt_setenv(Exec& ex, std::string_view args) {
   std::string name_expr;
@@ -43,9 +46,9 @@ void stmt_setenv(Exec& ex, std::string_view args) {
 std::string fn_environ(Interpreter& in, std::string_view args) {
   check_argument_count(args, 1, true);
   const std::string name = decode(eval_string(in, args), true);
-  const char* value = std::getenv(name.c_str());
+  const std::optional<std::string> value = get_environment(name);
   if (!value) return "\"\"";
-  std::string_view text(value);
+  std::string_view text(*value);
   if (text.size() > kLongestValue) text = text.substr(0, kLongestValue);
   return encode(text, true);
 }

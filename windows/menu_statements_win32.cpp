@@ -2,6 +2,7 @@
 #include "graphics/argument_text.h"
 #include "interp/evaluate.h"
 #include "interp/interpreter.h"
+#include "system/wide_win32.h"
 #include "windows/menu_args.h"
 #include "windows/window_args.h"
 #include "windows/window_handlers.h"
@@ -50,11 +51,11 @@ void stmt_set_menu(Exec& ex, std::string_view args) {
 
 void stmt_insert_menu(Exec& ex, std::string_view args) {
   const InsertMenuArgs m = parse_insert_menu(ex.in, args);
-  MENUITEMINFOA item{};
+  MENUITEMINFOW item{};
   item.cbSize = sizeof item;
   item.fMask = MIIM_TYPE;
   item.fType = m.text ? MFT_STRING : MFT_SEPARATOR;
-  std::string text = m.text.value_or("");
+  std::wstring text = wide(m.text.value_or(""));
   if (m.text) {
     item.dwTypeData = text.data();
     item.cch = static_cast<UINT>(text.size());
@@ -62,7 +63,7 @@ void stmt_insert_menu(Exec& ex, std::string_view args) {
   if (m.id) item.fMask |= MIIM_ID, item.wID = static_cast<UINT>(*m.id);
   if (m.submenu) item.fMask |= MIIM_SUBMENU, item.hSubMenu = as_menu(*m.submenu);
   if (m.state) item.fMask |= MIIM_STATE, item.fState = static_cast<UINT>(*m.state);
-  InsertMenuItemA(as_menu(m.menu), static_cast<UINT>(m.item), m.by_position, &item);
+  InsertMenuItemW(as_menu(m.menu), static_cast<UINT>(m.item), m.by_position, &item);
 }
 
 void stmt_track_menu(Exec& ex, std::string_view args) {

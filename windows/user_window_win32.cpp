@@ -4,6 +4,7 @@
 #include "console/prompt_window_win32.h"
 #include "console/screen_win32.h"
 #include "startup/app_win32.h"
+#include "windows/char_messages.h"
 
 namespace tess {
 namespace {
@@ -34,22 +35,41 @@ void record_window_event(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam) 
        low32(static_cast<uintptr_t>(lparam))});
 }
 
+namespace {
+
+// A typed character is recorded as its code page bytes, one event each, as a
+// code page 932 window gets them; the last key is the last byte.
+void record_code_page_events(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam) {
+  for (const uint64_t value : code_page_wparams(message, wparam)) {
+    record_window_event(hwnd, message, static_cast<WPARAM>(value), lparam);
+    if (message == WM_CHAR) store_last_key(static_cast<WPARAM>(value));
+  }
+}
+
+}  // namespace
+
 // Every message becomes an event; the close box only asks the program.
 LRESULT CALLBACK normal_window_procedure(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam) {
-  record_window_event(hwnd, message, wparam, lparam);
+  record_code_page_events(hwnd, message, wparam, lparam);
   switch (message) {
     case WM_CLOSE: return 0;
     case WM_PAINT: paint_window(hwnd); break;
-    case WM_CHAR: store_last_key(wparam); break;
     default: break;
   }
-  return DefWindowProcA(hwnd, message, wparam, lparam);
+  return DefWindowProcW(hwnd, message, wparam, lparam);
 }
 
 // Console-style user windows: events like "NORMAL" windows, the text layer
 // painted over the backing bitmap.
 LRESULT CALLBACK prompt_window_procedure(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam) {
-  record_window_event(hwnd, message, wparam, lparam);
+  if (message == WM_CHAR) {
+    for (const uint64_t byte : code_page_wparams(message, wparam)) {
+      record_window_event(hwnd, message, static_cast<WPARAM>(byte), lparam);
+      if (!prompt_text_message(hwnd, message, static_cast<WPARAM>(byte), lparam)) store_last_key(static_cast<WPARAM>(byte));
+    }
+    return 0;
+  }
+  record_code_page_events(hwnd, message, wparam, lparam);
   if (prompt_text_message(hwnd, message, wparam, lparam)) return 0;
   switch (message) {
     case WM_CLOSE: return 0;
@@ -59,10 +79,9 @@ LRESULT CALLBACK prompt_window_procedure(HWND hwnd, UINT message, WPARAM wparam,
         return 0;
       }
       break;
-    case WM_CHAR: store_last_key(wparam); break;
     default: break;
   }
-  return DefWindowProcA(hwnd, message, wparam, lparam);
+  return DefWindowProcW(hwnd, message, wparam, lparam);
 }
 
 }  // namespace tess

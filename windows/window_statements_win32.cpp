@@ -1,6 +1,7 @@
 // Create, close, select, show and move windows; wait for their events; message
 // boxes; messages sent to windows.
 #include <algorithm>
+#include <cctype>
 #include <cstring>
 #include <string>
 #include <vector>
@@ -11,6 +12,7 @@
 #include "interp/value_limits.h"
 #include "interp/value_text.h"
 #include "startup/app_win32.h"
+#include "system/wide_win32.h"
 #include "windows/lock_release_win32.h"
 #include "windows/window_args.h"
 #include "windows/window_handlers.h"
@@ -27,33 +29,38 @@ void set_variable(Interpreter& in, std::string_view variable, int64_t value) {
 
 LRESULT send_unlocked(Exec& ex, HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam) {
   LockReleased released(ex);
-  return SendMessageA(hwnd, message, wparam, lparam);
+  return SendMessageW(hwnd, message, wparam, lparam);
 }
 
-// The text a message wrote into a buffer, as string value text.
-void assign_received(Interpreter& in, std::string_view variable, const std::vector<char>& buffer, std::size_t limit) {
-  const std::size_t length = std::min(limit, std::string_view(buffer.data()).size());
-  assign(in, std::string(variable) + "=" + encode(std::string_view(buffer.data(), length), true));
+// A count of characters that a message answers is told to the program in bytes,
+// as a code page 932 window counts them; an error (negative) stays as it is.
+LRESULT in_bytes(LRESULT result, const std::string& text) {
+  return result < 0 ? result : static_cast<LRESULT>(text.size());
 }
 
+// The text comes as UTF-16 and is cut to the program's size in bytes after its
+// conversion: a buffer of n units holds at least n bytes' worth of text.
 LRESULT send_text_in(Exec& ex, const SendMessageArgs& s, HWND hwnd) {
   const int32_t number = eval_int(ex.in, s.third);
-  int32_t length = 0;
-  if (s.message == WM_GETTEXT) length = number - 1;
-  else length = static_cast<int32_t>(SendMessageA(hwnd, s.message == LB_GETTEXT ? LB_GETTEXTLEN : CB_GETLBTEXTLEN,
-                                                  static_cast<WPARAM>(number), 0));
-  length = std::max(length, 0);
+  int32_t units = 0;
+  if (s.message == WM_GETTEXT) units = number - 1;
+  else units = static_cast<int32_t>(SendMessageW(hwnd, s.message == LB_GETTEXT ? LB_GETTEXTLEN : CB_GETLBTEXTLEN,
+                                                 static_cast<WPARAM>(number), 0));
+  units = std::max(units, 0);
   // A program's buffer size is held to the 8,192-byte text buffers (a list
   // item's own length is not: the message writes it whole, so the text is cut
   // only when it is assigned).
-  if (s.message == WM_GETTEXT) length = std::min<int32_t>(length, kMaxExpression);
-  std::vector<char> buffer(static_cast<std::size_t>(length) + 1, '\0');
+  if (s.message == WM_GETTEXT) units = std::min<int32_t>(units, kMaxExpression);
+  std::vector<wchar_t> buffer(static_cast<std::size_t>(units) + 1, L'\0');
   // A size below 1 would let WM_GETTEXT write past the buffer: it gets the buffer's.
   const WPARAM wparam = s.message == WM_GETTEXT ? buffer.size() : static_cast<WPARAM>(number);
   const LRESULT result = send_unlocked(ex, hwnd, s.message, wparam, reinterpret_cast<LPARAM>(buffer.data()));
-  buffer.back() = '\0';
-  assign_received(ex.in, strip_blanks(s.fourth), buffer, std::min<std::size_t>(static_cast<std::size_t>(length), kMaxExpression));
-  return result;
+  buffer.back() = L'\0';
+  std::string text = narrow_terminated(buffer.data(), buffer.size());
+  const std::size_t limit = s.message == WM_GETTEXT ? static_cast<std::size_t>(units) : kMaxExpression;
+  text = std::string(cp932::first_bytes(text, limit));
+  assign(ex.in, strip_blanks(s.fourth) + "=" + encode(text, true));
+  return in_bytes(result, text);
 }
 
 LRESULT send_value_pair(Exec& ex, const SendMessageArgs& s, HWND hwnd) {
@@ -66,16 +73,42 @@ LRESULT send_value_pair(Exec& ex, const SendMessageArgs& s, HWND hwnd) {
 
 LRESULT send_line_request(Exec& ex, const SendMessageArgs& s, HWND hwnd) {
   const int32_t line = eval_int(ex.in, s.third);
-  const LRESULT index = SendMessageA(hwnd, EM_LINEINDEX, static_cast<WPARAM>(line), 0);
-  const auto length = static_cast<std::size_t>(std::max<LRESULT>(SendMessageA(hwnd, EM_LINELENGTH, static_cast<WPARAM>(index), 0), 0));
-  // The capacity word needs two bytes even for an empty line.
-  std::vector<char> buffer(std::max<std::size_t>(length + 1, 2), '\0');
-  const auto capacity = static_cast<WORD>(std::min<std::size_t>(length + 1, 0xFFFF));
-  std::memcpy(buffer.data(), &capacity, sizeof capacity);
+  const LRESULT index = SendMessageW(hwnd, EM_LINEINDEX, static_cast<WPARAM>(line), 0);
+  const auto length = static_cast<std::size_t>(std::max<LRESULT>(SendMessageW(hwnd, EM_LINELENGTH, static_cast<WPARAM>(index), 0), 0));
+  // The first unit holds the capacity, so the buffer has one even for an empty line.
+  std::vector<wchar_t> buffer(length + 1, L'\0');
+  buffer[0] = static_cast<wchar_t>(std::min<std::size_t>(length + 1, 0xFFFF));
   const LRESULT copied = send_unlocked(ex, hwnd, EM_GETLINE, static_cast<WPARAM>(line), reinterpret_cast<LPARAM>(buffer.data()));
-  buffer[std::min(static_cast<std::size_t>(std::max<LRESULT>(copied, 0)), length)] = '\0';
-  assign(ex.in, strip_blanks(s.fourth) + "=\"" + std::string(buffer.data()) + "\"");
-  return copied;
+  const std::string text = narrow(std::wstring_view(buffer.data(), std::min(static_cast<std::size_t>(std::max<LRESULT>(copied, 0)), length)));
+  assign(ex.in, strip_blanks(s.fourth) + "=\"" + std::string(text.c_str()) + "\"");
+  return in_bytes(copied, text);
+}
+
+bool same_ascii_word(std::string_view a, std::string_view b) {
+  return std::equal(a.begin(), a.end(), b.begin(), b.end(),
+                    [](char x, char y) { return std::tolower(static_cast<unsigned char>(x)) == std::tolower(static_cast<unsigned char>(y)); });
+}
+
+bool is_own_class(std::string_view class_name) {
+  for (const char* own : {kNormalClass, kPromptClass, kConsoleClass})
+    if (same_ascii_word(class_name, own)) return true;
+  return false;
+}
+
+// Controls without a font of their own write in the system font, which has no
+// Japanese characters on a system whose code page is not 932. They get that
+// font in its Shift-JIS charset, which the font mapper finds in a face that has
+// them; on a code page 932 system the system font already is that, and nothing
+// changes. Made once, kept for the whole run.
+HFONT control_font() {
+  static const HFONT font = [] {
+    LOGFONTW lf{};
+    GetObjectW(GetStockObject(SYSTEM_FONT), sizeof lf, &lf);
+    if (lf.lfCharSet == SHIFTJIS_CHARSET) return HFONT{};
+    lf.lfCharSet = SHIFTJIS_CHARSET;
+    return CreateFontIndirectW(&lf);
+  }();
+  return font;
 }
 
 }  // namespace
@@ -83,11 +116,13 @@ LRESULT send_line_request(Exec& ex, const SendMessageArgs& s, HWND hwnd) {
 void stmt_window(Exec& ex, std::string_view args) {
   const CreateWindowArgs w = parse_create_window(ex.in, args);
   App& a = app();
-  HWND hwnd = CreateWindowExA(0, w.class_name.c_str(), w.caption.c_str(), static_cast<DWORD>(w.style), w.x, w.y, w.width,
-                              w.height, as_window(w.parent), reinterpret_cast<HMENU>(static_cast<intptr_t>(w.id)),
-                              a.instance, nullptr);
+  HWND hwnd = CreateWindowExW(0, wide(w.class_name).c_str(), wide(w.caption).c_str(), static_cast<DWORD>(w.style), w.x,
+                              w.y, w.width, w.height, as_window(w.parent),
+                              reinterpret_cast<HMENU>(static_cast<intptr_t>(w.id)), a.instance, nullptr);
   set_variable(ex.in, w.variable, as_number(hwnd));
   if (!hwnd) raise_error(1, "create window: the window of class " + w.class_name + " was not created");
+  if (HFONT font = control_font(); font && !is_own_class(w.class_name))
+    SendMessageW(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
   if (!a.windows.create(hwnd, is_dark_class(w.class_name), a.screen))
     raise_error(1, "create window: all 1024 window records are in use");
   // The runtime's own windows show their fill at the next frame; controls paint
@@ -138,9 +173,9 @@ void stmt_wevent(Exec& ex, std::string_view args) {
     LockReleased released(ex);
     while (queue.empty() && !ex.in.stop_requested()) {
       MSG msg;
-      if (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+      if (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
         TranslateMessage(&msg);
-        DispatchMessageA(&msg);
+        DispatchMessageW(&msg);
         break;
       }
       Sleep(10);
@@ -158,7 +193,7 @@ void stmt_msgbox(Exec& ex, std::string_view args) {
   flush_screen();
   {
     LockReleased released(ex);
-    answer = MessageBoxA(as_window(box.owner), box.text.c_str(), box.title.c_str(), box.style);
+    answer = MessageBoxW(as_window(box.owner), wide(box.text).c_str(), wide(box.title).c_str(), box.style);
   }
   if (!box.variable.empty()) set_variable(ex.in, box.variable, answer);
 }
@@ -170,7 +205,7 @@ void stmt_sendmsg(Exec& ex, std::string_view args) {
   switch (send_kind(s.message)) {
     case SendKind::TextOut: {
       const int32_t number = eval_int(ex.in, s.third);
-      const std::string text = eval_plain_text(ex.in, s.fourth);
+      const std::wstring text = wide(eval_plain_text(ex.in, s.fourth));
       result = send_unlocked(ex, hwnd, s.message, static_cast<WPARAM>(number), reinterpret_cast<LPARAM>(text.c_str()));
       break;
     }

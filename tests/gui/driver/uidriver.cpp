@@ -23,9 +23,12 @@
 //   mouse MSG X Y               a mouse message (decimal or 0x.. message number)
 //   close CLASS                 WM_CLOSE to the program's window of that class
 //   capture CLASS FILE.bmp      the window's client area as a 24-bit BMP, after a repaint
-//   clipboard                   prints "clipboard TEXT"
+//   clipboard                   prints "clipboard TEXT" (its UTF-16 text)
+//   clipboard-bytes             prints "clipboard-bytes TEXT" (its CF_TEXT bytes as they are)
 //   clipboard-set ORDER TEXT    puts TEXT and a 1x1 bitmap on the clipboard, the text
 //                               first (ORDER text-first) or the bitmap (bitmap-first)
+//   cp932-dump FILE             the system's code page 932 conversion of every single
+//                               byte, lead byte pair and UTF-16 unit (as tests/tools/cp932dump)
 //   sleep MS
 //   wait-exit MS                prints "exit CODE" or "still-running" (then kills it)
 //   run-to-end MS               waits for the program to end, answering every message
@@ -43,7 +46,12 @@
 //   file-name TEXT              puts TEXT (unescaped) in the file-name box of the last
 //                               box (an open or save dialog); then "press 1" or "press 2"
 //   (commands on the program's windows, controls and menus: window_commands.h)
+//
+// Texts are code page 932 whatever the system's code page: arguments are read as
+// UTF-16 and converted, windows are asked with the W functions, and every line
+// printed is code page 932 (texts.h).
 #include <windows.h>
+#include <shellapi.h>
 
 #include <algorithm>
 #include <cstdio>
@@ -52,6 +60,7 @@
 #include <string>
 #include <vector>
 
+#include "texts.h"
 #include "window_commands.h"
 
 namespace {
@@ -89,7 +98,7 @@ BOOL CALLBACK find_window_of_process(HWND hwnd, LPARAM lparam) {
   DWORD pid = 0;
   GetWindowThreadProcessId(hwnd, &pid);
   char name[256] = {};
-  GetClassNameA(hwnd, name, sizeof name);
+  GetClassNameA(hwnd, name, sizeof name);  // class names are ASCII
   // Message boxes must be visible: Wine keeps hidden dialogs of its own around.
   const bool wanted = std::strcmp(name, data->class_name) == 0 &&
                       (std::strcmp(name, "#32770") != 0 || IsWindowVisible(hwnd));
@@ -108,21 +117,21 @@ HWND find_window(const Target& t, const char* class_name) {
 
 DWORD WINAPI dummy_thread(LPVOID param) {
   auto* d = static_cast<DummyWindow*>(param);
-  const HINSTANCE instance = GetModuleHandleA(nullptr);
-  WNDCLASSA wc{};
-  wc.lpfnWndProc = DefWindowProcA;
+  const HINSTANCE instance = GetModuleHandleW(nullptr);
+  WNDCLASSW wc{};
+  wc.lpfnWndProc = DefWindowProcW;
   wc.hInstance = instance;
-  wc.lpszClassName = "uidriver dummy";
-  RegisterClassA(&wc);
-  d->owner = CreateWindowExA(0, wc.lpszClassName, "uidriver owner", WS_OVERLAPPEDWINDOW, 0, 0, 200, 100, nullptr, nullptr,
+  wc.lpszClassName = L"uidriver dummy";
+  RegisterClassW(&wc);
+  d->owner = CreateWindowExW(0, wc.lpszClassName, L"uidriver owner", WS_OVERLAPPEDWINDOW, 0, 0, 200, 100, nullptr, nullptr,
                              instance, nullptr);
-  d->window = CreateWindowExA(0, wc.lpszClassName, d->title.c_str(), WS_POPUP, 0, 0, 10, 10, d->owner, nullptr, instance,
-                              nullptr);
+  d->window = CreateWindowExW(0, wc.lpszClassName, units(d->title).c_str(), WS_POPUP, 0, 0, 10, 10, d->owner, nullptr,
+                              instance, nullptr);
   SetEvent(d->ready);
   // WM_CLOSE reaches DefWindowProc, which destroys the window.
   while (IsWindow(d->window)) {
     MSG msg;
-    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&msg);
+    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&msg);
     MsgWaitForMultipleObjects(0, nullptr, FALSE, 20, QS_ALLINPUT);
   }
   DestroyWindow(d->owner);
@@ -136,10 +145,9 @@ struct DialogSearch {
 
 BOOL CALLBACK find_dialog(HWND hwnd, LPARAM lparam) {
   auto* search = reinterpret_cast<DialogSearch*>(lparam);
-  char name[256] = {}, title[512] = {};
+  char name[256] = {};
   GetClassNameA(hwnd, name, sizeof name);
-  GetWindowTextA(hwnd, title, sizeof title);
-  if (std::strcmp(name, "#32770") != 0 || !IsWindowVisible(hwnd) || std::strcmp(title, search->title) != 0) return TRUE;
+  if (std::strcmp(name, "#32770") != 0 || !IsWindowVisible(hwnd) || text_of(hwnd) != search->title) return TRUE;
   search->found = hwnd;
   return FALSE;
 }
@@ -209,7 +217,7 @@ bool save_bmp(HWND hwnd, const char* path) {
   fh.bfOffBits = sizeof(fh) + sizeof(bi.bmiHeader);
   fh.bfSize = fh.bfOffBits + image_size;
   bi.bmiHeader.biSizeImage = image_size;
-  std::FILE* f = std::fopen(path, "wb");
+  std::FILE* f = _wfopen(units(path).c_str(), L"wb");
   bool ok = f != nullptr;
   if (f) {
     std::fwrite(&fh, sizeof fh, 1, f);
@@ -224,12 +232,13 @@ bool save_bmp(HWND hwnd, const char* path) {
   return ok;
 }
 
-std::string clipboard_text() {
+// The clipboard's UTF-16 text (code page 932 here), or its CF_TEXT bytes as they are.
+std::string clipboard_text(bool bytes) {
   std::string text;
   if (!OpenClipboard(nullptr)) return text;
-  if (HANDLE h = GetClipboardData(CF_TEXT)) {
-    if (const char* p = static_cast<const char*>(GlobalLock(h))) {
-      text = p;
+  if (HANDLE h = GetClipboardData(bytes ? CF_TEXT : CF_UNICODETEXT)) {
+    if (const void* p = GlobalLock(h)) {
+      text = bytes ? std::string(static_cast<const char*>(p)) : cp932(static_cast<const wchar_t*>(p));
       GlobalUnlock(h);
     }
   }
@@ -237,16 +246,26 @@ std::string clipboard_text() {
   return text;
 }
 
-bool put_clipboard_text(const std::string& text) {
-  HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, text.size() + 1);
+bool put_clipboard_data(UINT format, const void* data, std::size_t size) {
+  HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, size);
   if (!block) return false;
   if (void* bytes = GlobalLock(block)) {
-    std::memcpy(bytes, text.c_str(), text.size() + 1);
+    std::memcpy(bytes, data, size);
     GlobalUnlock(block);
   }
-  if (SetClipboardData(CF_TEXT, block)) return true;
+  if (SetClipboardData(format, block)) return true;
   GlobalFree(block);
   return false;
+}
+
+// The bytes, their UTF-16 text and the Japanese locale, as a code page 932
+// program on any system puts them.
+bool put_clipboard_text(const std::string& text) {
+  const std::wstring wide = units(text);
+  const LCID japanese = 0x0411;
+  return put_clipboard_data(CF_TEXT, text.c_str(), text.size() + 1) &&
+         put_clipboard_data(CF_UNICODETEXT, wide.c_str(), (wide.size() + 1) * sizeof(wchar_t)) &&
+         put_clipboard_data(CF_LOCALE, &japanese, sizeof japanese);
 }
 
 bool set_clipboard(bool bitmap_first, const std::string& text) {
@@ -260,17 +279,37 @@ bool set_clipboard(bool bitmap_first, const std::string& text) {
   return ok;
 }
 
-void say_box(HWND box) {
-  char title[512] = {}, text[2048] = {};
-  GetWindowTextA(box, title, sizeof title);
-  GetDlgItemTextA(box, 0xFFFF, text, sizeof text);
-  say(std::string("box ") + title + "|" + text);
-}
+void say_box(HWND box) { say("box " + text_of(box) + "|" + control_text_of(GetDlgItem(box, 0xFFFF))); }
 
 unsigned long number(const char* s) { return std::strtoul(s, nullptr, 0); }
 
+// A double-byte character goes as one UTF-16 character, as a keyboard sends it.
 void type_text(HWND hwnd, const char* escaped) {
-  for (char c : unescape(escaped)) PostMessageA(hwnd, WM_CHAR, static_cast<unsigned char>(c), 1);
+  for (wchar_t c : units(unescape(escaped))) PostMessageW(hwnd, WM_CHAR, c, 1);
+}
+
+void units_line(std::FILE* f, const char* kind, unsigned code, int digits, const std::wstring& text) {
+  std::fprintf(f, "%s %0*x", kind, digits, code);
+  for (const wchar_t u : text) std::fprintf(f, " %04x", static_cast<unsigned>(u));
+  std::fputc('\n', f);
+}
+
+bool dump_system_cp932(const char* path) {
+  std::FILE* f = _wfopen(units(path).c_str(), L"wb");
+  if (!f) return false;
+  for (int b = 0; b < 256; ++b) units_line(f, "s", static_cast<unsigned>(b), 2, units(std::string(1, static_cast<char>(b))));
+  for (int lead = 0; lead < 256; ++lead) {
+    if (!IsDBCSLeadByteEx(932, static_cast<BYTE>(lead))) continue;
+    for (int next = 0; next < 256; ++next)
+      units_line(f, "d", static_cast<unsigned>(lead * 256 + next), 4,
+                 units(std::string{static_cast<char>(lead), static_cast<char>(next)}));
+  }
+  for (unsigned u = 0; u < 0x10000; ++u) {
+    std::fprintf(f, "u %04x", u);
+    for (const char byte : cp932(std::wstring(1, static_cast<wchar_t>(u)))) std::fprintf(f, " %02x", static_cast<unsigned char>(byte));
+    std::fputc('\n', f);
+  }
+  return std::fclose(f) == 0;
 }
 
 // The caret of the thread that owns the program's window of a class, if it has one.
@@ -290,17 +329,16 @@ int run(int argc, char** argv) {
     const std::string cmd = argv[i];
     auto arg = [&](int k) -> const char* { return i + k < argc ? argv[i + k] : ""; };
     if (cmd == "--out") {
-      out = std::fopen(arg(1), "wb");
+      out = _wfopen(units(arg(1)).c_str(), L"wb");
       if (!out) return 2;
       i += 1;
     } else if (cmd == "start") {
       std::string line = std::string("\"") + arg(1) + "\"";
       if (*arg(2)) line += std::string(" ") + arg(2);
-      STARTUPINFOA si{};
+      STARTUPINFOW si{};
       si.cb = sizeof si;
-      std::vector<char> buf(line.begin(), line.end());
-      buf.push_back(0);
-      if (!CreateProcessA(nullptr, buf.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &t.process)) {
+      std::wstring buf = units(line);
+      if (!CreateProcessW(nullptr, buf.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &t.process)) {
         say("start-failed");
         return 1;
       }
@@ -361,7 +399,7 @@ int run(int argc, char** argv) {
       }
       if (ready) {
         type_text(find_window(t, "VudEvir"), arg(1));
-        PostMessageA(find_window(t, "VudEvir"), WM_CHAR, '\r', 1);
+        PostMessageW(find_window(t, "VudEvir"), WM_CHAR, L'\r', 1);
         // Enter ends the wait and the caret goes; each echo's paint hides it only
         // for an instant, so it must stay gone for 50 ms (or the next input has
         // already begun when 2 s have passed).
@@ -438,20 +476,24 @@ int run(int argc, char** argv) {
       }
       i += 2;
     } else if (cmd == "dialog-text") {
-      char text[512] = {};
-      if (t.last_box) GetDlgItemTextA(t.last_box, static_cast<int>(number(arg(1))), text, sizeof text);
-      say(std::string("dialog-text ") + text);
+      say("dialog-text " + (t.last_box ? control_text_of(GetDlgItem(t.last_box, static_cast<int>(number(arg(1))))) : std::string()));
       i += 1;
     } else if (cmd == "file-name") {
       HWND edit = t.last_box ? file_name_edit(t.last_box) : nullptr;
-      if (edit) SendMessageA(edit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(arg(1)));  // as given: paths hold backslashes
+      const std::wstring name = units(arg(1));  // as given: paths hold backslashes
+      if (edit) SendMessageW(edit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(name.c_str()));
       say(edit ? "file-name set" : "file-name missing");
       i += 1;
     } else if (cmd == "clipboard") {
-      say("clipboard " + clipboard_text());
+      say("clipboard " + clipboard_text(false));
+    } else if (cmd == "clipboard-bytes") {
+      say("clipboard-bytes " + clipboard_text(true));
     } else if (cmd == "clipboard-set") {
       say(set_clipboard(std::string(arg(1)) == "bitmap-first", unescape(arg(2))) ? "clipboard-set" : "clipboard-set-failed");
       i += 2;
+    } else if (cmd == "cp932-dump") {
+      say(dump_system_cp932(arg(1)) ? "dumped" : "dump-failed");
+      i += 1;
     } else if (cmd == "sleep") {
       Sleep(static_cast<DWORD>(number(arg(1))));
       i += 1;
@@ -496,4 +538,15 @@ int run(int argc, char** argv) {
 
 }  // namespace
 
-int main(int argc, char** argv) { return run(argc, argv); }
+// The arguments as code page 932 text, whatever the system's code page.
+int main() {
+  int argc = 0;
+  wchar_t** wide = CommandLineToArgvW(GetCommandLineW(), &argc);
+  std::vector<std::string> texts;
+  for (int i = 0; i < argc; ++i) texts.push_back(cp932(wide[i]));
+  LocalFree(wide);
+  std::vector<char*> argv;
+  for (std::string& text : texts) argv.push_back(text.data());
+  argv.push_back(nullptr);
+  return run(argc, argv.data());
+}

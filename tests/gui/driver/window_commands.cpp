@@ -1,5 +1,7 @@
 #include "window_commands.h"
 
+#include "texts.h"
+
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
@@ -34,10 +36,9 @@ BOOL CALLBACK match_top_window(HWND hwnd, LPARAM lparam) {
   auto* s = reinterpret_cast<Search*>(lparam);
   DWORD pid = 0;
   GetWindowThreadProcessId(hwnd, &pid);
-  char name[256] = {}, title[256] = {};
-  GetClassNameA(hwnd, name, sizeof name);
-  GetWindowTextA(hwnd, title, sizeof title);
-  if (pid != s->pid || s->class_name != name || (!s->title.empty() && s->title != title) ||
+  char name[256] = {};
+  GetClassNameA(hwnd, name, sizeof name);  // class names are ASCII
+  if (pid != s->pid || s->class_name != name || (!s->title.empty() && s->title != text_of(hwnd)) ||
       (s->visible_only && !IsWindowVisible(hwnd)))
     return TRUE;
   s->found = hwnd;
@@ -69,9 +70,7 @@ struct ControlSearch {
 
 BOOL CALLBACK match_control(HWND hwnd, LPARAM lparam) {
   auto* s = reinterpret_cast<ControlSearch*>(lparam);
-  char text[256] = {};
-  GetWindowTextA(hwnd, text, sizeof text);
-  if (s->by_id ? GetDlgCtrlID(hwnd) != s->id : s->text != text) return TRUE;
+  if (s->by_id ? GetDlgCtrlID(hwnd) != s->id : s->text != text_of(hwnd)) return TRUE;
   s->found = hwnd;
   return FALSE;
 }
@@ -162,7 +161,7 @@ void popup_keys(Context& c) {
 
 void chars(Context& c) {
   if (HWND hwnd = find_top(c, c.arg(0)))
-    for (const char* p = c.arg(1); *p; ++p) PostMessageA(hwnd, WM_CHAR, static_cast<unsigned char>(*p), 1);
+    for (const wchar_t ch : units(c.arg(1))) PostMessageW(hwnd, WM_CHAR, ch, 1);
 }
 
 void close_box(Context& c) {
@@ -268,6 +267,41 @@ void wait_text(Context& c) {
   c.host.say(std::string(found ? "text " : "no-text ") + c.arg(1));
 }
 
+void title(Context& c) {
+  HWND hwnd = find_top(c, c.arg(0));
+  c.host.say(hwnd ? "title " + text_of(hwnd) : std::string("no-window"));
+}
+
+BOOL CALLBACK add_control_text(HWND hwnd, LPARAM lparam) {
+  auto* out = reinterpret_cast<std::string*>(lparam);
+  *out += (out->empty() ? "" : "|") + control_text_of(hwnd);
+  return TRUE;
+}
+
+// The texts of the window's controls, in their order.
+void controls(Context& c) {
+  HWND hwnd = find_top(c, c.arg(0));
+  std::string texts;
+  if (hwnd) EnumChildWindows(hwnd, add_control_text, reinterpret_cast<LPARAM>(&texts));
+  c.host.say(hwnd ? "controls " + texts : std::string("no-window"));
+}
+
+// The items of a list box (LB_GETTEXT) or a combo box (CB_GETLBTEXT), asked in UTF-16.
+void items(Context& c) {
+  HWND control = find_control(c, c.arg(0), c.arg(1));
+  char name[64] = {};
+  if (control) GetClassNameA(control, name, sizeof name);
+  const bool combo = std::strcmp(name, "ComboBox") == 0;
+  std::string out;
+  const LRESULT count = control ? SendMessageW(control, combo ? CB_GETCOUNT : LB_GETCOUNT, 0, 0) : 0;
+  for (LRESULT i = 0; i < count; ++i) {
+    std::wstring text(static_cast<std::size_t>(SendMessageW(control, combo ? CB_GETLBTEXTLEN : LB_GETTEXTLEN, i, 0)) + 1, L'\0');
+    SendMessageW(control, combo ? CB_GETLBTEXT : LB_GETTEXT, i, reinterpret_cast<LPARAM>(text.data()));
+    out += (i > 0 ? "|" : "") + cp932(text.c_str());
+  }
+  c.host.say(control ? "items " + out : std::string("no-control"));
+}
+
 struct Command {
   const char* name;
   int arguments;
@@ -280,7 +314,8 @@ constexpr Command kCommands[] = {
     {"close-box", 1, close_box},   {"mouse-at", 4, mouse_at},           {"drag", 5, drag},
     {"rect", 1, rect},             {"move", 5, move},                   {"show", 2, show},
     {"capture-raw", 2, capture_raw}, {"scroll-info", 2, scroll_info},   {"wait-text", 3, wait_text},
-    {"chars", 2, chars},           {"capture-fresh", 2, capture_fresh}, {"client", 1, client},
+    {"chars", 2, chars},           {"capture-fresh", 2, capture_fresh}, {"title", 1, title},
+    {"controls", 1, controls},           {"items", 2, items},           {"client", 1, client},
     {"redraw", 1, redraw},
 };
 

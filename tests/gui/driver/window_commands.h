@@ -32,6 +32,9 @@
 //   scroll-info WIN TEXT|ID     of a scroll-bar control: "scroll MIN MAX PAGE POS"
 //   wait-text FILE TEXT MS      waits until FILE (a transcript) holds TEXT; prints
 //                               "text TEXT" or "no-text TEXT"
+//   title WIN                   prints "title TEXT"
+//   controls WIN                prints "controls TEXT|TEXT": the child windows' texts
+//   items WIN TEXT|ID           prints "items A|B": a list or combo box's items
 #pragma once
 #include <windows.h>
 

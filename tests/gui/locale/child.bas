@@ -1,0 +1,3 @@
+' Started by japanese.bas: its parameters and the environment it inherited.
+PRINT "child " + COMMAND$ + "|" + ENVIRON$("TESS_JAPANESE")
+END
