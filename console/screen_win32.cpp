@@ -16,7 +16,7 @@ namespace {
 // Set whenever an area is marked; the frame clears it when it takes the areas.
 std::atomic<bool> any_dirty{false};
 
-constexpr int kCaretLift = 7;
+constexpr int kPaintedCaretLift = 7;
 
 bool is_empty(const RECT& r) { return r.right <= r.left || r.bottom <= r.top; }
 
@@ -131,7 +131,7 @@ void place_caret(HWND hwnd) {
     caret = record->caret;
     composition = record->composition;
   }
-  SetCaretPos(caret.x, caret.y - kCaretLift);
+  SetCaretPos(caret.x, caret.y - kPaintedCaretLift);
   if (HIMC context = ImmGetContext(hwnd)) {
     ImmSetCompositionWindow(context, &composition);
     ImmReleaseContext(hwnd, context);
