@@ -28,6 +28,7 @@ int key_state_virtual_key(int code) {
 // Other threads get a moment to run, as the last key is polled in a loop.
 std::string fn_last_key(Interpreter& in, std::string_view) {
   ConsoleDevice& device = console_device(in, "last key");
+  in.host().before_wait();
   if (auto* lock = in.held_lock(); lock && lock->owns_lock()) {
     lock->unlock();
     std::this_thread::sleep_for(std::chrono::milliseconds(1));

@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "console/screen_win32.h"
 #include "console/text_paint_win32.h"
 #include "startup/app_win32.h"
 #include "system/wide_win32.h"
@@ -33,13 +34,9 @@ class WindowTyping : public TypingWindow {
     return record ? record->layer.get() : nullptr;
   }
 
+  // The edited layer is laid out again (the caret point moves back) and painted whole.
   void repaint() override {
-    if (role_ == TypingRole::Prompt) {
-      InvalidateRect(hwnd_, nullptr, TRUE);
-      return;
-    }
-    SendMessageA(hwnd_, WM_KILLFOCUS, 0, 0);
-    if (WindowRecord* record = app().windows.find(hwnd_)) window_refresh(*record, false);
+    if (WindowRecord* record = app().windows.find(hwnd_)) relayout_text(*record);
   }
 
  private:
@@ -85,7 +82,11 @@ int16_t Win32Console::key_state(int virtual_key) { return static_cast<int16_t>(G
 
 void Win32Console::edit_current_layer(const std::function<void(TextLayer&)>& edit) {
   App& a = app();
-  if (WindowRecord* record = a.windows.find(a.current_text_window); record && record->layer) edit(*record->layer);
+  const auto surfaces = lock_backing_bitmaps();
+  if (WindowRecord* record = a.windows.find(a.current_text_window); record && record->layer) {
+    edit(*record->layer);
+    mark_all_dirty(*record);
+  }
 }
 
 void Win32Console::set_text_area(int32_t columns, int32_t lines) {

@@ -1,6 +1,7 @@
 #include "console/console_window_win32.h"
 
 #include "console/console_device_win32.h"
+#include "console/screen_win32.h"
 #include "console/text_paint_win32.h"
 #include "interp/event_traps.h"
 #include "startup/app_win32.h"
@@ -35,11 +36,13 @@ void on_create(HWND hwnd) {
   a.windows.create(hwnd, true, a.screen);
   a.current_text_window = hwnd;
   text_write("");
+  mark_all_dirty(hwnd);
+  // The frame: what statements changed reaches the screen at the display's rate.
+  SetTimer(hwnd, kFrameTimer, kFrameMilliseconds, nullptr);
 }
 
-void refresh(HWND hwnd, bool from_paint) {
-  if (WindowRecord* record = app().windows.find(hwnd)) window_refresh(*record, from_paint);
-  else if (from_paint) ValidateRect(hwnd, nullptr);
+void relayout(HWND hwnd) {
+  if (WindowRecord* record = app().windows.find(hwnd)) relayout_text(*record);
 }
 
 // Cursor keys become the last key as the codes 0x1C-0x1F.
@@ -93,8 +96,13 @@ LRESULT CALLBACK console_window_procedure(HWND hwnd, UINT message, WPARAM wparam
     case WM_CREATE: on_create(hwnd); return 0;
     case WM_DESTROY: on_destroy(); return 0;
     case WM_CLOSE: DestroyWindow(hwnd); return 0;
-    case WM_SIZE: refresh(hwnd, false); return 0;
-    case WM_PAINT: refresh(hwnd, true); return 0;
+    case WM_SIZE: relayout(hwnd); return 0;
+    case WM_PAINT: paint_window(hwnd); return 0;
+    case WM_TIMER:
+      if (wparam != kFrameTimer) return DefWindowProcA(hwnd, message, wparam, lparam);
+      paint_dirty_windows(false);
+      return 0;
+    case kPaintNowMessage: paint_dirty_windows(true); return 1;
     case WM_SETFOCUS: show_caret(hwnd); return 0;
     case WM_KILLFOCUS: hide_caret(hwnd); return 0;
     case WM_KEYDOWN: key_down(wparam); return 0;

@@ -43,6 +43,43 @@ struct LayoutBounds {
   TextArea area;
 };
 
+// Where a walk stands: the pen position and the next byte.
+struct WalkState {
+  int x = 0, y = 0, i = 0;
+};
+
+// One step of the walk at s: a line end (unit.size 0) or one unit, and s moves
+// past it. False when the walk ends at s (a zero byte, a lead byte without its
+// trail byte, or the end of the layer). width_of(unit) is the unit's advance.
+template <class WidthOf>
+bool layout_step(const TextLayer& layer, const LayoutBounds& bounds, WalkState& s, WidthOf&& width_of, LayoutUnit& unit) {
+  if (s.i >= TextLayer::kSize) return false;
+  const uint8_t b = layer.byte(s.i);
+  if (b == 0) return false;
+  if (b == '\n') {
+    unit = {s.i, 0, s.x, s.y, UnitKind::Glyph};
+    s.x = 0, s.y += bounds.line_height;
+    ++s.i;
+    return true;
+  }
+  unit = {s.i, 1, s.x, s.y, UnitKind::Glyph};
+  if (sjis::is_lead_byte(b)) {
+    if (s.i + 1 >= TextLayer::kSize || layer.byte(s.i + 1) == 0) return false;
+    unit.size = 2;
+  } else if (b == 0x01 && s.i + 1 < TextLayer::kSize && layer.byte(s.i + 1) == 'L') {
+    unit.size = 2;
+    unit.kind = UnitKind::TransparentCell;
+  }
+  const int width = width_of(unit);
+  s.x += width;
+  if (s.x + width >= bounds.right || (bounds.area.on && s.x >= bounds.area.width)) s.x = 0, s.y += bounds.line_height;
+  s.i += unit.size;
+  return true;
+}
+
+// The bottom of a walk that ended at s.
+inline int walk_bottom(const WalkState& s, const LayoutBounds& bounds) { return s.i != 0 ? s.y + bounds.line_height : s.y; }
+
 // Walks the layer from byte 0. width_of(unit) is the unit's advance (a
 // transparent cell is as wide as the letter L; a double-byte character is
 // measured whole, as a lead byte measured alone may already count double);
@@ -50,35 +87,17 @@ struct LayoutBounds {
 template <class WidthOf, class Visit>
 LayoutResult walk_layout(const TextLayer& layer, const LayoutBounds& bounds, WidthOf&& width_of, Visit&& visit) {
   LayoutResult result;
-  int x = 0, y = 0, i = 0;
-  for (; i < TextLayer::kSize;) {
-    if (i == layer.cursor) {
+  WalkState s;
+  LayoutUnit unit;
+  for (;;) {
+    if (s.i == layer.cursor && s.i < TextLayer::kSize) {
       result.caret_seen = true;
-      result.caret = {x, y + bounds.line_height};
+      result.caret = {s.x, s.y + bounds.line_height};
     }
-    const uint8_t b = layer.byte(i);
-    if (b == 0) break;
-    if (b == '\n') {
-      x = 0, y += bounds.line_height;
-      ++i;
-      continue;
-    }
-    LayoutUnit unit{i, 1, x, y, UnitKind::Glyph};
-    if (sjis::is_lead_byte(b)) {
-      if (i + 1 >= TextLayer::kSize || layer.byte(i + 1) == 0) break;
-      unit.size = 2;
-    } else if (b == 0x01 && i + 1 < TextLayer::kSize && layer.byte(i + 1) == 'L') {
-      unit.size = 2;
-      unit.kind = UnitKind::TransparentCell;
-    }
-    visit(unit);
-    const int width = width_of(unit);
-    x += width;
-    if (x + width >= bounds.right || (bounds.area.on && x >= bounds.area.width)) x = 0, y += bounds.line_height;
-    i += unit.size;
+    if (!layout_step(layer, bounds, s, width_of, unit)) break;
+    if (unit.size != 0) visit(unit);
   }
-  if (i != 0) y += bounds.line_height;
-  result.bottom = y;
+  result.bottom = walk_bottom(s, bounds);
   return result;
 }
 

@@ -12,7 +12,7 @@ bool prompt_text_message(HWND hwnd, UINT message, WPARAM wparam, LPARAM) {
   WindowRecord* record = app().windows.find(hwnd);
   if (!record) return false;
   switch (message) {
-    case WM_SIZE: window_refresh(*record, false); return true;
+    case WM_SIZE: relayout_text(*record); return true;
     case WM_SETFOCUS: show_caret(hwnd); return true;
     case WM_KILLFOCUS: hide_caret(hwnd); return true;
     case WM_KEYDOWN: return cursor_key_pressed(wparam);

@@ -31,6 +31,7 @@ std::string fold_and_decode(std::string_view value_text) {
 int TextLayer::length() const { return static_cast<int>(::strnlen(text_.data(), kSize)); }
 
 void TextLayer::clear() {
+  ++revision_;
   cursor = 0;
   text_[0] = 0;
 }
@@ -63,6 +64,7 @@ void TextLayer::open_gap(int count, uint32_t fg, uint32_t bg) {
 
 TextLayer::WriteResult TextLayer::write(std::string_view value_text, uint32_t fg, uint32_t bg) {
   WriteResult result;
+  ++revision_;
   result.start = cursor;
   std::string input = fold_and_decode(value_text);
   if (!input.empty() && input.back() == '\n') {
@@ -123,6 +125,7 @@ TextLayer::WriteResult TextLayer::write(std::string_view value_text, uint32_t fg
 void TextLayer::erase_before_cursor(int count) {
   count = std::min(count, cursor);
   if (count <= 0) return;
+  ++revision_;
   const int len = length();
   const int from = cursor, to = cursor - count;
   const auto rest = static_cast<std::size_t>(len - from);
@@ -138,6 +141,7 @@ int TextLayer::insert(int pos, std::string_view bytes, uint32_t fg, uint32_t bg)
   pos = std::clamp(pos, 0, len);
   const int count = std::min(static_cast<int>(bytes.size()), kSize - 1 - len);
   if (count <= 0) return 0;
+  ++revision_;
   const auto rest = static_cast<std::size_t>(len - pos);
   const auto p = static_cast<std::size_t>(pos), q = static_cast<std::size_t>(pos + count);
   std::memmove(&text_[q], &text_[p], rest);
@@ -153,7 +157,8 @@ int TextLayer::insert(int pos, std::string_view bytes, uint32_t fg, uint32_t bg)
   return count;
 }
 
-void TextLayer::scroll_first_line() {
+int TextLayer::scroll_first_line() {
+  ++revision_;
   const int len = length();
   const char* nl = static_cast<const char*>(std::memchr(text_.data(), '\n', static_cast<std::size_t>(len)));
   const int cut = nl ? static_cast<int>(nl - text_.data()) + 1 : len;
@@ -163,6 +168,7 @@ void TextLayer::scroll_first_line() {
   std::memmove(bg_.data(), bg_.data() + cut, rest * sizeof(uint32_t));
   text_[rest] = 0;
   cursor = static_cast<int>(rest);
+  return cut;
 }
 
 }  // namespace tess

@@ -27,8 +27,9 @@ class TextLayer {
   void clear();
 
   // Removes the first logical line (with all its wrapped rows) and puts the cursor
-  // at the end of what is left. Used when painting finds the text too tall.
-  void scroll_first_line();
+  // at the end of what is left. Used when the layout finds the text too tall.
+  // Answers the number of bytes removed.
+  int scroll_first_line();
 
   // Removes count bytes before the cursor (later bytes and both colour arrays
   // move left) and moves the cursor back; fewer when the cursor is nearer the start.
@@ -45,6 +46,9 @@ class TextLayer {
   uint32_t foreground(int i) const { return fg_[static_cast<std::size_t>(i)]; }
   uint32_t background(int i) const { return bg_[static_cast<std::size_t>(i)]; }
 
+  // Changes with every change of the text or its colours.
+  uint64_t revision() const { return revision_; }
+
   int cursor = 0;
 
  private:
@@ -56,6 +60,7 @@ class TextLayer {
   std::array<char, kSize + 1> text_{};
   std::array<uint32_t, kSize> fg_{};
   std::array<uint32_t, kSize> bg_{};
+  uint64_t revision_ = 0;
 };
 
 // The work-buffer stage of the write operation (CR LF folded, cut to what the work

@@ -1,86 +1,85 @@
 #include "console/text_paint_win32.h"
 
+#include <array>
+#include <string>
+#include <vector>
+
 #include "console/layout_walk.h"
+#include "console/screen_win32.h"
 #include "startup/app_win32.h"
 
 namespace tess {
 namespace {
 
-// Hides the caret for the length of a paint when it is showing.
-class CaretHidden {
+// Advances in the console font, each measured once, on a memory context of its own.
+class FontMeasure {
  public:
-  CaretHidden(HWND hwnd, bool caret_enabled) : hwnd_(hwnd) {
-    hidden_ = caret_enabled && GetForegroundWindow() == hwnd;
-    if (hidden_) SendMessageA(hwnd_, WM_KILLFOCUS, 0, 0);
+  FontMeasure(const FontMeasure&) = delete;
+  FontMeasure& operator=(const FontMeasure&) = delete;
+  FontMeasure() = default;
+  ~FontMeasure() {
+    if (dc_) DeleteDC(dc_);
   }
-  ~CaretHidden() {
-    if (hidden_) SendMessageA(hwnd_, WM_SETFOCUS, 0, 0);
+
+  // A new font starts the tables again; answers whether it did.
+  bool use(HFONT font) {
+    if (dc_ && font == font_) return false;
+    if (!dc_) dc_ = CreateCompatibleDC(nullptr);
+    SelectObject(dc_, font ? static_cast<HGDIOBJ>(font) : GetStockObject(SYSTEM_FONT));
+    font_ = font;
+    TEXTMETRICA tm{};
+    GetTextMetricsA(dc_, &tm);
+    char_height = tm.tmHeight;
+    external_leading = tm.tmExternalLeading;
+    line_height = tm.tmHeight + tm.tmExternalLeading;
+    single_.fill(-1);
+    double_.assign(0x10000, -1);
+    letter_l_ = measure("L", 1);
+    return true;
   }
-  CaretHidden(const CaretHidden&) = delete;
-  CaretHidden& operator=(const CaretHidden&) = delete;
+
+  // A transparent cell advances by the letter L; other units by their own bytes.
+  int width(const TextLayer& layer, const LayoutUnit& unit) {
+    if (unit.kind == UnitKind::TransparentCell) return letter_l_;
+    const uint8_t first = layer.byte(unit.index);
+    if (unit.size == 1) {
+      int& w = single_[first];
+      if (w < 0) {
+        const char c = static_cast<char>(first);
+        w = measure(&c, 1);
+      }
+      return w;
+    }
+    const uint8_t second = layer.byte(unit.last());
+    int& w = double_[static_cast<std::size_t>(first) << 8 | second];
+    if (w < 0) {
+      const char bytes[2] = {static_cast<char>(first), static_cast<char>(second)};
+      w = measure(bytes, 2);
+    }
+    return w;
+  }
+
+  int line_height = 1, char_height = 0, external_leading = 0;
 
  private:
-  HWND hwnd_;
-  bool hidden_ = false;
+  int measure(const char* bytes, int count) {
+    SIZE size{};
+    GetTextExtentPoint32A(dc_, bytes, count, &size);
+    return size.cx;
+  }
+
+  HDC dc_ = nullptr;
+  HFONT font_ = nullptr;
+  int letter_l_ = 0;
+  std::array<int, 256> single_{};
+  std::vector<int> double_;
 };
 
-struct Metrics {
-  int line_height = 0;
-  int char_height = 0;  // tmHeight
-  int external_leading = 0;
-  SIZE blank{};         // a transparent cell
-};
-
-Metrics measure(HDC dc) {
-  TEXTMETRICA tm{};
-  GetTextMetricsA(dc, &tm);
-  Metrics m;
-  m.char_height = tm.tmHeight;
-  m.external_leading = tm.tmExternalLeading;
-  m.line_height = tm.tmHeight + tm.tmExternalLeading;
-  GetTextExtentPoint32A(dc, " ", 1, &m.blank);
-  return m;
-}
-
-// A transparent cell advances by the letter L; other units by their own bytes.
-int unit_width(const TextLayer& layer, HDC dc, const LayoutUnit& unit) {
-  const char bytes[2] = {static_cast<char>(layer.byte(unit.index)), static_cast<char>(layer.byte(unit.last()))};
-  SIZE size{};
-  if (unit.kind == UnitKind::TransparentCell) GetTextExtentPoint32A(dc, "L", 1, &size);
-  else GetTextExtentPoint32A(dc, bytes, unit.size, &size);
-  return size.cx;
-}
-
-void draw_unit(const WindowRecord& record, HDC dc, const Metrics& m, const LayoutUnit& unit) {
-  const TextLayer& layer = *record.layer;
-  if (unit.kind == UnitKind::TransparentCell) {
-    const auto backing = lock_backing_bitmaps();
-    BitBlt(dc, unit.x, unit.y, m.blank.cx, m.blank.cy, record.memory_dc, unit.x, unit.y, SRCCOPY);
-    return;
-  }
-  SetTextColor(dc, layer.foreground(unit.last()));
-  const uint32_t background = layer.background(unit.last());
-  if (background == kTransparent) {
-    SetBkMode(dc, TRANSPARENT);
-  } else {
-    SetBkMode(dc, OPAQUE);
-    SetBkColor(dc, background);
-  }
-  const char bytes[2] = {static_cast<char>(layer.byte(unit.index)), static_cast<char>(layer.byte(unit.last()))};
-  TextOutA(dc, unit.x, unit.y, bytes, unit.size);
-}
-
-// One walk over the layer, drawing the units whose last byte lies in the range
-// (a double-byte character typed in two messages shows with its second byte).
-LayoutResult walk_and_draw(WindowRecord& record, HDC dc, const Metrics& m, const LayoutBounds& bounds, int count, int start) {
-  auto in_range = [&](const LayoutUnit& u) { return count == 0 || (u.last() >= start && u.last() < start + count); };
-  const LayoutResult result = walk_layout(
-      *record.layer, bounds, [&](const LayoutUnit& unit) { return unit_width(*record.layer, dc, unit); },
-      [&](const LayoutUnit& unit) {
-        if (in_range(unit)) draw_unit(record, dc, m, unit);
-      });
-  if (result.caret_seen) record.caret = {result.caret.x, result.caret.y};
-  return result;
+// Under the surface lock, like everything else it serves.
+FontMeasure& font_measure() {
+  static FontMeasure measure;
+  if (measure.use(app().console_font)) app().windows.for_each([](WindowRecord& r) { r.layout.invalidate(); });
+  return measure;
 }
 
 RECT client_rectangle(WindowRecord& record) {
@@ -91,51 +90,133 @@ RECT client_rectangle(WindowRecord& record) {
   return client;
 }
 
-void copy_backing_bitmap(const WindowRecord& record, HDC dc) {
-  const auto backing = lock_backing_bitmaps();
-  BitBlt(dc, 0, 0, app().screen.cx, app().screen.cy, record.memory_dc, 0, 0, SRCCOPY);
+LayoutBounds bounds_for(WindowRecord& record, const FontMeasure& m) {
+  const RECT client = client_rectangle(record);
+  return {m.line_height, static_cast<int>(client.right), static_cast<int>(client.bottom), app().text_area};
+}
+
+// Whole logical lines scroll away until the text fits; answers whether any did.
+bool scroll_to_fit(WindowRecord& record, FontMeasure& m, LayoutResult& result) {
+  TextLayer& layer = *record.layer;
+  const LayoutBounds bounds = record.layout.bounds();
+  auto width = [&](const LayoutUnit& u) { return m.width(layer, u); };
+  bool scrolled = false;
+  while (needs_scroll(result, bounds) && layer.length() > 0) {
+    const int cut = layer.scroll_first_line();
+    scrolled = true;
+    if (record.layout.scrolled(layer, cut)) {
+      result.bottom = record.layout.bottom();
+      result.caret_seen = layer.cursor == record.layout.end().i;
+      result.caret = {record.layout.end().x, record.layout.end().y + bounds.line_height};
+    } else {
+      result = record.layout.rebuild(layer, bounds, width);
+    }
+  }
+  return scrolled;
+}
+
+void place_caret_point(WindowRecord& record, const FontMeasure& m, const LayoutResult& result) {
+  if (result.caret_seen) record.caret = {result.caret.x, result.caret.y};
+  record.composition.ptCurrentPos = {record.caret.x, record.caret.y - m.char_height + m.external_leading};
+}
+
+struct Run {
+  int x = 0, y = 0, end_x = 0;
+  uint32_t foreground = 0, background = 0;
+  std::string bytes;
+  std::vector<INT> advances;
+};
+
+void draw_run(HDC dc, Run& run) {
+  if (run.bytes.empty()) return;
+  SetTextColor(dc, run.foreground);
+  if (run.background == kTransparent) {
+    SetBkMode(dc, TRANSPARENT);
+  } else {
+    SetBkMode(dc, OPAQUE);
+    SetBkColor(dc, run.background);
+  }
+  ExtTextOutA(dc, run.x, run.y, 0, nullptr, run.bytes.data(), static_cast<UINT>(run.bytes.size()), run.advances.data());
+  run.bytes.clear();
+  run.advances.clear();
 }
 
 }  // namespace
 
-void text_paint(WindowRecord& record, HDC dc, int count, int start) {
-  if (!record.layer) return;
-  const RECT client = client_rectangle(record);
-  CaretHidden caret(record.hwnd, record.caret_enabled);
-  HGDIOBJ previous_font = SelectObject(dc, app().console_font);
-  const Metrics m = measure(dc);
-  const LayoutBounds bounds{m.line_height, static_cast<int>(client.right), static_cast<int>(client.bottom), app().text_area};
+std::unique_ptr<TextSnapshot> snapshot_text(const WindowRecord& record) {
+  if (!record.layer || record.layer->length() == 0) return nullptr;
+  return std::make_unique<TextSnapshot>(TextSnapshot{*record.layer, record.layout.bounds()});
+}
 
-  LayoutResult result = walk_and_draw(record, dc, m, bounds, count, start);
-  // Whole logical lines scroll away until the text fits; each scroll repaints all.
-  while (needs_scroll(result, bounds) && record.layer->length() > 0) {
-    record.layer->scroll_first_line();
-    copy_backing_bitmap(record, dc);
-    result = walk_and_draw(record, dc, m, bounds, 0, 0);
-  }
-  record.composition.ptCurrentPos = {record.caret.x, record.caret.y - m.char_height + m.external_leading};
+// Units of one row and one pair of colours are drawn together, each at the
+// place the layout gave it. Each painting thread measures with its own context.
+void draw_text(const TextSnapshot& text, HDC dc, const RECT& area) {
+  const TextLayer& layer = text.layer;
+  const LayoutBounds& bounds = text.bounds;
+  thread_local FontMeasure m;
+  m.use(app().console_font);
+  HGDIOBJ previous_font = SelectObject(dc, app().console_font ? static_cast<HGDIOBJ>(app().console_font)
+                                                              : GetStockObject(SYSTEM_FONT));
+  Run run;
+  walk_layout(
+      layer, bounds, [&](const LayoutUnit& u) { return m.width(layer, u); },
+      [&](const LayoutUnit& u) {
+        const bool visible = u.kind == UnitKind::Glyph && u.y < area.bottom && u.y + bounds.line_height > area.top;
+        if (!visible) return draw_run(dc, run);
+        const uint32_t fg = layer.foreground(u.last()), bg = layer.background(u.last());
+        const int w = m.width(layer, u);
+        const bool joins = !run.bytes.empty() && run.y == u.y && run.end_x == u.x && run.foreground == fg &&
+                           run.background == bg;
+        if (!joins) {
+          draw_run(dc, run);
+          run.x = u.x, run.y = u.y, run.foreground = fg, run.background = bg;
+        }
+        run.end_x = u.x + w;
+        run.bytes.push_back(static_cast<char>(layer.byte(u.index)));
+        if (u.size == 2) {
+          run.bytes.push_back(static_cast<char>(layer.byte(u.last())));
+          run.advances.push_back(w);
+          run.advances.push_back(0);
+        } else {
+          run.advances.push_back(w);
+        }
+      });
+  draw_run(dc, run);
   SelectObject(dc, previous_font);
 }
 
-void window_refresh(WindowRecord& record, bool from_paint) {
-  PAINTSTRUCT ps{};
-  HDC dc = from_paint ? BeginPaint(record.hwnd, &ps) : GetDC(record.hwnd);
-  copy_backing_bitmap(record, dc);
-  text_paint(record, dc, 0, 0);
-  if (from_paint) EndPaint(record.hwnd, &ps);
-  else ReleaseDC(record.hwnd, dc);
+void relayout_text(WindowRecord& record) {
+  const auto surfaces = lock_backing_bitmaps();
+  if (!record.layer) return;
+  FontMeasure& m = font_measure();
+  TextLayer& layer = *record.layer;
+  LayoutResult result = record.layout.rebuild(layer, bounds_for(record, m), [&](const LayoutUnit& u) { return m.width(layer, u); });
+  scroll_to_fit(record, m, result);
+  place_caret_point(record, m, result);
+  mark_all_dirty(record);
 }
 
 TextLayer::WriteResult text_write(std::string_view value_text) {
   App& a = app();
+  const TextColours colours = a.interp ? a.interp->colours() : TextColours{};
+  const auto surfaces = lock_backing_bitmaps();
   WindowRecord* record = a.windows.find(a.current_text_window);
   if (!record || !record->layer) return {};
-  const TextColours colours = a.interp ? a.interp->colours() : TextColours{};
-  auto result = record->layer->write(value_text, colours.foreground, colours.background);
-  HDC dc = GetDC(record->hwnd);
-  text_paint(*record, dc, static_cast<int>(result.expanded.size()), result.start);
-  ReleaseDC(record->hwnd, dc);
-  return result;
+  TextLayer& layer = *record->layer;
+  FontMeasure& m = font_measure();
+  const LayoutBounds bounds = bounds_for(*record, m);
+  auto width = [&](const LayoutUnit& u) { return m.width(layer, u); };
+
+  // Text added at the end of what the layout saw is laid out from where it ended.
+  const bool appends = record->layout.fits(layer, bounds) && layer.cursor == record->layout.end().i;
+  const int first_row = record->layout.end().y;
+  auto written = layer.write(value_text, colours.foreground, colours.background);
+  LayoutResult result = appends ? record->layout.extend(layer, width) : record->layout.rebuild(layer, bounds, width);
+  const bool scrolled = scroll_to_fit(*record, m, result);
+  place_caret_point(*record, m, result);
+  if (appends && !scrolled) mark_dirty(*record, clipped_area(0, first_row, bounds.right, result.bottom));
+  else mark_all_dirty(*record);
+  return written;
 }
 
 }  // namespace tess

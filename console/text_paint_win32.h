@@ -1,20 +1,36 @@
-// Painting a window's text layer over its backing bitmap.
+// The text layer of a window in the console font: laid out in memory when it
+// changes (wrapping, scrolling, the caret point) and drawn over the backing
+// bitmap when the window is painted.
 #pragma once
 #include <windows.h>
+
+#include <memory>
 
 #include "windows/window_table_win32.h"
 
 namespace tess {
 
-// Paints the text layer; count 0 paints every character, otherwise only those
-// whose byte index lies in [start, start + count). Scrolls when the text is too tall.
-void text_paint(WindowRecord& record, HDC dc, int count, int start);
+// A copy of a text layer and the bounds it was laid out in, so that it can be
+// drawn without the surface lock.
+struct TextSnapshot {
+  TextLayer layer;
+  LayoutBounds bounds;
+};
 
-// The backing bitmap, then the whole text layer.
-void window_refresh(WindowRecord& record, bool from_paint);
+// Null for a window without text. Surface lock held.
+std::unique_ptr<TextSnapshot> snapshot_text(const WindowRecord& record);
 
-// The write operation on the current text window, painted at once. Returns what
-// the write produced, for the transcript.
+// Draws the units of the text that meet the area, where the layout placed them;
+// transparent cells leave the bitmap beneath as it is.
+void draw_text(const TextSnapshot& text, HDC dc, const RECT& area);
+
+// Lays the whole layer out again (a new client size, an edit of the layer) and
+// marks the window to be painted whole. Takes the surface lock.
+void relayout_text(WindowRecord& record);
+
+// The write operation on the current text window: the text goes into the layer,
+// is laid out, and its area is marked to be painted. Returns what the write
+// produced, for the transcript.
 TextLayer::WriteResult text_write(std::string_view value_text);
 
 }  // namespace tess

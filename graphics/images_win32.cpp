@@ -52,19 +52,22 @@ void stmt_load_image(Exec& ex, std::string_view args) {
 void get_image(Exec& ex, std::string_view args) {
   const GetImageArgs get = parse_get_image(ex.in, args);
   App& a = app();
-  WindowRecord* record = a.windows.find(a.current_text_window);
-  HDC window_dc = GetDC(a.current_text_window);
-  // The image is made like the backing bitmap, so that a window that has gone
-  // (its record still in the table) still gives one.
-  const auto backing = lock_backing_bitmaps();
-  HDC source = record ? record->memory_dc : window_dc;
-  HBITMAP image = CreateCompatibleBitmap(source, get.width(), get.height());
-  HDC memory = CreateCompatibleDC(source);
-  HGDIOBJ previous = SelectObject(memory, image);
-  BitBlt(memory, 0, 0, get.width(), get.height(), source, get.first.x, get.first.y, SRCCOPY);
-  SelectObject(memory, previous);
-  ReleaseDC(a.current_text_window, window_dc);
-  DeleteDC(memory);
+  HBITMAP image = nullptr;
+  {
+    // The image is made like the backing bitmap; a window without a record gives
+    // what its own device context holds.
+    const auto surfaces = lock_backing_bitmaps();
+    WindowRecord* record = a.windows.find(a.current_text_window);
+    HDC window_dc = record ? nullptr : GetDC(a.current_text_window);
+    HDC source = record ? record->memory_dc : window_dc;
+    image = CreateCompatibleBitmap(source, get.width(), get.height());
+    HDC memory = CreateCompatibleDC(source);
+    HGDIOBJ previous = SelectObject(memory, image);
+    BitBlt(memory, 0, 0, get.width(), get.height(), source, get.first.x, get.first.y, SRCCOPY);
+    SelectObject(memory, previous);
+    DeleteDC(memory);
+    if (window_dc) ReleaseDC(a.current_text_window, window_dc);
+  }
   const int32_t old_value = eval_int(ex.in, get.variable);
   record_image(ex.in, get.variable, old_value, image);
 }
@@ -74,11 +77,13 @@ void put_image(Exec& ex, std::string_view args) {
   BITMAP info{};
   if (!bitmap_size(put.image, info)) raise_error(1, "put image: the value is not an image");
   DrawingSurfaces s;
-  HDC memory = CreateCompatibleDC(s.window());
+  if (!s.bitmap()) return;
+  HDC memory = CreateCompatibleDC(s.bitmap());
   HGDIOBJ previous = SelectObject(memory, as_bitmap(put.image));
   s.draw([&](HDC dc) { BitBlt(dc, put.at.x, put.at.y, info.bmWidth, info.bmHeight, memory, 0, 0, put.raster_operation); });
   SelectObject(memory, previous);
   DeleteDC(memory);
+  s.touched(put.at.x, put.at.y, int64_t{put.at.x} + info.bmWidth, int64_t{put.at.y} + info.bmHeight);
 }
 
 void stmt_gprint(Exec& ex, std::string_view args) {
@@ -99,7 +104,7 @@ void stmt_gprint(Exec& ex, std::string_view args) {
   if (t.face.empty()) std::memcpy(lf.lfFaceName, base.face_name.data(), sizeof lf.lfFaceName);
   else std::strncpy(lf.lfFaceName, t.face.c_str(), sizeof lf.lfFaceName - 1);  // longer names are cut
   DrawingSurfaces s;
-  s.select(s.own(CreateFontIndirectA(&lf)));
+  s.select(s.font(lf));
   s.draw([&](HDC dc) {
     SetTextColor(dc, t.colour);
     if (t.background == kTransparentRgb) {
@@ -110,6 +115,15 @@ void stmt_gprint(Exec& ex, std::string_view args) {
     }
     TextOutA(dc, t.x, t.y, t.text.data(), static_cast<int>(t.text.size()));
   });
+  // The text's box, widened by its height on both sides for overhanging and
+  // slanted glyphs.
+  if (lf.lfEscapement != 0) {
+    s.touched(0, 0, app().screen.cx, app().screen.cy);  // turned text: any direction
+  } else if (HDC dc = s.bitmap()) {
+    SIZE size{};
+    GetTextExtentPoint32A(dc, t.text.data(), static_cast<int>(t.text.size()), &size);
+    s.touched(int64_t{t.x} - size.cy, t.y, int64_t{t.x} + size.cx + size.cy, int64_t{t.y} + size.cy);
+  }
 }
 
 }  // namespace tess

@@ -77,6 +77,7 @@ void stmt_pset(Exec& ex, std::string_view args) {
   ex.in.graphics().last_point = p.at;
   DrawingSurfaces s;
   s.draw([&](HDC dc) { SetPixel(dc, p.at.x, p.at.y, colour_rgb(p.colour)); });
+  s.touched(p.at.x, p.at.y, int64_t{p.at.x} + 1, int64_t{p.at.y} + 1);
 }
 
 // A transparent background has no colour to erase with: nothing is drawn.
@@ -86,21 +87,24 @@ void stmt_preset(Exec& ex, std::string_view args) {
   if (background == kTransparentRgb) return;
   DrawingSurfaces s;
   s.draw([&](HDC dc) { SetPixel(dc, at.x, at.y, background); });
+  s.touched(at.x, at.y, int64_t{at.x} + 1, int64_t{at.y} + 1);
 }
 
 void draw_line(Exec& ex, std::string_view stripped) {
   const LineArgs line = parse_line(ex.in, stripped, ex.in.graphics().last_point);
   const Rgb colour = colour_rgb(line.colour);
   DrawingSurfaces s;
-  s.select(s.own(solid_pen(colour)));
-  s.select(s.own(CreateSolidBrush(colour_rgb(line.fill_colour))));
+  s.select(s.pen(colour));
+  if (line.mode == LineMode::FilledBox) s.select(s.brush(colour_rgb(line.fill_colour)));
   if (line.mode == LineMode::Line) {
-    s.draw([&](HDC dc) { line_with_end(dc, line.start, line.end, colour); }, false);
+    s.draw([&](HDC dc) { line_with_end(dc, line.start, line.end, colour); });
   } else {
-    s.draw([&](HDC dc) { box_sides(dc, line.start, line.end); }, false);
+    s.draw([&](HDC dc) { box_sides(dc, line.start, line.end); });
     if (line.mode == LineMode::FilledBox)
       s.draw([&](HDC dc) { Rectangle(dc, line.start.x, line.start.y, line.end.x, line.end.y); });
   }
+  s.touched(std::min(line.start.x, line.end.x), std::min(line.start.y, line.end.y),
+            int64_t{std::max(line.start.x, line.end.x)} + 1, int64_t{std::max(line.start.y, line.end.y)} + 1);
   ex.in.graphics().last_point = line.end;
 }
 
@@ -108,8 +112,8 @@ void stmt_circle(Exec& ex, std::string_view args) {
   const CircleArgs circle = parse_circle(ex.in, args);
   const CirclePlan plan = plan_circle(circle);
   DrawingSurfaces s;
-  s.select(s.own(solid_pen(colour_rgb(circle.colour))));
-  s.select(circle.fill ? s.own(CreateSolidBrush(colour_rgb(circle.fill_colour))) : GetStockObject(NULL_BRUSH));
+  s.select(s.pen(colour_rgb(circle.colour)));
+  s.select(circle.fill ? s.brush(colour_rgb(circle.fill_colour)) : GetStockObject(NULL_BRUSH));
   s.draw([&](HDC dc) {
     const Point32 a = plan.start_radial, b = plan.end_radial;
     switch (plan.figure) {
@@ -122,6 +126,8 @@ void stmt_circle(Exec& ex, std::string_view args) {
       case CircleFigure::Pie: Pie(dc, plan.left, plan.top, plan.right, plan.bottom, a.x, a.y, b.x, b.y); break;
     }
   });
+  // A pixel of margin: the figure's outline may reach its box's right and bottom edge.
+  s.touched(int64_t{plan.left} - 1, int64_t{plan.top} - 1, int64_t{plan.right} + 2, int64_t{plan.bottom} + 2);
 }
 
 void stmt_paint(Exec& ex, std::string_view args) {
@@ -150,6 +156,7 @@ void stmt_cls(Exec& ex, std::string_view args) {
   WindowRecord* record = a.windows.find(hwnd);
   if ((mode == 1 || mode == 3) && record) {
     if (GetForegroundWindow() == hwnd && record->caret_enabled) SendMessageA(hwnd, WM_KILLFOCUS, 0, 0);
+    const auto surfaces = lock_backing_bitmaps();
     if (record->layer) record->layer->clear();
   }
   if ((mode == 2 || mode == 3) && record) {

@@ -1,31 +1,26 @@
 #include "graphics/surface_win32.h"
 
+#include <cstring>
 #include <ranges>
+#include <utility>
 
+#include "console/screen_win32.h"
 #include "console/text_paint_win32.h"
 #include "startup/app_win32.h"
 
 namespace tess {
 
 DrawingSurfaces::DrawingSurfaces()
-    : hwnd_(app().current_text_window), window_dc_(GetDC(hwnd_)), record_(app().windows.find(hwnd_)) {}
+    : surfaces_(lock_backing_bitmaps()), record_(app().windows.find(app().current_text_window)) {}
 
 DrawingSurfaces::~DrawingSurfaces() {
-  for (HGDIOBJ previous : std::views::reverse(window_previous_)) SelectObject(window_dc_, previous);
-  ReleaseDC(hwnd_, window_dc_);
-  if (HDC memory = bitmap()) {
-    const auto backing = lock_backing_bitmaps();
-    for (HGDIOBJ previous : std::views::reverse(bitmap_previous_)) SelectObject(memory, previous);
-  }
+  if (HDC memory = bitmap())
+    for (HGDIOBJ previous : std::views::reverse(previous_)) SelectObject(memory, previous);
   for (HGDIOBJ object : owned_) DeleteObject(object);
 }
 
 void DrawingSurfaces::select(HGDIOBJ object) {
-  window_previous_.push_back(SelectObject(window_dc_, object));
-  if (HDC memory = bitmap()) {
-    const auto backing = lock_backing_bitmaps();
-    bitmap_previous_.push_back(SelectObject(memory, object));
-  }
+  if (HDC memory = bitmap()) previous_.push_back(SelectObject(memory, object));
 }
 
 HGDIOBJ DrawingSurfaces::own(HGDIOBJ object) {
@@ -33,14 +28,49 @@ HGDIOBJ DrawingSurfaces::own(HGDIOBJ object) {
   return object;
 }
 
+namespace {
+
+// The last few objects of one kind, by what they were made from.
+template <class Key, class Make>
+HGDIOBJ kept(std::vector<std::pair<Key, HGDIOBJ>>& cache, const Key& key, Make make, bool (*same)(const Key&, const Key&)) {
+  for (auto& [k, object] : cache)
+    if (same(k, key)) return object;
+  constexpr std::size_t kKept = 16;
+  if (cache.size() == kKept) {
+    DeleteObject(cache.front().second);
+    cache.erase(cache.begin());
+  }
+  cache.emplace_back(key, make());
+  return cache.back().second;
+}
+
+bool same_colour(const COLORREF& a, const COLORREF& b) { return a == b; }
+bool same_font(const LOGFONTA& a, const LOGFONTA& b) { return std::memcmp(&a, &b, sizeof a) == 0; }
+
+}  // namespace
+
+HGDIOBJ DrawingSurfaces::pen(COLORREF colour) {
+  static std::vector<std::pair<COLORREF, HGDIOBJ>> pens;
+  return kept(pens, colour, [&] { return static_cast<HGDIOBJ>(CreatePen(PS_SOLID, 1, colour)); }, same_colour);
+}
+
+HGDIOBJ DrawingSurfaces::brush(COLORREF colour) {
+  static std::vector<std::pair<COLORREF, HGDIOBJ>> brushes;
+  return kept(brushes, colour, [&] { return static_cast<HGDIOBJ>(CreateSolidBrush(colour)); }, same_colour);
+}
+
+HGDIOBJ DrawingSurfaces::font(const LOGFONTA& description) {
+  static std::vector<std::pair<LOGFONTA, HGDIOBJ>> fonts;
+  return kept(fonts, description, [&] { return static_cast<HGDIOBJ>(CreateFontIndirectA(&description)); }, same_font);
+}
+
+void DrawingSurfaces::touched(int64_t left, int64_t top, int64_t right, int64_t bottom) {
+  if (record_) mark_dirty(*record_, clipped_area(left, top, right, bottom));
+}
+
 void whole_window_refresh() {
   App& a = app();
-  if (WindowRecord* record = a.windows.find(a.current_text_window)) {
-    HDC dc = GetDC(record->hwnd);
-    const auto backing = lock_backing_bitmaps();
-    BitBlt(dc, 0, 0, a.screen.cx, a.screen.cy, record->memory_dc, 0, 0, SRCCOPY);
-    ReleaseDC(record->hwnd, dc);
-  }
+  mark_all_dirty(a.current_text_window);
   text_write("");
 }
 

@@ -1,8 +1,9 @@
-// The two surfaces a drawing statement paints: the current text window and its
-// backing bitmap, with the same GDI objects selected into both.
+// The surface a drawing statement paints: the backing bitmap of the current text
+// window. The statement notes the area it drew, and the screen shows it from there.
 #pragma once
 #include <windows.h>
 
+#include <mutex>
 #include <vector>
 
 #include "windows/window_table_win32.h"
@@ -16,36 +17,40 @@ class DrawingSurfaces {
   DrawingSurfaces(const DrawingSurfaces&) = delete;
   DrawingSurfaces& operator=(const DrawingSurfaces&) = delete;
 
-  HDC window() const { return window_dc_; }
-  // Null when the current text window has no record: then only the window is drawn.
+  // Null when the current text window has no record: then nothing is drawn.
   HDC bitmap() const { return record_ ? record_->memory_dc : nullptr; }
   WindowRecord* record() const { return record_; }
 
-  // Selects into both surfaces; the previous objects come back at the end.
+  // Selects into the bitmap; the previous objects come back at the end.
   void select(HGDIOBJ object);
-  // Deleted at the end, after the surfaces have their own objects back.
+  // Deleted at the end, after the bitmap has its own objects back.
   HGDIOBJ own(HGDIOBJ object);
 
-  // Runs draw on the window first, then on the backing bitmap (or the reverse).
+  // Drawing objects kept from one statement to the next (making a pen, a brush or
+  // a font costs more than drawing a small figure with it); they are selected
+  // only for the length of a statement, so a replaced one is never in use.
+  HGDIOBJ pen(COLORREF colour);
+  HGDIOBJ brush(COLORREF colour);
+  HGDIOBJ font(const LOGFONTA& description);
+
+  // Runs draw on the backing bitmap.
   template <class Draw>
-  void draw(Draw draw, bool window_first = true) {
-    if (window_first) draw(window());
-    if (bitmap()) {
-      const auto backing = lock_backing_bitmaps();
-      draw(bitmap());
-    }
-    if (!window_first) draw(window());
+  void draw(Draw draw) {
+    if (HDC dc = bitmap()) draw(dc);
   }
 
+  // The area drawn, in client coordinates (corners as given, right and bottom
+  // excluded); painted at the next frame.
+  void touched(int64_t left, int64_t top, int64_t right, int64_t bottom);
+
  private:
-  HWND hwnd_;
-  HDC window_dc_;
+  std::unique_lock<std::recursive_mutex> surfaces_;
   WindowRecord* record_;
-  std::vector<HGDIOBJ> window_previous_, bitmap_previous_, owned_;
+  std::vector<HGDIOBJ> previous_, owned_;
 };
 
-// The destination bitmap copied to the current text window, then its text layer
-// painted again.
+// After a statement changed the whole destination bitmap: the window is painted
+// whole, and its text layer laid out again over it.
 void whole_window_refresh();
 
 }  // namespace tess

@@ -54,6 +54,10 @@ class Host {
   virtual uint32_t start_thread(std::function<void()> body) = 0;
   virtual uint32_t current_thread_id() = 0;
 
+  // Called before a statement waits (for time, typing, a key, an event or a box):
+  // a host with a screen shows everything drawn so far.
+  virtual void before_wait() {}
+
   // The console window's keyboard, caret and layout services; null without one.
   virtual ConsoleDevice* console_device() { return nullptr; }
 

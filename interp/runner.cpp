@@ -310,6 +310,7 @@ void Interpreter::request_stop() {
 }
 
 void Interpreter::sleep_unless_stopped(int64_t ms) {
+  host_.before_wait();
   std::unique_lock guard(state_mutex_);
   state_changed_.wait_for(guard, std::chrono::milliseconds(ms), [&] { return stop_.load(); });
 }

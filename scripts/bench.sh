@@ -115,4 +115,63 @@ elif [ -z "${TESS_BENCH_NO_WINE:-}" ]; then
       "$(awk -v a="$w" -v b="${tess_median[$name]:-0}" 'BEGIN { if (b > 0) printf "%.2f", a / b; else print "-" }')"
   done
 fi
+
+# The screen: console printing and drawing on runtime.exe under Wine (each the
+# fastest of TESS_SCREEN_RUNS runs through the UI driver, the start-up of an
+# empty program subtracted), beside tessrun printing the same lines (its empty
+# program subtracted) and yabasic drawing the same figures in its X11 window (its
+# empty window subtracted), all in this run. The fastest run is the one least
+# disturbed by other work on a shared machine; TESS_SCREEN_ONLY=PATTERN picks
+# benchmarks by name (the empty one always runs).
+screen_bench() {
+  local runs="${TESS_SCREEN_RUNS:-5}" dir="$ROOT/bench/screen" peer="$ROOT/bench/peers/yabasic/screen"
+  local -A rt=() tr=() yb=()
+  time_runtime() {  # name -> median seconds
+    local t=() i start end
+    cat "$WIN_DIR/runtime.exe" "$WORK/$1.img" >"$WORK/$1.exe"
+    for ((i = 0; i <= runs; i++)); do
+      start=$(date +%s%N)
+      wine "$WIN_DIR/uidriver.exe" start "$(winepath -w "$WORK/$1.exe")" "" run-to-end 900000 >/dev/null 2>&1
+      end=$(date +%s%N)
+      [ "$i" -gt 0 ] && t+=("$(awk -v ns=$((end - start)) 'BEGIN { printf "%.4f", ns / 1e9 }')")
+    done
+    printf '%s\n' "${t[@]}" | sort -g | head -1
+  }
+  time_native() {  # command... -> median seconds
+    local t=() i
+    for ((i = 0; i <= runs; i++)); do
+      res="$(measure "$@")"
+      [ "$i" -gt 0 ] && t+=("${res% *}")
+    done
+    printf '%s\n' "${t[@]}" | sort -g | head -1
+  }
+  for src in "$dir"/s*.bas; do
+    local name; name="$(basename "$src" .bas)"
+    [ "$name" != s0_empty ] && [ -n "${TESS_SCREEN_ONLY:-}" ] && [[ "$name" != *$TESS_SCREEN_ONLY* ]] && continue
+    "$TOOLS/tessc" image "$src" -o "$WORK/$name.img" || continue
+    rt[$name]="$(time_runtime "$name")"
+    case "$name" in
+      s0_*|s1_*|s2_*) tr[$name]="$(time_native "$TOOLS/tessrun" "$WORK/$name.img")" ;;
+    esac
+    [ -f "$peer/$name.yab" ] && yb[$name]="$(cd "$peer" && time_native yabasic "$name.yab")"
+  done
+  echo
+  printf '%-16s %12s %12s %12s %14s %14s\n' screen runtime_s tessrun_s yabasic_s runtime/tessrun runtime/yabasic
+  local base_rt="${rt[s0_empty]:-0}" base_tr="${tr[s0_empty]:-0}" base_yb="${yb[s0_empty]:-0}"
+  for src in "$dir"/s*.bas; do
+    local name r t y; name="$(basename "$src" .bas)"
+    [ "$name" = s0_empty ] || [ -z "${rt[$name]:-}" ] && continue
+    r="$(awk -v a="${rt[$name]:-0}" -v b="$base_rt" 'BEGIN { printf "%.3f", a - b }')"
+    t="-"; y="-"
+    [ -n "${tr[$name]:-}" ] && t="$(awk -v a="${tr[$name]}" -v b="$base_tr" 'BEGIN { printf "%.3f", a - b }')"
+    [ -n "${yb[$name]:-}" ] && y="$(awk -v a="${yb[$name]}" -v b="$base_yb" 'BEGIN { printf "%.3f", a - b }')"
+    printf '%-16s %12s %12s %12s %14s %14s\n' "$name" "$r" "$t" "$y" \
+      "$(awk -v a="$r" -v b="$t" 'BEGIN { if (b > 0) printf "%.2f", a / b; else print "-" }')" \
+      "$(awk -v a="$r" -v b="$y" 'BEGIN { if (b > 0) printf "%.2f", a / b; else print "-" }')"
+  done
+  printf 'start-up subtracted: runtime.exe %s s, tessrun %s s, yabasic window %s s\n' "$base_rt" "$base_tr" "$base_yb"
+}
+if [ -z "${TESS_BENCH_NO_WINE:-}" ] && [ -f "$WIN_DIR/runtime.exe" ] && [ -z "$FILTER" -o "$FILTER" = screen ]; then
+  screen_bench
+fi
 exit $status

@@ -36,6 +36,7 @@ class Win32Host : public Host {
   void report_error(const Diagnostic& diagnostic) override;
   void end_program() override;
   void beep() override { MessageBeep(0); }
+  void before_wait() override;
   uint32_t start_thread(std::function<void()> body) override;
   uint32_t current_thread_id() override { return GetCurrentThreadId(); }
   ConsoleDevice* console_device() override { return &console_; }

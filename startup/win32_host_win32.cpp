@@ -3,6 +3,7 @@
 #include <memory>
 #include <string>
 
+#include "console/screen_win32.h"
 #include "console/text_paint_win32.h"
 #include "startup/app_win32.h"
 #include "startup/win32_host.h"
@@ -46,6 +47,8 @@ void Win32Host::write_text(std::string_view value_text) {
   }
 }
 
+void Win32Host::before_wait() { flush_screen(); }
+
 // TESSALY_DIAGNOSTICS names a file for the diagnostic alone (what `tessc run` prints).
 static void write_diagnostics_file(const std::string& text) {
   const char* path = std::getenv("TESSALY_DIAGNOSTICS");
@@ -58,6 +61,7 @@ static void write_diagnostics_file(const std::string& text) {
 }
 
 void Win32Host::report_error(const Diagnostic& diagnostic) {
+  flush_screen();
   const std::string line = diagnostic.format();
   OutputDebugStringW(wide(line + "\n").c_str());
   transcript_.diagnostic(line);

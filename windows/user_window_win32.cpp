@@ -2,7 +2,7 @@
 
 #include "console/console_device.h"
 #include "console/prompt_window_win32.h"
-#include "console/text_paint_win32.h"
+#include "console/screen_win32.h"
 #include "startup/app_win32.h"
 #include "windows/char_messages.h"
 
@@ -10,16 +10,6 @@ namespace tess {
 namespace {
 
 int32_t low32(uintptr_t value) { return static_cast<int32_t>(static_cast<uint32_t>(value)); }
-
-void paint_backing_bitmap(HWND hwnd) {
-  PAINTSTRUCT ps{};
-  HDC dc = BeginPaint(hwnd, &ps);
-  if (WindowRecord* record = app().windows.find(hwnd)) {
-    const auto backing = lock_backing_bitmaps();
-    BitBlt(dc, 0, 0, app().screen.cx, app().screen.cy, record->memory_dc, 0, 0, SRCCOPY);
-  }
-  EndPaint(hwnd, &ps);
-}
 
 void store_last_key(WPARAM wparam) {
   if (ConsoleDevice* device = app().host.console_device())
@@ -63,7 +53,7 @@ LRESULT CALLBACK normal_window_procedure(HWND hwnd, UINT message, WPARAM wparam,
   record_code_page_events(hwnd, message, wparam, lparam);
   switch (message) {
     case WM_CLOSE: return 0;
-    case WM_PAINT: paint_backing_bitmap(hwnd); break;
+    case WM_PAINT: paint_window(hwnd); break;
     default: break;
   }
   return DefWindowProcW(hwnd, message, wparam, lparam);
@@ -84,8 +74,8 @@ LRESULT CALLBACK prompt_window_procedure(HWND hwnd, UINT message, WPARAM wparam,
   switch (message) {
     case WM_CLOSE: return 0;
     case WM_PAINT:
-      if (WindowRecord* record = app().windows.find(hwnd)) {
-        window_refresh(*record, true);
+      if (app().windows.find(hwnd)) {
+        paint_window(hwnd);
         return 0;
       }
       break;

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "console/screen_win32.h"
 #include "graphics/argument_text.h"
 #include "interp/evaluate.h"
 #include "interp/value_limits.h"
@@ -123,6 +124,9 @@ void stmt_window(Exec& ex, std::string_view args) {
     SendMessageW(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
   if (!a.windows.create(hwnd, is_dark_class(w.class_name), a.screen))
     raise_error(1, "create window: all 1024 window records are in use");
+  // The runtime's own windows show their fill at the next frame; controls paint
+  // themselves until a program draws into them.
+  if (lstrcmpiA(w.class_name.c_str(), kNormalClass) == 0 || is_dark_class(w.class_name)) mark_all_dirty(hwnd);
 }
 
 void stmt_wclose(Exec& ex, std::string_view args) {
@@ -141,7 +145,9 @@ void stmt_wshow(Exec& ex, std::string_view args) {
   const std::string text = strip_blanks(args);
   const auto parts = cut_at_commas(text, 2);
   if (parts.size() < 2) argument_error("show window", "window and show command");
-  ShowWindow(as_window(eval_int(ex.in, parts[0])), eval_int(ex.in, parts[1]));
+  HWND hwnd = as_window(eval_int(ex.in, parts[0]));
+  ShowWindow(hwnd, eval_int(ex.in, parts[1]));
+  mark_all_dirty(hwnd);
 }
 
 void stmt_wmove(Exec& ex, std::string_view args) {
@@ -155,11 +161,13 @@ void stmt_wmove(Exec& ex, std::string_view args) {
   MoveWindow(hwnd, edge[0], edge[1], edge[2] - edge[0], edge[3] - edge[1], TRUE);
   if (m.size_mode == 1) ShowWindow(hwnd, SW_MAXIMIZE);
   else if (m.size_mode == 2) ShowWindow(hwnd, SW_MINIMIZE);
+  mark_all_dirty(hwnd);
 }
 
 void stmt_wevent(Exec& ex, std::string_view args) {
   const auto variables = parse_wait_event(args);
   EventQueue& queue = app().event_queues[static_cast<std::size_t>(ex.slot)];
+  flush_screen();
   {
     LockReleased released(ex);
     while (queue.empty() && !ex.in.stop_requested()) {
@@ -181,6 +189,7 @@ void stmt_wevent(Exec& ex, std::string_view args) {
 void stmt_msgbox(Exec& ex, std::string_view args) {
   const MessageBoxArgs box = parse_message_box(ex.in, args);
   int answer = 0;
+  flush_screen();
   {
     LockReleased released(ex);
     answer = MessageBoxW(as_window(box.owner), wide(box.text).c_str(), wide(box.title).c_str(), box.style);

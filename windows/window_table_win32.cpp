@@ -14,8 +14,10 @@ WindowRecord* WindowTable::find(HWND hwnd) {
   return i < 0 ? nullptr : &records_[static_cast<std::size_t>(i)];
 }
 
+// The new window is not painted here: its first frame shows the whole fill.
 bool WindowTable::create(HWND hwnd, bool dark, SIZE screen) {
   if (!hwnd) return false;
+  const auto surfaces = lock_backing_bitmaps();
   WindowRecord* record = nullptr;
   for (auto& r : records_)
     if (!r.hwnd) {
@@ -24,23 +26,23 @@ bool WindowTable::create(HWND hwnd, bool dark, SIZE screen) {
     }
   if (!record) return false;
 
-  record->hwnd = hwnd;
   record->caret = {};
   record->caret_enabled = false;
   record->layer = std::make_unique<TextLayer>();
   record->composition = {};
   record->composition.dwStyle = CFS_POINT;
+  record->layout = {};
+  record->dirty = {};
 
   HDC window_dc = GetDC(hwnd);
-  const auto backing = lock_backing_bitmaps();
   record->bitmap = CreateCompatibleBitmap(window_dc, screen.cx, screen.cy);
   record->memory_dc = CreateCompatibleDC(window_dc);
+  ReleaseDC(hwnd, window_dc);
   record->original_bitmap = SelectObject(record->memory_dc, record->bitmap);
   HGDIOBJ previous_brush = SelectObject(record->memory_dc, GetStockObject(dark ? BLACK_BRUSH : WHITE_BRUSH));
   PatBlt(record->memory_dc, 0, 0, screen.cx, screen.cy, PATCOPY);
   SelectObject(record->memory_dc, previous_brush);
-  BitBlt(window_dc, 0, 0, screen.cx, screen.cy, record->memory_dc, 0, 0, SRCCOPY);
-  ReleaseDC(hwnd, window_dc);
+  record->hwnd = hwnd;
   return true;
 }
 
@@ -50,11 +52,12 @@ std::unique_lock<std::recursive_mutex> lock_backing_bitmaps() {
 }
 
 void WindowTable::release(HWND hwnd) {
+  const auto surfaces = lock_backing_bitmaps();
   WindowRecord* record = find(hwnd);
   if (!record) return;
   record->hwnd = nullptr;
   record->layer.reset();
-  const auto backing = lock_backing_bitmaps();
+  record->dirty = {};
   if (record->memory_dc) {
     SelectObject(record->memory_dc, record->original_bitmap);
     DeleteDC(record->memory_dc);

@@ -8,6 +8,7 @@
 #include <memory>
 #include <mutex>
 
+#include "console/layout_cache.h"
 #include "console/text_layer.h"
 
 namespace tess {
@@ -22,12 +23,16 @@ struct WindowRecord {
   bool caret_enabled = false;
   RECT saved_client{};             // client rectangle at the last paint while not minimised
   COMPOSITIONFORM composition{};
+  LayoutCache layout;              // the text layer's layout at the last change
+  RECT dirty{};                    // changed since the screen last showed it
+  DWORD last_large_paint = 0;      // tick of the last paint of a large dirty area
 };
 
-// Wine fails a GDI call on a DC while another thread is inside a call on the
-// same DC, and the drawing is lost; the window thread paints from a backing
-// bitmap while an execution thread draws into it. So every use of a backing
-// bitmap's DC is made under this one lock, which is never held while a message
+// The surface lock. Wine fails a GDI call on a DC while another thread is inside
+// a call on the same DC, and the drawing is lost; the window thread paints from a
+// backing bitmap and a text layer while execution threads change them. So every
+// use of a backing bitmap's DC, every change of a text layer or a record, and
+// every paint is made under this one lock, which is never held while a message
 // is sent (the other thread may be waiting for it).
 [[nodiscard]] std::unique_lock<std::recursive_mutex> lock_backing_bitmaps();
 
@@ -43,6 +48,13 @@ class WindowTable {
   bool create(HWND hwnd, bool dark, SIZE screen);
   void release(HWND hwnd);
   void release_all();
+
+  // Runs visit on every record in use (under the surface lock).
+  template <class Visit>
+  void for_each(Visit&& visit) {
+    for (auto& r : records_)
+      if (r.hwnd) visit(r);
+  }
 
  private:
   std::array<WindowRecord, kCapacity> records_;

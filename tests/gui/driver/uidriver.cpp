@@ -2,7 +2,8 @@
 // Commands run in order; each result is one line on stdout (or in --out FILE).
 //
 //   start EXE "ARGS"            start a program (ARGS may be "")
-//   wait-window CLASS MS        wait for a top-level window of the program; prints
+//   wait-window CLASS MS        wait for a top-level window of the program (and up to
+//                               1 s more for it to show); prints
 //                               "window CLASS visible=0|1"
 //   visible CLASS               prints "visible CLASS 0|1"
 //   wait-box MS                 wait for a message box; prints "box TITLE|TEXT"
@@ -52,6 +53,7 @@
 #include <windows.h>
 #include <shellapi.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -343,7 +345,10 @@ int run(int argc, char** argv) {
       WaitForInputIdle(t.process.hProcess, 5000);
       i += 2;
     } else if (cmd == "wait-window") {
-      HWND hwnd = wait_for_window(t, arg(1), static_cast<int>(number(arg(2))));
+      const int ms = static_cast<int>(number(arg(2)));
+      HWND hwnd = wait_for_window(t, arg(1), ms);
+      // A window is found while it is being created: give it a moment to show.
+      for (int waited = 0; hwnd && !IsWindowVisible(hwnd) && waited < std::min(ms, 1000); waited += 20) Sleep(20);
       say(hwnd ? std::string("window ") + arg(1) + " visible=" + (IsWindowVisible(hwnd) ? "1" : "0")
                : std::string("no-window ") + arg(1));
       i += 2;

@@ -2,6 +2,7 @@
 
 #include "texts.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -116,7 +117,10 @@ LPARAM client_point(const char* x, const char* y) {
 
 void wait_for(Context& c) {
   const std::string window_name = c.arg(0);
-  HWND hwnd = wait_top(c, window_name, number_of(c.arg(1)));
+  const long ms = number_of(c.arg(1));
+  HWND hwnd = wait_top(c, window_name, ms);
+  // A window is found while it is being created: give it a moment to show.
+  for (long waited = 0; hwnd && !IsWindowVisible(hwnd) && waited < std::min(ms, 1000L); waited += 20) Sleep(20);
   c.host.say(hwnd ? "window " + window_name + " visible=" + (IsWindowVisible(hwnd) ? "1" : "0") : "no-window " + window_name);
 }
 
@@ -193,6 +197,24 @@ void rect(Context& c) {
     return;
   }
   c.host.say("rect " + rect_text(r) + " client " + std::to_string(client.right) + " " + std::to_string(client.bottom));
+}
+
+void client(Context& c) {
+  RECT r{};
+  POINT origin{};
+  HWND hwnd = find_top(c, c.arg(0));
+  if (!hwnd || !GetClientRect(hwnd, &r) || !ClientToScreen(hwnd, &origin)) {
+    c.host.say("no-window");
+    return;
+  }
+  c.host.say("client " + std::to_string(origin.x) + " " + std::to_string(origin.y) + " " + std::to_string(r.right) + " " +
+             std::to_string(r.bottom));
+}
+
+void redraw(Context& c) {
+  HWND hwnd = find_top(c, c.arg(0));
+  if (hwnd) RedrawWindow(hwnd, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+  c.host.say(hwnd ? "redrawn" : "no-window");
 }
 
 void move(Context& c) {
@@ -293,7 +315,8 @@ constexpr Command kCommands[] = {
     {"rect", 1, rect},             {"move", 5, move},                   {"show", 2, show},
     {"capture-raw", 2, capture_raw}, {"scroll-info", 2, scroll_info},   {"wait-text", 3, wait_text},
     {"chars", 2, chars},           {"capture-fresh", 2, capture_fresh}, {"title", 1, title},
-    {"controls", 1, controls},           {"items", 2, items},
+    {"controls", 1, controls},           {"items", 2, items},           {"client", 1, client},
+    {"redraw", 1, redraw},
 };
 
 }  // namespace

@@ -2,7 +2,8 @@
 // menus. WIN is a window class ("NORMAL") or a class and an exact title
 // ("NORMAL=Paint"); the program's top-level windows are searched.
 //
-//   wait-for WIN MS             waits for the window; "window WIN visible=0|1" or "no-window WIN"
+//   wait-for WIN MS             waits for the window (and up to 1 s, at most MS, for it
+//                               to show); "window WIN visible=0|1" or "no-window WIN"
 //   click-control WIN TEXT|ID   BM_CLICK to the child control with that text or control
 //                               id (what a click on it does); "clicked X" or "no-control X"
 //   choose WIN ID               the menu choice ID: WM_COMMAND (ID, 0) posted to the window
@@ -20,6 +21,10 @@
 //   drag WIN X1 Y1 X2 Y2        left button down at 1, eight moves, up at 2
 //   rect WIN                    prints "rect LEFT TOP RIGHT BOTTOM client WIDTH HEIGHT"
 //                               (the window on the screen, the size of its client area)
+//   client WIN                  prints "client X Y WIDTH HEIGHT": the client area's
+//                               corner on the screen and its size
+//   redraw WIN                  asks the window to repaint itself now (for tests
+//                               about repainting only); prints "redrawn"
 //   move WIN X Y W H            MoveWindow
 //   show WIN CMD                ShowWindow with that show command
 //   capture-raw WIN FILE.bmp    the client area as it is, without asking for a repaint

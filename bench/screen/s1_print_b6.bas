@@ -1,0 +1,4 @@
+FOR I = 1 TO 100000
+  PRINT "line"; I
+NEXT I
+END

@@ -1,0 +1,6 @@
+FOR Y = 0 TO 199
+  FOR X = 0 TO 319
+    PSET (X, Y), 1 + (X + Y) MOD 7
+  NEXT X
+NEXT Y
+END

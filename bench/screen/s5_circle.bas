@@ -1,0 +1,4 @@
+FOR I = 1 TO 2000
+  CIRCLE (160, 100), 1 + I MOD 90, 1 + I MOD 7
+NEXT I
+END

@@ -1,0 +1,4 @@
+FOR I = 1 TO 5000
+  GPRINT (I * 7) MOD 280, (I * 13) MOD 180, "text", 1 + I MOD 7
+NEXT I
+END
