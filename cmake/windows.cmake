@@ -28,6 +28,9 @@ endfunction()
 add_executable(runtime WIN32 ${WIN32_SOURCES})
 target_precompile_headers(runtime PRIVATE <windows.h> ${TESS_STD_PCH})
 set_target_properties(runtime PROPERTIES UNITY_BUILD ON UNITY_BUILD_BATCH_SIZE ${TESS_UNITY_BATCH})
+# The source that replaces the global allocation functions compiles alone: seen
+# inlined beside other code, GCC takes its malloc/free pair for a mismatch.
+set_source_files_properties(${CMAKE_SOURCE_DIR}/startup/winmain_win32.cpp PROPERTIES SKIP_UNITY_BUILD_INCLUSION ON)
 target_link_libraries(runtime PRIVATE tesscore_win imm32 winmm comdlg32 winspool shell32 advapi32 gdi32 user32)
 tess_version_resource(runtime "Tessaly runtime")
 
