@@ -86,6 +86,35 @@ void put_image(Exec& ex, std::string_view args) {
   s.touched(put.at.x, put.at.y, int64_t{put.at.x} + info.bmWidth, int64_t{put.at.y} + info.bmHeight);
 }
 
+namespace {
+
+// Text in a font of the default or OEM character set is read by the "A"
+// functions in the system's code pages; as UTF-16 from code page 932 it shows
+// the same on every locale. Other sets name their own code page, on any locale.
+bool drawn_as_unicode(BYTE char_set) { return char_set == DEFAULT_CHARSET || char_set == OEM_CHARSET; }
+
+void text_out(HDC dc, int x, int y, std::string_view text, BYTE char_set) {
+  if (!drawn_as_unicode(char_set)) {
+    TextOutA(dc, x, y, text.data(), static_cast<int>(text.size()));
+    return;
+  }
+  const std::wstring units = wide(text);
+  TextOutW(dc, x, y, units.data(), static_cast<int>(units.size()));
+}
+
+SIZE text_extent(HDC dc, std::string_view text, BYTE char_set) {
+  SIZE size{};
+  if (!drawn_as_unicode(char_set)) {
+    GetTextExtentPoint32A(dc, text.data(), static_cast<int>(text.size()), &size);
+  } else {
+    const std::wstring units = wide(text);
+    GetTextExtentPoint32W(dc, units.data(), static_cast<int>(units.size()), &size);
+  }
+  return size;
+}
+
+}  // namespace
+
 void stmt_gprint(Exec& ex, std::string_view args) {
   const TextArgs t = parse_text(ex.in, args);
   const FontRecord& base = app().font;
@@ -113,15 +142,14 @@ void stmt_gprint(Exec& ex, std::string_view args) {
       SetBkMode(dc, OPAQUE);
       SetBkColor(dc, t.background);
     }
-    TextOutA(dc, t.x, t.y, t.text.data(), static_cast<int>(t.text.size()));
+    text_out(dc, t.x, t.y, t.text, lf.lfCharSet);
   });
   // The text's box, widened by its height on both sides for overhanging and
   // slanted glyphs.
   if (lf.lfEscapement != 0) {
     s.touched(0, 0, app().screen.cx, app().screen.cy);  // turned text: any direction
   } else if (HDC dc = s.bitmap()) {
-    SIZE size{};
-    GetTextExtentPoint32A(dc, t.text.data(), static_cast<int>(t.text.size()), &size);
+    const SIZE size = text_extent(dc, t.text, lf.lfCharSet);
     s.touched(int64_t{t.x} - size.cy, t.y, int64_t{t.x} + size.cx + size.cy, int64_t{t.y} + size.cy);
   }
 }

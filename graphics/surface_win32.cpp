@@ -1,5 +1,6 @@
 #include "graphics/surface_win32.h"
 
+#include <cstddef>
 #include <cstring>
 #include <ranges>
 #include <utility>
@@ -7,6 +8,7 @@
 #include "console/screen_win32.h"
 #include "console/text_paint_win32.h"
 #include "startup/app_win32.h"
+#include "system/wide_win32.h"
 
 namespace tess {
 
@@ -59,9 +61,23 @@ HGDIOBJ DrawingSurfaces::brush(COLORREF colour) {
   return kept(brushes, colour, [&] { return static_cast<HGDIOBJ>(CreateSolidBrush(colour)); }, same_colour);
 }
 
+namespace {
+
+// The face name is code page 932 text: the "A" function would read it in the
+// system's code page, which loses a Japanese name on other locales.
+HGDIOBJ create_font(const LOGFONTA& a) {
+  LOGFONTW w{};
+  std::memcpy(&w, &a, offsetof(LOGFONTA, lfFaceName));
+  const std::wstring face = wide(std::string_view(a.lfFaceName, strnlen(a.lfFaceName, LF_FACESIZE)));
+  face.copy(w.lfFaceName, LF_FACESIZE - 1);
+  return CreateFontIndirectW(&w);
+}
+
+}  // namespace
+
 HGDIOBJ DrawingSurfaces::font(const LOGFONTA& description) {
   static std::vector<std::pair<LOGFONTA, HGDIOBJ>> fonts;
-  return kept(fonts, description, [&] { return static_cast<HGDIOBJ>(CreateFontIndirectA(&description)); }, same_font);
+  return kept(fonts, description, [&] { return create_font(description); }, same_font);
 }
 
 void DrawingSurfaces::touched(int64_t left, int64_t top, int64_t right, int64_t bottom) {

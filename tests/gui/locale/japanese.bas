@@ -1,8 +1,11 @@
 ' Japanese text through every way out to Windows and back: a window title,
 ' a menu, controls and texts sent to them, typed characters, the clipboard,
 ' the environment, a started program's parameters, files and a directory with
-' Japanese names, and a message box. What came back is printed; the UI driver
-' reads the same things from outside.
+' Japanese names, text drawn in a font with a Japanese name, and a message
+' box. What came back is printed; the UI driver reads the same things from
+' outside.
+' Text drawn in a font named in Japanese, in the default character set.
+GPRINT 480, 4, "描いた文字", 2, -1, 20, 0, "IPAゴシック", , DEFAULT
 WINDOW w, 0, 40, 40, 360, 220, "窓の題名", &H10CF0000
 MENU m
 POPUPMENU f
