@@ -339,7 +339,7 @@ int run(int argc, char** argv) {
       si.cb = sizeof si;
       std::wstring buf = units(line);
       if (!CreateProcessW(nullptr, buf.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &t.process)) {
-        say("start-failed");
+        say("start-failed " + std::to_string(GetLastError()));
         return 1;
       }
       WaitForInputIdle(t.process.hProcess, 5000);
