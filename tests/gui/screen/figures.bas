@@ -1,6 +1,6 @@
 ' Every figure drawn on the console, then "done", then the program polls
 ' INKEY$ with WAIT: all of it must be on the screen while it waits.
-dx = 0: dy = 40: dw = 320: dh = 200: cls$ = "VudEvir"
+dx = 0: dy = 40: dw = 320: dh = 200: cls$ = "VudEvir": ev = 0
 CIRCLE (60,100),40,4,,,,F,6
 FOR i = 0 TO 299
 PSET (i, 200 + INT(30 * SIN(i / 20))), 5

@@ -1,5 +1,5 @@
 ' GET and PUT with every raster operation, LOADIMAGE and GPRINT.
-dx = 0: dy = 40: dw = 320: dh = 200: cls$ = "VudEvir"
+dx = 0: dy = 40: dw = 320: dh = 200: cls$ = "VudEvir": ev = 0
 LINE (10,50)-(59,89),2,BF
 CIRCLE (35,70),15,6,,,,F,1
 GET (10,50)-(59,89), g

@@ -1,5 +1,5 @@
 ' SCROLL and every CLS mode, one screen after each.
-dx = 0: dy = 40: dw = 320: dh = 200: cls$ = "VudEvir"
+dx = 0: dy = 40: dw = 320: dh = 200: cls$ = "VudEvir": ev = 0
 LINE (20,60)-(120,140),2,BF
 CIRCLE (200,120),50,6,,,,F,4
 FOR i = 0 TO 319 STEP 3: PSET (i, 230), 7: NEXT i

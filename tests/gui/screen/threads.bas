@@ -1,6 +1,6 @@
 ' Two threads print at once; the main thread prints a last line when both are
 ' done and then waits.
-dx = 200: dy = 0: dw = 100: dh = 200: cls$ = "VudEvir"
+dx = 200: dy = 0: dw = 100: dh = 200: cls$ = "VudEvir": ev = 0
 LINE (200,0)-(299,199),4,BF
 THREAD *one
 THREAD *two
