@@ -338,8 +338,20 @@ int run(int argc, char** argv) {
       STARTUPINFOW si{};
       si.cb = sizeof si;
       std::wstring buf = units(line);
-      if (!CreateProcessW(nullptr, buf.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &t.process)) {
-        say("start-failed " + std::to_string(GetLastError()));
+      // Wine now and then fails a process start with ERROR_INTERNAL_ERROR
+      // before the program runs at all; such a start is made again.
+      DWORD error = 0;
+      for (int attempt = 0; attempt < 5; ++attempt) {
+        if (CreateProcessW(nullptr, buf.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &t.process)) {
+          error = 0;
+          break;
+        }
+        error = GetLastError();
+        if (error != ERROR_INTERNAL_ERROR) break;
+        Sleep(200);
+      }
+      if (error != 0) {
+        say("start-failed " + std::to_string(error));
         return 1;
       }
       WaitForInputIdle(t.process.hProcess, 5000);
