@@ -18,8 +18,7 @@ namespace {
 bool append_in_place(Interpreter& in, std::string_view target, std::string_view expr) {
   if (target.empty() || !is_name_start(target[0]) || target.size() > kMaxName) return false;
   if (target.find_first_of("()\"+") != std::string_view::npos) return false;
-  if (expr.size() <= target.size() || expr.substr(0, target.size()) != target || expr[target.size()] != '+')
-    return false;
+  if (!appends_to(target, expr)) return false;
   read_string(in, target);
   append_string(in, target, eval_string(in, expr.substr(target.size() + 1)));
   return true;
@@ -27,12 +26,18 @@ bool append_in_place(Interpreter& in, std::string_view target, std::string_view 
 
 }  // namespace
 
-void assign(Interpreter& in, std::string_view text) {
-  const std::string s = strip_blanks(text);
+std::optional<AssignmentParts> split_assignment(std::string_view text) {
+  std::string s = strip_blanks(text);
   const std::size_t eq = s.find('=');
-  if (eq == std::string::npos) value_error("an assignment without '='");
-  const std::string_view target = std::string_view(s).substr(0, eq);
-  const std::string_view expr = std::string_view(s).substr(eq + 1);
+  if (eq == std::string::npos) return std::nullopt;
+  return AssignmentParts{std::move(s), eq};
+}
+
+void assign(Interpreter& in, std::string_view text) {
+  const auto parts = split_assignment(text);
+  if (!parts) value_error("an assignment without '='");
+  const std::string_view target = parts->target();
+  const std::string_view expr = parts->value();
   if (variable_type(in, target) != VarType::String) write_number(in, target, eval_number(in, expr));
   else if (!append_in_place(in, target, expr)) write_string(in, target, eval_string(in, expr));
 }

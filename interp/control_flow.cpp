@@ -30,19 +30,21 @@ std::optional<std::size_t> find_else(std::string_view s) {
   return std::nullopt;
 }
 
-std::optional<std::string> before_else(std::string_view s, std::size_t else_pos) {
+// The length of the part before the else, blanks and tabs dropped; nothing
+// when no part is left.
+std::optional<std::size_t> before_else(std::string_view s, std::size_t else_pos) {
   std::size_t end = else_pos;
   while (end > 0 && is_blank_or_tab(static_cast<uint8_t>(s[end - 1]))) --end;
   if (end == 0) return std::nullopt;
-  return std::string(s.substr(0, end));
+  return end;
 }
 
 }  // namespace
 
-std::optional<std::string> else_check(Interpreter& in, int t, std::string_view statement) {
-  if (starts_conditional(statement)) return std::string(statement);
+std::optional<std::size_t> else_check(Interpreter& in, int t, std::string_view statement) {
+  if (starts_conditional(statement)) return statement.size();
   const auto else_pos = find_else(statement);
-  if (!else_pos) return std::string(statement);
+  if (!else_pos) return statement.size();
   const ProgramText& text = in.text();
   ThreadSlot& s = in.slot(t);
   std::size_t part = *else_pos + 4;
@@ -74,15 +76,12 @@ void block_close(Interpreter& in, int t, std::string_view statement) {
 }
 
 void jump_to(Interpreter& in, int t, int32_t target) {
-  ThreadSlot& s = in.slot(t);
-  s.pc = target;
-  s.skip_mode = false;
-  s.statement_start = separator_before(in.text(), target);
+  in.slot(t).jump(target, separator_before(in.text(), target));
 }
 
 void call_to(Interpreter& in, int t, int32_t target) {
   ThreadSlot& s = in.slot(t);
-  if (s.call_depth < 0 || s.call_depth >= kReturnStackSize - 1) raise_error(99, kTooManyCalls);
+  if (!s.can_call()) raise_error(99, kTooManyCalls);
   s.push_return({s.pc, s.skip_mode});
   jump_to(in, t, target);
 }

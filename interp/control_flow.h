@@ -1,6 +1,7 @@
 // Control flow that the runner and dispatcher use directly (the else check of
 // skip mode and the block close) and the moves that several statements share.
 #pragma once
+#include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -10,9 +11,9 @@ namespace tess {
 
 class Interpreter;
 
-// In skip mode: the statement to run (possibly cut before an else), or nothing.
-// A missing block end is error 20.
-std::optional<std::string> else_check(Interpreter& in, int t, std::string_view statement);
+// In skip mode: how much of the statement runs (all of it, or the part before
+// an else), or nothing. A missing block end is error 20.
+std::optional<std::size_t> else_check(Interpreter& in, int t, std::string_view statement);
 
 // A statement beginning with '}'.
 void block_close(Interpreter& in, int t, std::string_view statement);

@@ -1,5 +1,5 @@
-// The statement dispatcher: one statement under the interpreter lock.
-#include <cctype>
+// The statement dispatcher: one statement from its text under the interpreter
+// lock, routed by its code to its handler, or an assignment, label or block close.
 #include <cstdio>
 #include <new>
 #include <stdexcept>
@@ -43,41 +43,14 @@ std::string_view argument_text(std::string_view s) {
 
 bool Interpreter::dispatch(std::string_view statement, int t) {
   std::unique_lock lock(lock_);
-  if (stop_requested()) return false;
-  Exec ex{*this, t, lock};
-  held_lock_ = &lock;
-  try {
-    return run_statement(ex, statement);
-  } catch (const ProgramError& error) {
-    report(error, statement, t);
-  } catch (const std::bad_alloc&) {
-    report(out_of_memory(), statement, t);
-  } catch (const std::length_error&) {
-    report(out_of_memory(), statement, t);
-  }
-  return false;
+  return dispatch(lock, statement, t);
 }
 
-bool Interpreter::dispatch_at(std::unique_lock<std::mutex>& lock, std::string_view statement, int t, int32_t pos,
-                              bool else_check, bool try_plan) {
+bool Interpreter::dispatch(std::unique_lock<std::mutex>& lock, std::string_view statement, int t) {
   if (stop_requested()) return false;
   Exec ex{*this, t, lock};
   held_lock_ = &lock;
-  std::string kept_storage;
   try {
-    if (else_check) {
-      std::optional<std::string_view> kept;
-      if (caches_on_) {
-        kept = cache_.else_check(*this, t, statement, pos, kept_storage);
-      } else if (auto k = tess::else_check(*this, t, statement)) {
-        kept_storage = std::move(*k);
-        kept = kept_storage;
-      }
-      if (!kept) return true;  // skipped
-      statement = *kept;
-    }
-    if (caches_on_ && try_plan)
-      if (const auto done = cache_.run(ex, statement, pos)) return *done;
     return run_statement(ex, statement);
   } catch (const ProgramError& error) {
     report(error, statement, t);
@@ -116,48 +89,6 @@ bool Interpreter::run_statement(Exec& ex, std::string_view statement) {
   if (has_function_token(statement)) perform_assignment(*this, expand_calls(*this, statement));
   else perform_assignment(*this, statement);
   return true;
-}
-
-// The statement's own first byte when it was cut from the program text (its
-// separator's next byte otherwise), looked up in the source map.
-void Interpreter::locate_in_source(Diagnostic& d, std::string_view statement, int32_t start) const {
-  const std::string_view all = text_.from(0);
-  int32_t at = start + 1;
-  if (statement.data() >= all.data() && statement.data() <= all.data() + all.size())
-    at = static_cast<int32_t>(statement.data() - all.data());
-  const SourceMapEntry* e = locate(*source_map_, at);
-  if (!e) return;
-  d.file = source_map_->file;
-  d.line = e->line;
-  d.column = e->column;
-  if (e->line >= 1 && static_cast<std::size_t>(e->line) <= source_map_->lines.size())
-    d.source_line = source_map_->lines[static_cast<std::size_t>(e->line - 1)];
-  d.caret = e->byte;
-}
-
-// The error report runs while the failing statement still holds the lock, so no
-// other thread runs a statement between the error and the end of the program.
-void Interpreter::report(const ProgramError& error, std::string_view statement, int t) {
-  Diagnostic d;
-  d.number = error.number;
-  d.detail = error.detail;
-  d.statement = std::string(statement);
-  int32_t start = slot(t).statement_start;
-  d.position = start;
-  int32_t line = start;
-  while (line >= 0 && !text_.is_line_end(line - 1)) --line;
-  if (line >= 0 && std::isdigit(text_.at(line))) {
-    int32_t n = 0;
-    for (int32_t p = line; std::isdigit(text_.at(p)) && n < 100000000; ++p) n = n * 10 + (text_.at(p) - '0');
-    d.line_number = n;
-  }
-  if (source_map_) locate_in_source(d, statement, start);
-  const bool first_report = !stop_requested();
-  request_stop();
-  if (first_report) {
-    host_.report_error(d);
-    host_.end_program();
-  }
 }
 
 }  // namespace tess

@@ -3,6 +3,7 @@
 #include <cmath>
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -63,5 +64,20 @@ void shift_text(std::string& text, std::size_t pos, std::ptrdiff_t n);
 
 // Assignment: "name=expression" for numeric and string variables and elements.
 void assign(Interpreter& in, std::string_view text);
+
+// An assignment's text with its blanks stripped, split at its first '='.
+struct AssignmentParts {
+  std::string text;
+  std::size_t equals;
+  std::string_view target() const { return std::string_view(text).substr(0, equals); }
+  std::string_view value() const { return std::string_view(text).substr(equals + 1); }
+};
+// Nothing when the text holds no '='.
+std::optional<AssignmentParts> split_assignment(std::string_view text);
+
+// "s$=s$+...": the value begins with the target and a '+'.
+inline bool appends_to(std::string_view target, std::string_view value) {
+  return value.size() > target.size() && value.substr(0, target.size()) == target && value[target.size()] == '+';
+}
 
 }  // namespace tess

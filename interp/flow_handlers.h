@@ -2,9 +2,11 @@
 // declarations.
 #pragma once
 #include <cstdint>
+#include <string>
 #include <string_view>
 
 #include "interp/program_text.h"
+#include "interp/thread_slots.h"
 
 namespace tess {
 
@@ -38,6 +40,14 @@ struct LoopHead {
   std::string_view increment;
 };
 LoopHead parse_loop_head(const ProgramText& text, std::string_view args);
+// The loop variable's name: the assignment's target without blanks (error 1
+// when the assignment has no '=').
+std::string loop_variable(const LoopHead& head);
+// The loop end: back to the head, which then steps.
+inline void loop_back(ThreadSlot& s, int32_t head) {
+  s.pc = head;
+  s.loop_continue = true;
+}
 
 // The conditional once its condition is known: where thread t goes on.
 void take_conditional_branch(Interpreter& in, int t, bool holds);

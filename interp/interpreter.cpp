@@ -10,8 +10,7 @@ namespace tess {
 Interpreter::Interpreter(Host& host, ProgramText text)
     : host_(host),
       text_(std::move(text)),
-      cut_lengths_(static_cast<std::size_t>(text_.length())),
-      steps_(static_cast<std::size_t>(text_.length())),
+      runner_(static_cast<std::size_t>(text_.length())),
       caches_on_(std::getenv("TESS_NO_CACHE") == nullptr) {}
 
 // The interpreter reset of a run start and of the restart and reset statements.

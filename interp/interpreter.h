@@ -21,8 +21,7 @@
 #include "interp/host.h"
 #include "interp/program_text.h"
 #include "interp/source_map.h"
-#include "interp/runner_steps.h"
-#include "interp/statement_cache.h"
+#include "interp/statement_runner.h"
 #include "interp/thread_slots.h"
 #include "interp/user_functions.h"
 #include "interp/variable_store.h"
@@ -31,25 +30,6 @@
 namespace tess {
 
 class Interpreter;
-
-// Where the runner's cutting stops, per statement start (and whether the code
-// bytes of a line start were taken unexamined). Filled by every runner thread
-// outside the interpreter lock, hence atomic; the text never changes.
-class CutLengths {
- public:
-  explicit CutLengths(std::size_t text_length);
-  bool find(int32_t start, bool code_taken, std::size_t& length) const {
-    if (start < 0 || static_cast<std::size_t>(start) >= lengths_.size()) return false;
-    const uint32_t v = lengths_[static_cast<std::size_t>(start)].load(std::memory_order_relaxed);
-    if (v == 0 || (v & 1) != static_cast<uint32_t>(code_taken)) return false;
-    length = (v >> 1) - 1;
-    return true;
-  }
-  void remember(int32_t start, bool code_taken, std::size_t length);
-
- private:
-  std::vector<std::atomic<uint32_t>> lengths_;  // 0 unknown, else (length + 1) << 1 | code_taken
-};
 
 // What a handler gets besides its argument text.
 struct Exec {
@@ -86,7 +66,8 @@ class Interpreter {
   // The statement runner of one execution thread; returns when the thread ends.
   void run_thread(int t);
 
-  // Runs one statement under the interpreter lock; false ends the thread.
+  // Runs one statement from its text under the interpreter lock (taken here);
+  // false ends the thread.
   bool dispatch(std::string_view statement, int t);
 
   // The per-position caches of the statement runner (on unless the environment
@@ -141,25 +122,21 @@ class Interpreter {
   VoiceRecords& voices() { return voices_; }  // the music voices' octave and tempo
 
  private:
+  friend class StatementRunner;  // runs statements under lock_ and hands over between them
+
   void end_thread(int t);
   void report(const ProgramError& error, std::string_view statement, int t);
   void locate_in_source(Diagnostic& d, std::string_view statement, int32_t start) const;
+  // The dispatcher: one statement from its text, with the runner's lock held.
+  bool dispatch(std::unique_lock<std::mutex>& lock, std::string_view statement, int t);
   bool run_statement(Exec& ex, std::string_view statement);
-  // A statement cut from the program text at pos; in skip mode it passes the
-  // else check first.
-  // The runner's lock is passed in and may be held already (see run_thread);
-  // try_plan false when the runner has tried the statement's plan itself.
-  bool dispatch_at(std::unique_lock<std::mutex>& lock, std::string_view statement, int t, int32_t pos,
-                   bool else_check, bool try_plan);
   bool take_pending(std::string& out);
   bool take_queued(std::string& out);
 
   Host& host_;
   ProgramText text_;
   std::optional<SourceMap> source_map_;
-  StatementCache cache_;
-  CutLengths cut_lengths_;
-  RunnerSteps steps_;  // from a counter to the next statement
+  StatementRunner runner_;  // its cut lengths, steps and plans
   bool caches_on_ = true;
   std::array<ThreadSlot, kThreadSlots> slots_;
   TextColours colours_;

@@ -32,10 +32,7 @@ void stmt_call(Exec& ex, std::string_view args) { call_to(ex.in, ex.slot, read_t
 void stmt_return(Exec& ex, std::string_view) {
   ThreadSlot& s = ex.thread();
   if (s.call_depth <= 0) raise_error(6);
-  --s.call_depth;
-  const ReturnEntry& entry = s.returns[static_cast<std::size_t>(s.call_depth)];
-  s.pc = entry.pc;
-  s.skip_mode = entry.skip_mode;
+  s.return_from_call();
 }
 
 void stmt_restart(Exec& ex, std::string_view args) {

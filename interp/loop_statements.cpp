@@ -53,14 +53,18 @@ LoopHead parse_loop_head(const ProgramText& text, std::string_view args) {
   return head;
 }
 
+std::string loop_variable(const LoopHead& head) {
+  const auto equals = head.assignment.find('=');
+  if (equals == std::string_view::npos) raise_error(1, "loop head without =");
+  return without_blanks(head.assignment.substr(0, equals));
+}
+
 void stmt_loop_head(Exec& ex, std::string_view args) {
   ThreadSlot& s = ex.thread();
   const LoopHead head = parse_loop_head(ex.in.text(), args);
   const double limit = eval_number(ex.in, head.limit);
   const double increment = eval_number(ex.in, head.increment);
-  const auto equals = head.assignment.find('=');
-  if (equals == std::string_view::npos) raise_error(1, "loop head without =");
-  const std::string variable = without_blanks(head.assignment.substr(0, equals));
+  const std::string variable = loop_variable(head);
 
   if (s.loop_continue) {
     write_number(ex.in, variable, read_number(ex.in, variable) + increment);
@@ -76,10 +80,7 @@ void stmt_loop_head(Exec& ex, std::string_view args) {
   if (finished) s.pc = head.exit_target;
 }
 
-void stmt_loop_end(Exec& ex, std::string_view args) {
-  ex.thread().pc = read_target(ex.in.text(), args);
-  ex.thread().loop_continue = true;
-}
+void stmt_loop_end(Exec& ex, std::string_view args) { loop_back(ex.thread(), read_target(ex.in.text(), args)); }
 
 void stmt_loop_test(Exec& ex, std::string_view args) {
   const int32_t target = read_target(ex.in.text(), args.substr(0, 8));

@@ -15,7 +15,7 @@
 #include <memory>
 #include <vector>
 
-#include "interp/statement_cache.h"
+#include "interp/statement_plan.h"
 
 namespace tess {
 
@@ -36,15 +36,20 @@ class RunnerSteps {
   static constexpr int32_t kNothingRuns = -1;  // skip_kept: the else check skips the statement
   static constexpr int32_t kUnknown = -2;
 
+  // Plans live as long as the statement cache that made them.
   struct Entry {
-    StatementCache::Plan* plan = nullptr;  // for the whole cut statement; plans live as long as the cache
-    uint32_t length = 0;                   // 0: not known
-    uint32_t distance_kind = 0;            // (start - counter) << 2 | kind
+    uint32_t length = 0;         // 0: not known
+    uint32_t distance_kind = 0;  // (start - counter) << 2 | kind
+    // Outside skip mode: the whole statement's plan once looked up (null: it
+    // runs from its text).
+    StatementPlan* plan = nullptr;
     // In skip mode: the counter after the else check, the length of the part
-    // it leaves to run (or kNothingRuns), and that part's plan.
-    StatementCache::Plan* skip_plan = nullptr;
+    // it leaves to run (or kNothingRuns), and that part's plan; all known once
+    // skip_kept is.
+    StatementPlan* skip_plan = nullptr;
     int32_t skip_pc_after = 0;
     int32_t skip_kept = kUnknown;
+    bool plan_known = false;
   };
 
   explicit RunnerSteps(std::size_t text_length)

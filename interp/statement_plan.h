@@ -1,65 +1,51 @@
-// The parts of the statement cache that the runner reads directly: a plan and
-// a position's entry (see statement_cache.h). Included only by the cache and
-// the runner.
+// A statement's plan: its pre-analysed form, made once per position from the
+// program text (which never changes) and kept by the statement cache. Each plan
+// sits beside the handler whose meaning it mirrors and shares that handler's
+// parsing; it answers exactly as the handler would, or hands the statement
+// back to the handler (see compiled_expression.h).
 #pragma once
-#include <cstddef>
 #include <cstdint>
 #include <memory>
-#include <vector>
+#include <string_view>
 
-#include "interp/statement_cache.h"
+#include "interp/program_text.h"
 
 namespace tess {
 
-// A statement's pre-analysed form. run() throws NotExact or ProgramError only
-// before it has changed anything, so the text path can run the statement again.
-class StatementCache::Plan {
+struct Exec;
+
+// run() throws NotExact or ProgramError only before it has changed anything,
+// so the handler can run the statement again from its text.
+class StatementPlan {
  public:
-  virtual ~Plan() = default;
+  virtual ~StatementPlan() = default;
   virtual void run(Exec& ex) = 0;
 };
 
-struct StatementCache::Entry {
-  // The plans made here, one per statement length (a one-line part cut before
-  // its else is a shorter statement at the same position); a null plan: the
-  // statement has none. A plan is never replaced while the cache lives, so the
-  // runner may keep pointers to plans. The first length seen is kept inline.
-  struct Made {
-    std::size_t length = 0;
-    std::unique_ptr<Plan> plan;
-  };
-  static constexpr std::size_t kMostLengths = 4;  // further lengths run from their text
-  std::size_t plan_length = 0;
-  bool planned = false;
-  std::unique_ptr<Plan> plan;
-  std::vector<Made> other_lengths;
+// The plan for one statement of the program text (code, blank, arguments, or an
+// assignment without a code), or null when it has none and runs from its text.
+std::unique_ptr<StatementPlan> make_plan(const ProgramText& text, std::string_view statement);
 
-  // Is there a plan (or the knowledge that there is none) for this length?
-  const std::unique_ptr<Plan>* made_for(std::size_t length) const {
-    if (planned && plan_length == length) return &plan;
-    for (const Made& m : other_lengths)
-      if (m.length == length) return &m.plan;
-    return nullptr;
-  }
+// The plan makers, from a statement's argument text; null: no plan. They may
+// raise what the handler would raise; the statement then has no plan.
+using PlanMaker = std::unique_ptr<StatementPlan> (*)(const ProgramText& text, std::string_view args);
 
-  // The else check as last seen: for this statement length and counter, the
-  // counter after it and the length of the part to run (-1: nothing runs).
-  std::size_t else_length = 0;
-  bool else_known = false;
-  int32_t else_pc_before = 0;
-  int32_t else_pc_after = 0;
-  int64_t else_kept = -1;
-};
+// assignment_plans.cpp: the assignment (with or without its code).
+std::unique_ptr<StatementPlan> assignment_plan(const ProgramText& text, std::string_view args);
+// Every function call in the statement is one a plan may make itself.
+bool only_plannable_calls(std::string_view statement);
 
-// The plan made for this statement at pos, or null when there is none yet or
-// the statement has none.
-inline StatementCache::Plan* StatementCache::ready_plan(int32_t pos, std::size_t statement_length) const {
-  if (pos < 0 || static_cast<std::size_t>(pos) >= entries_.size()) return nullptr;
-  const Entry* e = entries_[static_cast<std::size_t>(pos)].get();
-  if (!e) return nullptr;
-  if (e->planned && e->plan_length == statement_length) return e->plan.get();
-  const std::unique_ptr<Plan>* made = e->made_for(statement_length);
-  return made ? made->get() : nullptr;
-}
+// loop_plans.cpp: the counted loop's head and end.
+std::unique_ptr<StatementPlan> loop_head_plan(const ProgramText& text, std::string_view args);
+std::unique_ptr<StatementPlan> loop_end_plan(const ProgramText& text, std::string_view args);
+
+// jump_plans.cpp: jumps, the call and the return.
+std::unique_ptr<StatementPlan> jump_plan(const ProgramText& text, std::string_view args);
+std::unique_ptr<StatementPlan> plain_jump_plan(const ProgramText& text, std::string_view args);
+std::unique_ptr<StatementPlan> call_plan(const ProgramText& text, std::string_view args);
+std::unique_ptr<StatementPlan> return_plan(const ProgramText& text, std::string_view args);
+
+// conditional_plan.cpp: the conditional's test and branch.
+std::unique_ptr<StatementPlan> conditional_plan(const ProgramText& text, std::string_view args);
 
 }  // namespace tess

@@ -28,12 +28,29 @@ struct ThreadSlot {
   // entry up to call_depth exists.
   std::vector<ReturnEntry> returns;
 
-  // Stores the entry at call_depth and counts it; the caller has checked the depth.
+  // The moves of the jump, the call and the return, shared by their handlers
+  // and their plans.
+  // The counter to a target whose statement start is known; skip mode ends.
+  void jump(int32_t target, int32_t start) {
+    pc = target;
+    skip_mode = false;
+    statement_start = start;
+  }
+  // Room for another call: the 1,024th is refused.
+  bool can_call() const { return call_depth >= 0 && call_depth < kReturnStackSize - 1; }
+  // Stores the entry at call_depth and counts it; the caller has checked can_call.
   void push_return(ReturnEntry entry) {
     const auto at = static_cast<std::size_t>(call_depth);
     if (at >= returns.size()) returns.resize(at + 1);
     returns[at] = entry;
     ++call_depth;
+  }
+  // Back to where the newest call left off; the caller has checked call_depth > 0.
+  void return_from_call() {
+    --call_depth;
+    const ReturnEntry& entry = returns[static_cast<std::size_t>(call_depth)];
+    pc = entry.pc;
+    skip_mode = entry.skip_mode;
   }
   bool loop_continue = false;  // set by the loop end: the loop head steps
 };
