@@ -8,7 +8,8 @@ namespace tess {
 namespace {
 
 constexpr StatementInfo kStatements[] = {
-#define TESS_ROW(code, keyword, handler, flags, role) {code, keyword, handler, flags, role},
+#define TESS_ROW(name, code, keyword, handler, flags, needs, refusal, role) \
+  {code, keyword, handler, flags, Needs::needs, refusal, role},
     TESS_STATEMENTS(TESS_ROW)
 #undef TESS_ROW
 };

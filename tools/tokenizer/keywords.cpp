@@ -11,13 +11,13 @@ namespace tess::tok {
 namespace {
 
 constexpr CodeName kStatements[] = {
-#define TESS_ROW(code, keyword, handler, flags, role) {code, keyword},
+#define TESS_ROW(name, code, keyword, handler, flags, needs, refusal, role) {code, keyword},
     TESS_STATEMENTS(TESS_ROW)
 #undef TESS_ROW
 };
 
 constexpr CodeName kFunctions[] = {
-#define TESS_ROW(code, keyword, handler, role) {code, keyword},
+#define TESS_ROW(name, code, keyword, handler, needs, refusal, role) {code, keyword},
     TESS_FUNCTIONS(TESS_ROW)
 #undef TESS_ROW
 };
