@@ -24,6 +24,4 @@ struct FunctionInfo {
 std::span<const FunctionInfo> all_functions();
 const FunctionInfo* find_function(uint16_t code);
 
-inline constexpr uint16_t kUserFunction = 0x1610;
-
 }  // namespace tess

@@ -1,5 +1,5 @@
 // The statement codes by name, generated from interp/statement_table.h, and
-// their two bytes as they stand in program text (first byte 0x10 or 0x11).
+// their two bytes as they stand in program text.
 #pragma once
 #include <array>
 #include <cstdint>
@@ -17,12 +17,23 @@ enum class Stmt : uint16_t {
 };
 
 constexpr uint16_t code_of(Stmt s) { return static_cast<uint16_t>(s); }
-constexpr char first_byte(Stmt s) { return static_cast<char>(code_of(s) >> 8); }
-constexpr char second_byte(Stmt s) { return static_cast<char>(code_of(s) & 0xFF); }
+constexpr uint8_t first_byte(Stmt s) { return static_cast<uint8_t>(code_of(s) >> 8); }
+constexpr uint8_t second_byte(Stmt s) { return static_cast<uint8_t>(code_of(s) & 0xFF); }
 
-// The code of the two bytes at the start of a statement (listed or not).
+// The code of two bytes that open a statement (listed or not).
+constexpr Stmt code_of_bytes(uint8_t first, uint8_t second) { return static_cast<Stmt>(first << 8 | second); }
 constexpr Stmt code_of_bytes(char first, char second) {
-  return static_cast<Stmt>(static_cast<uint16_t>(static_cast<uint8_t>(first) << 8 | static_cast<uint8_t>(second)));
+  return code_of_bytes(static_cast<uint8_t>(first), static_cast<uint8_t>(second));
+}
+
+// Are the two bytes the given code?
+constexpr bool is_code(uint8_t first, uint8_t second, Stmt s) {
+  return first == first_byte(s) && second == second_byte(s);
+}
+
+// Does the statement text start with the given code's two bytes?
+constexpr bool starts_with_code(std::string_view statement, Stmt s) {
+  return statement.size() >= 2 && is_code(static_cast<uint8_t>(statement[0]), static_cast<uint8_t>(statement[1]), s);
 }
 
 // Bytes that open a statement code: the first bytes of the table's codes.
@@ -33,15 +44,11 @@ inline constexpr std::array<bool, 256> kCodeFirstBytes = [] {
 #undef TESS_FIRST
   return first;
 }();
+constexpr bool is_code_first_byte(uint8_t c) { return kCodeFirstBytes[c]; }
 constexpr bool is_code_first_byte(char c) { return kCodeFirstBytes[static_cast<uint8_t>(c)]; }
 
-// Is the statement at `statement` (its two code bytes first) the given one?
-constexpr bool starts_with_code(std::string_view statement, Stmt s) {
-  return statement.size() >= 2 && statement[0] == first_byte(s) && statement[1] == second_byte(s);
-}
-
 // The code's two bytes as program text.
-inline std::string code_text(Stmt s) { return {first_byte(s), second_byte(s)}; }
+inline std::string code_bytes(Stmt s) { return {static_cast<char>(first_byte(s)), static_cast<char>(second_byte(s))}; }
 
 // Former names of the codes the dispatcher and the statement cache treat on
 // their own; the runner's files move to the Stmt names.

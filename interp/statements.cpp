@@ -14,7 +14,7 @@ constexpr StatementInfo kStatements[] = {
 #undef TESS_ROW
 };
 
-// Direct index over 0x1000..0x11FF: dispatch is one load, no search.
+// Direct index over every code of the table: dispatch is one load, no search.
 constexpr CodeIndex<0x200> kStatementIndex(kStatements);
 
 }  // namespace

@@ -3,9 +3,9 @@
 #include <algorithm>
 #include <cctype>
 
-#include "builtins/function_table.h"
+#include "builtins/function_codes.h"
 #include "interp/operators.h"
-#include "interp/statement_table.h"
+#include "interp/statement_codes.h"
 
 namespace tess::tok {
 namespace {
@@ -25,13 +25,13 @@ constexpr CodeName kFunctions[] = {
 // Second spellings. The type-default code takes its type word from the last
 // three letters of the keyword used (DEFINT, DEFSNG, DEFSTR).
 constexpr CodeName kStatementAliases[] = {
-    {0x1010, "?"},
-    {0x1063, "DEFSNG"},
-    {0x1063, "DEFSTR"},
+    {code_of(Stmt::kPrint), "?"},
+    {code_of(Stmt::kDefint), "DEFSNG"},
+    {code_of(Stmt::kDefint), "DEFSTR"},
 };
 
 constexpr CodeName kFunctionAliases[] = {
-    {0x1121, "SPC"},
+    {code_of(Fn::kSpace), "SPC"},
 };
 
 constexpr auto& kOperators = kOperatorWords;
