@@ -68,13 +68,13 @@ bool Interpreter::run_statement(Exec& ex, std::string_view statement) {
     block_close(*this, ex.slot, statement);
     return true;
   }
-  if (first == 0x10 || first == 0x11) {
-    const auto code = static_cast<uint16_t>(first << 8 | (statement.size() > 1 ? static_cast<uint8_t>(statement[1]) : 0));
-    if (code == kConditional) statement = cut_at_then(statement);
-    const StatementInfo* row = find_statement(code);
+  if (is_code_first_byte(first)) {
+    const Stmt code = code_of_bytes(first, statement.size() > 1 ? static_cast<uint8_t>(statement[1]) : uint8_t{0});
+    if (code == Stmt::kIf) statement = cut_at_then(statement);
+    const StatementInfo* row = find_statement(code_of(code));
     if (!row) {
       char detail[64];
-      std::snprintf(detail, sizeof detail, "statement code 0x%04X is not in the table", code);
+      std::snprintf(detail, sizeof detail, "statement code 0x%04X is not in the table", code_of(code));
       raise_error(1, detail);
     }
     const std::string_view raw = argument_text(statement);
@@ -83,7 +83,7 @@ bool Interpreter::run_statement(Exec& ex, std::string_view statement) {
     if (!(row->flags & kNoExpand) && has_function_token(raw)) args = expanded = expand_calls(*this, raw);
     if (!row->handler) raise_error(1, std::string(row->role) + ": not built yet");
     row->handler(ex, args);
-    return code == kEnd ? !ex.end_thread : true;
+    return code == Stmt::kEnd ? !ex.end_thread : true;
   }
   if (first == '*') return true;  // a label
   if (has_function_token(statement)) perform_assignment(*this, expand_calls(*this, statement));

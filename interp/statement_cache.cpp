@@ -13,26 +13,26 @@ namespace {
 // The statements that have plans, and whether a plan may be made when the
 // arguments hold function calls (only calls a plan makes itself).
 struct Planned {
-  uint16_t code;
+  Stmt code;
   PlanMaker make;
   bool with_calls;
 };
 constexpr Planned kPlanned[] = {
-    {kLet, assignment_plan, true},        {kLoopHead, loop_head_plan, true},
-    {kLoopEnd, loop_end_plan, false},     {kPlainJump, plain_jump_plan, false},
-    {kJump, jump_plan, false},            {kCall, call_plan, false},
-    {kReturn, return_plan, false},        {kConditional, conditional_plan, false},
+    {Stmt::kLet, assignment_plan, true},    {Stmt::kFor, loop_head_plan, true},
+    {Stmt::kNext, loop_end_plan, false},    {Stmt::kWend, plain_jump_plan, false},
+    {Stmt::kGoto, jump_plan, false},        {Stmt::kGosub, call_plan, false},
+    {Stmt::kReturn, return_plan, false},    {Stmt::kIf, conditional_plan, false},
 };
 
 std::unique_ptr<StatementPlan> plan_with_code(const ProgramText& text, std::string_view statement, bool calls) {
   if (statement.size() < 2) return nullptr;
-  const auto code = static_cast<uint16_t>(static_cast<uint8_t>(statement[0]) << 8 | static_cast<uint8_t>(statement[1]));
-  const StatementInfo* row = find_statement(code);
+  const Stmt code = code_of_bytes(statement[0], statement[1]);
+  const StatementInfo* row = find_statement(code_of(code));
   if (!row || !row->handler) return nullptr;
   for (const Planned& p : kPlanned) {
     if (p.code != code) continue;
     if (calls && !p.with_calls) return nullptr;
-    return p.make(text, argument_text(code == kConditional ? cut_at_then(statement) : statement));
+    return p.make(text, argument_text(code == Stmt::kIf ? cut_at_then(statement) : statement));
   }
   return nullptr;
 }
@@ -46,7 +46,7 @@ std::unique_ptr<StatementPlan> make_plan(const ProgramText& text, std::string_vi
   const auto first = static_cast<uint8_t>(statement[0]);
   if (first == '}' || first == '*') return nullptr;
   try {
-    if (first != 0x10 && first != 0x11) return assignment_plan(text, statement);
+    if (!is_code_first_byte(first)) return assignment_plan(text, statement);
     return plan_with_code(text, statement, calls);
   } catch (const ProgramError&) {
     return nullptr;  // the handler raises it when the statement runs

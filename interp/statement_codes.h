@@ -50,18 +50,4 @@ constexpr bool is_code_first_byte(char c) { return kCodeFirstBytes[static_cast<u
 // The code's two bytes as program text.
 inline std::string code_bytes(Stmt s) { return {static_cast<char>(first_byte(s)), static_cast<char>(second_byte(s))}; }
 
-// Former names of the codes the dispatcher and the statement cache treat on
-// their own; the runner's files move to the Stmt names.
-enum StatementCode : uint16_t {
-  kConditional = code_of(Stmt::kIf),
-  kJump = code_of(Stmt::kGoto),
-  kCall = code_of(Stmt::kGosub),
-  kReturn = code_of(Stmt::kReturn),
-  kLoopHead = code_of(Stmt::kFor),
-  kLoopEnd = code_of(Stmt::kNext),
-  kPlainJump = code_of(Stmt::kWend),
-  kEnd = code_of(Stmt::kEnd),
-  kLet = code_of(Stmt::kLet),
-};
-
 }  // namespace tess

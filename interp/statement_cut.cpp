@@ -1,5 +1,6 @@
 #include "interp/statement_cut.h"
 
+#include "interp/statement_codes.h"
 #include "interp/text_scan.h"
 
 namespace tess {
@@ -15,14 +16,14 @@ int32_t line_start(const ProgramText& text, int32_t pc, bool& code_taken) {
     ++pc;
   }
   const uint8_t before = text.at(pc - 1);
-  code_taken = (before == ' ' || before == ':') && (text.at(pc) == 0x10 || text.at(pc) == 0x11);
+  code_taken = (before == ' ' || before == ':') && is_code_first_byte(text.at(pc));
   return pc;
 }
 
 std::size_t cut_length(const ProgramText& text, int32_t start, bool code_taken) {
   std::size_t length = code_taken ? 2 : 0;
   int32_t pc = start + static_cast<int32_t>(length);
-  const bool conditional = text.at(start) == 0x10 && text.at(start + 1) == 0x21;
+  const bool conditional = is_code(text.at(start), text.at(start + 1), Stmt::kIf);
   bool quoted = false;
   for (;;) {
     const uint8_t b = text.at(pc);
