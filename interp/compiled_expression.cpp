@@ -288,35 +288,24 @@ CompiledNumber::~CompiledNumber() = default;
 // is read by the flat evaluator's own tokeniser.
 std::unique_ptr<CompiledNumber> CompiledNumber::compile(std::string_view expr, int depth) {
   if (depth > kDeepest) return nullptr;
-  const auto s = plain_text(expr, "&|emf");
-  if (!s) return nullptr;
-  for (std::size_t i = 0; i + 1 < s->size(); ++i)
-    if (is_sign((*s)[i]) && is_sign((*s)[i + 1])) return nullptr;  // sign folding would rewrite the text itself
-  if (!s->empty() && (*s)[0] == '+') return nullptr;
+  const auto plain = plain_text(expr, "&|emf");
+  if (!plain) return nullptr;
+  const std::string_view s = *plain;
+  for (std::size_t i = 0; i + 1 < s.size(); ++i)
+    if (is_sign(s[i]) && is_sign(s[i + 1])) return nullptr;  // sign folding would rewrite the text itself
+  if (!s.empty() && s[0] == '+') return nullptr;
 
   auto c = std::make_unique<CompiledNumber>();
   std::string level;
-  level.reserve(s->size());
+  level.reserve(s.size());
   std::size_t run = std::string::npos;  // start of the name characters before a '('
-  for (std::size_t i = 0; i < s->size();) {
-    const char ch = (*s)[i];
-    if (ch == kTokenMark && i + 1 < s->size() && (*s)[i + 1] == 'f') {
-      // A call stands where its value text will: not glued to a name or number
-      // on either side (the text would read one token there).
-      const std::size_t open = i + kFunctionTokenSize;
-      if (run != std::string::npos || open >= s->size() || (*s)[open] != '(') return nullptr;
-      const std::size_t close = group_close(*s, open);
-      if (close == std::string::npos) return nullptr;
-      if (close + 1 < s->size() && (is_name_char((*s)[close + 1]) || (*s)[close + 1] == '(')) return nullptr;
-      Splice splice;
-      splice.call = CompiledCall::compile(code_at(*s, i), std::string_view(*s).substr(open + 1, close - open - 1), depth + 1);
-      if (!splice.call) return nullptr;
-      c->splices_.push_back(std::move(splice));
-      level += kSpliceMark;
-      i = close + 1;
+  for (std::size_t i = 0; i < s.size();) {
+    const char ch = s[i];
+    if (ch == kTokenMark && i + 1 < s.size() && s[i + 1] == 'f') {
+      if (!c->splice_call(s, i, run, level, depth)) return nullptr;
       run = std::string::npos;
     } else if (ch == kTokenMark) {
-      level.append(*s, i, 2);
+      level.append(s, i, 2);
       i += 2;
       run = std::string::npos;
     } else if (is_name_char(ch)) {
@@ -324,20 +313,7 @@ std::unique_ptr<CompiledNumber> CompiledNumber::compile(std::string_view expr, i
       level += ch;
       ++i;
     } else if (ch == '(') {
-      const std::size_t close = group_close(*s, i);
-      if (close == std::string::npos) return nullptr;
-      Splice splice;
-      if (run != std::string::npos) {
-        splice.element = CompiledReference::compile(std::string_view(*s).substr(run, close + 1 - run), depth + 1);
-        if (!splice.element) return nullptr;
-        level.resize(level.size() - (i - run));
-      } else {
-        splice.group = compile(std::string_view(*s).substr(i + 1, close - i - 1), depth + 1);
-        if (!splice.group) return nullptr;
-      }
-      c->splices_.push_back(std::move(splice));
-      level += kSpliceMark;
-      i = close + 1;
+      if (!c->splice_parenthesis(s, i, run, level, depth)) return nullptr;
       run = std::string::npos;
     } else if (ch == ')' || ch == ',' || ch == '$') {
       return nullptr;
@@ -350,6 +326,46 @@ std::unique_ptr<CompiledNumber> CompiledNumber::compile(std::string_view expr, i
   if (!c->compile_level(level, depth)) return nullptr;
   c->find_shape();
   return c;
+}
+
+// The call whose token stands at i becomes a splice; i moves past its ')'. A
+// call stands where its value text will: not glued to a name or number on
+// either side (the text would read one token there).
+bool CompiledNumber::splice_call(std::string_view s, std::size_t& i, std::size_t run, std::string& level,
+                                 int depth) {
+  const std::size_t open = i + kFunctionTokenSize;
+  if (run != std::string::npos || open >= s.size() || s[open] != '(') return false;
+  const std::size_t close = group_close(s, open);
+  if (close == std::string::npos) return false;
+  if (close + 1 < s.size() && (is_name_char(s[close + 1]) || s[close + 1] == '(')) return false;
+  Splice splice;
+  splice.call = CompiledCall::compile(code_at(s, i), s.substr(open + 1, close - open - 1), depth + 1);
+  if (!splice.call) return false;
+  splices_.push_back(std::move(splice));
+  level += kSpliceMark;
+  i = close + 1;
+  return true;
+}
+
+// The '(' at i opens an array element (after the name that began at run) or a
+// group; either becomes a splice, and i moves past its ')'.
+bool CompiledNumber::splice_parenthesis(std::string_view s, std::size_t& i, std::size_t run, std::string& level,
+                                        int depth) {
+  const std::size_t close = group_close(s, i);
+  if (close == std::string::npos) return false;
+  Splice splice;
+  if (run != std::string::npos) {
+    splice.element = CompiledReference::compile(s.substr(run, close + 1 - run), depth + 1);
+    if (!splice.element) return false;
+    level.resize(level.size() - (i - run));
+  } else {
+    splice.group = compile(s.substr(i + 1, close - i - 1), depth + 1);
+    if (!splice.group) return false;
+  }
+  splices_.push_back(std::move(splice));
+  level += kSpliceMark;
+  i = close + 1;
+  return true;
 }
 
 // One level without parentheses, as the flat evaluator reads it, in the same
@@ -365,42 +381,8 @@ bool CompiledNumber::compile_level(std::string_view level, int) {
   uint32_t next_splice = 0;
   for (std::size_t i = 0;;) {
     Step st;
-    std::size_t end;
-    if (i == 0 && level[0] == '-' && level.size() > 1 && is_name_start(level[1])) {
-      // A leading minus before a name negates the variable, read as value text.
-      end = 2;
-      while (end < level.size() && !is_operator_boundary(level, end)) ++end;
-      const std::string_view name = level.substr(1, end - 1);
-      if (name.find(kSpliceMark) != std::string_view::npos) return false;
-      st.kind = Kind::NegatedScalar;
-      st.index = static_cast<uint32_t>(scalars_.size());
-      scalars_.push_back(Scalar{std::string(name), {}});
-    } else {
-      end = operand_end(level, i);
-      const std::string_view token = level.substr(i, end - i);
-      if (token.size() > kMaxOperandToken) return false;
-      const bool marked = token.find(kSpliceMark) != std::string_view::npos;
-      if (token.size() == 1 && marked) {
-        st.kind = Kind::Splice;
-        st.index = next_splice++;
-      } else if (token.size() == 2 && token[0] == '-' && token[1] == kSpliceMark) {
-        st.kind = Kind::Splice;
-        st.sign = i == 0 ? Sign::Leading : Sign::Negated;
-        st.index = next_splice++;
-      } else if (marked || token.empty()) {
-        return false;
-      } else if (is_digit(token[0]) || token[0] == '-' || token[0] == '.') {
-        st.constant = read_decimal(token);
-      } else if (token[0] == '&') {
-        st.constant = read_based(token);
-      } else if (is_name_start(token[0])) {
-        st.kind = Kind::Scalar;
-        st.index = static_cast<uint32_t>(scalars_.size());
-        scalars_.push_back(Scalar{std::string(token), {}});
-      } else {
-        return false;
-      }
-    }
+    const std::size_t end = read_operand(level, i, next_splice, st);
+    if (end == std::string_view::npos) return false;
     operands.push_back(st);
     if (operands.size() > kMaxOperands) return false;
     i = end;
@@ -409,10 +391,56 @@ bool CompiledNumber::compile_level(std::string_view level, int) {
     if (i >= level.size()) return false;  // an operator with no operand after it
   }
   if (next_splice != splices_.size()) return false;
+  mark_sign_sensitive(operands, ops);
+  order_steps(operands, ops);
+  return true;
+}
 
-  // A negative value spliced after a '+' or '-' is folded into that sign and
-  // then binds as a positive operand: the same value, except under '^', and
-  // under '\' and mod when its integer view wraps. Those places are checked.
+// The operand at i as a step; answers where it ends, or npos when the level is
+// outside the compiled forms.
+std::size_t CompiledNumber::read_operand(std::string_view level, std::size_t i, uint32_t& next_splice, Step& st) {
+  if (i == 0 && level[0] == '-' && level.size() > 1 && is_name_start(level[1])) {
+    // A leading minus before a name negates the variable, read as value text.
+    std::size_t end = 2;
+    while (end < level.size() && !is_operator_boundary(level, end)) ++end;
+    const std::string_view name = level.substr(1, end - 1);
+    if (name.find(kSpliceMark) != std::string_view::npos) return std::string_view::npos;
+    st.kind = Kind::NegatedScalar;
+    st.index = static_cast<uint32_t>(scalars_.size());
+    scalars_.push_back(Scalar{std::string(name), {}});
+    return end;
+  }
+  const std::size_t end = operand_end(level, i);
+  const std::string_view token = level.substr(i, end - i);
+  if (token.size() > kMaxOperandToken) return std::string_view::npos;
+  const bool marked = token.find(kSpliceMark) != std::string_view::npos;
+  if (token.size() == 1 && marked) {
+    st.kind = Kind::Splice;
+    st.index = next_splice++;
+  } else if (token.size() == 2 && token[0] == '-' && token[1] == kSpliceMark) {
+    st.kind = Kind::Splice;
+    st.sign = i == 0 ? Sign::Leading : Sign::Negated;
+    st.index = next_splice++;
+  } else if (marked || token.empty()) {
+    return std::string_view::npos;
+  } else if (is_digit(token[0]) || token[0] == '-' || token[0] == '.') {
+    st.constant = read_decimal(token);
+  } else if (token[0] == '&') {
+    st.constant = read_based(token);
+  } else if (is_name_start(token[0])) {
+    st.kind = Kind::Scalar;
+    st.index = static_cast<uint32_t>(scalars_.size());
+    scalars_.push_back(Scalar{std::string(token), {}});
+  } else {
+    return std::string_view::npos;
+  }
+  return end;
+}
+
+// A negative value spliced after a '+' or '-' is folded into that sign and
+// then binds as a positive operand: the same value, except under '^', and
+// under '\' and mod when its integer view wraps. Those places are checked.
+void CompiledNumber::mark_sign_sensitive(std::vector<Step>& operands, const std::vector<Op>& ops) {
   for (std::size_t k = 1; k < operands.size(); ++k) {
     Step& st = operands[k];
     if (st.kind != Kind::Splice || st.sign != Sign::Plain) continue;
@@ -420,28 +448,26 @@ bool CompiledNumber::compile_level(std::string_view level, int) {
     for (std::size_t j = k; j < ops.size() && pass_of(ops[j]) <= 3; ++j)
       if (ops[j] == Op::Power || ops[j] == Op::IntDivide || ops[j] == Op::Mod) st.sign_sensitive = true;
   }
+}
 
+// Operands and operators in evaluation order: an operator waits until one of
+// a later pass (or of the same pass, being left-associative) comes.
+void CompiledNumber::order_steps(const std::vector<Step>& operands, const std::vector<Op>& ops) {
   std::vector<Op> pending;
-  steps_.push_back(operands[0]);
-  for (std::size_t k = 0; k < ops.size(); ++k) {
-    while (!pending.empty() && pass_of(pending.back()) <= pass_of(ops[k])) {
-      Step st;
-      st.kind = Kind::Operator;
-      st.op = pending.back();
-      pending.pop_back();
-      steps_.push_back(st);
-    }
-    pending.push_back(ops[k]);
-    steps_.push_back(operands[k + 1]);
-  }
-  while (!pending.empty()) {
+  auto apply_pending = [&] {
     Step st;
     st.kind = Kind::Operator;
     st.op = pending.back();
     pending.pop_back();
     steps_.push_back(st);
+  };
+  steps_.push_back(operands[0]);
+  for (std::size_t k = 0; k < ops.size(); ++k) {
+    while (!pending.empty() && pass_of(pending.back()) <= pass_of(ops[k])) apply_pending();
+    pending.push_back(ops[k]);
+    steps_.push_back(operands[k + 1]);
   }
-  return true;
+  while (!pending.empty()) apply_pending();
 }
 
 inline double CompiledNumber::scalar(Interpreter& in, Scalar& s) {

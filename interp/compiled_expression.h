@@ -109,7 +109,12 @@ class CompiledNumber {
     Splice(Splice&&) noexcept;
     ~Splice();
   };
+  bool splice_call(std::string_view s, std::size_t& i, std::size_t run, std::string& level, int depth);
+  bool splice_parenthesis(std::string_view s, std::size_t& i, std::size_t run, std::string& level, int depth);
   bool compile_level(std::string_view level, int depth);
+  std::size_t read_operand(std::string_view level, std::size_t i, uint32_t& next_splice, Step& st);
+  static void mark_sign_sensitive(std::vector<Step>& operands, const std::vector<Op>& ops);
+  void order_steps(const std::vector<Step>& operands, const std::vector<Op>& ops);
   double scalar(Interpreter& in, Scalar& s);
   double run_steps(Interpreter& in, double* stack);
 
