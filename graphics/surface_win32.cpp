@@ -17,17 +17,19 @@ DrawingSurfaces::DrawingSurfaces()
 
 DrawingSurfaces::~DrawingSurfaces() {
   if (HDC memory = bitmap())
-    for (HGDIOBJ previous : std::views::reverse(previous_)) SelectObject(memory, previous);
-  for (HGDIOBJ object : owned_) DeleteObject(object);
+    while (selected_ > 0) SelectObject(memory, previous_[--selected_]);
 }
 
 void DrawingSurfaces::select(HGDIOBJ object) {
-  if (HDC memory = bitmap()) previous_.push_back(SelectObject(memory, object));
+  HDC memory = bitmap();
+  if (!memory || selected_ == previous_.size()) return;
+  previous_[selected_++] = SelectObject(memory, object);
 }
 
-HGDIOBJ DrawingSurfaces::own(HGDIOBJ object) {
-  if (object) owned_.push_back(object);
-  return object;
+void DrawingSurfaces::select_kept_font(HGDIOBJ font) {
+  if (!record_ || !record_->memory_dc || record_->kept_font == font) return;
+  SelectObject(record_->memory_dc, font);
+  record_->kept_font = font;
 }
 
 namespace {
@@ -39,7 +41,13 @@ HGDIOBJ kept(std::vector<std::pair<Key, HGDIOBJ>>& cache, const Key& key, Make m
     if (same(k, key)) return object;
   constexpr std::size_t kKept = 16;
   if (cache.size() == kKept) {
-    DeleteObject(cache.front().second);
+    HGDIOBJ oldest = cache.front().second;
+    app().windows.for_each([&](WindowRecord& r) {
+      if (r.kept_font != oldest) return;
+      SelectObject(r.memory_dc, GetStockObject(SYSTEM_FONT));
+      r.kept_font = nullptr;
+    });
+    DeleteObject(oldest);
     cache.erase(cache.begin());
   }
   cache.emplace_back(key, make());

@@ -1,5 +1,7 @@
 #include "windows/window_table_win32.h"
 
+#include "graphics/backing_bitmap_win32.h"
+
 namespace tess {
 
 int WindowTable::index_of(HWND hwnd) const {
@@ -35,7 +37,10 @@ bool WindowTable::create(HWND hwnd, bool dark, SIZE screen) {
   record->dirty = {};
 
   HDC window_dc = GetDC(hwnd);
-  record->bitmap = CreateCompatibleBitmap(window_dc, screen.cx, screen.cy);
+  const BackingBitmap backing = create_backing_bitmap(window_dc, screen);
+  record->bitmap = backing.bitmap;
+  record->pixels = backing.pixels;
+  record->kept_font = nullptr;
   record->memory_dc = CreateCompatibleDC(window_dc);
   ReleaseDC(hwnd, window_dc);
   record->original_bitmap = SelectObject(record->memory_dc, record->bitmap);
@@ -65,6 +70,8 @@ void WindowTable::release(HWND hwnd) {
   if (record->bitmap) DeleteObject(record->bitmap);
   record->memory_dc = nullptr;
   record->bitmap = nullptr;
+  record->pixels = nullptr;
+  record->kept_font = nullptr;
 }
 
 void WindowTable::release_all() {

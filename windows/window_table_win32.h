@@ -5,6 +5,7 @@
 #include <imm.h>
 
 #include <array>
+#include <cstdint>
 #include <memory>
 #include <mutex>
 
@@ -17,6 +18,8 @@ struct WindowRecord {
   HWND hwnd = nullptr;
   HDC memory_dc = nullptr;         // the backing bitmap's context
   HBITMAP bitmap = nullptr;
+  uint32_t* pixels = nullptr;      // the bitmap's own pixels when it is a DIB section
+  HGDIOBJ kept_font = nullptr;     // the font left selected after the last text drawn
   HGDIOBJ original_bitmap = nullptr;
   std::unique_ptr<TextLayer> layer;
   POINT caret{};                   // bottom-left of the cursor cell at the last paint

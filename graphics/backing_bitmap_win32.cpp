@@ -1,0 +1,21 @@
+#include "graphics/backing_bitmap_win32.h"
+
+namespace tess {
+
+BackingBitmap create_backing_bitmap(HDC window_dc, SIZE size) {
+  if (GetDeviceCaps(window_dc, BITSPIXEL) == 32) {
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof(info.bmiHeader);
+    info.bmiHeader.biWidth = size.cx;
+    info.bmiHeader.biHeight = -size.cy;  // top-down rows
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    void* bits = nullptr;
+    if (HBITMAP dib = CreateDIBSection(window_dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0))
+      return {dib, static_cast<uint32_t*>(bits)};
+  }
+  return {CreateCompatibleBitmap(window_dc, size.cx, size.cy), nullptr};
+}
+
+}  // namespace tess
