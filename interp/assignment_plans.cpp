@@ -2,6 +2,7 @@
 // compiled expression, and a string variable appending one character.
 #include <optional>
 
+#include "builtins/function_codes.h"
 #include "interp/compiled_expression.h"
 #include "interp/evaluate.h"
 #include "interp/interpreter.h"
@@ -14,8 +15,7 @@
 namespace tess {
 namespace {
 
-constexpr uint16_t kChr = function_code("CHR$");
-static_assert(kChr != 0);
+constexpr uint16_t kChr = code_of(Fn::kChr);
 
 // "s$ = s$ + CHR$(number)" for a plain string variable. The handler expands
 // the call to a quoted one-byte value text and appends the literal's escaped

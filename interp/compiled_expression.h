@@ -17,7 +17,6 @@
 #include <string_view>
 #include <vector>
 
-#include "builtins/function_table.h"
 #include "interp/flat_eval.h"
 #include "interp/variable_store.h"
 
@@ -128,15 +127,6 @@ class CompiledNumber {
   std::vector<Scalar> scalars_;
   std::vector<Splice> splices_;
 };
-
-// A built-in's code by its keyword (0 when there is none), from the function table.
-constexpr uint16_t function_code(std::string_view keyword) {
-#define TESS_CODE_OF(name, code, word, handler, needs, refusal, role) \
-  if (keyword == word) return code;
-  TESS_FUNCTIONS(TESS_CODE_OF)
-#undef TESS_CODE_OF
-  return 0;
-}
 
 // The built-ins a plan may call itself: they read variables and change nothing,
 // so calling them in another order than the expansion does, or not at all when
