@@ -2,7 +2,6 @@
 
 #include <cstddef>
 #include <cstring>
-#include <ranges>
 #include <utility>
 
 #include "console/screen_win32.h"
@@ -15,35 +14,40 @@ namespace tess {
 DrawingSurfaces::DrawingSurfaces()
     : surfaces_(lock_backing_bitmaps()), record_(app().windows.find(app().current_text_window)) {}
 
+// The last selection is given back first.
 DrawingSurfaces::~DrawingSurfaces() {
-  if (HDC memory = bitmap())
-    for (HGDIOBJ previous : std::views::reverse(previous_)) SelectObject(memory, previous);
-  for (HGDIOBJ object : owned_) DeleteObject(object);
+  while (!selected_.empty()) selected_.pop_back();
 }
 
 void DrawingSurfaces::select(HGDIOBJ object) {
-  if (HDC memory = bitmap()) previous_.push_back(SelectObject(memory, object));
-}
-
-HGDIOBJ DrawingSurfaces::own(HGDIOBJ object) {
-  if (object) owned_.push_back(object);
-  return object;
+  if (HDC memory = bitmap()) selected_.emplace_back(memory, object);
 }
 
 namespace {
 
-// The last few objects of one kind, by what they were made from.
+template <class Key>
+using Kept = std::vector<std::pair<Key, AnyObject>>;
+
+// Drawing objects kept from one statement to the next, by what they were made from.
+struct KeptObjects {
+  Kept<COLORREF> pens, brushes;
+  Kept<LOGFONTA> fonts;
+};
+
+KeptObjects& kept_objects() {
+  static KeptObjects objects;
+  return objects;
+}
+
+// The last few objects of one kind; the oldest goes when a new one comes.
 template <class Key, class Make>
-HGDIOBJ kept(std::vector<std::pair<Key, HGDIOBJ>>& cache, const Key& key, Make make, bool (*same)(const Key&, const Key&)) {
+HGDIOBJ kept(Kept<Key>& cache, const Key& key, Make make, bool (*same)(const Key&, const Key&)) {
   for (auto& [k, object] : cache)
-    if (same(k, key)) return object;
+    if (same(k, key)) return object.get();
   constexpr std::size_t kKept = 16;
-  if (cache.size() == kKept) {
-    DeleteObject(cache.front().second);
-    cache.erase(cache.begin());
-  }
+  if (cache.size() == kKept) cache.erase(cache.begin());
   cache.emplace_back(key, make());
-  return cache.back().second;
+  return cache.back().second.get();
 }
 
 bool same_colour(const COLORREF& a, const COLORREF& b) { return a == b; }
@@ -52,32 +56,34 @@ bool same_font(const LOGFONTA& a, const LOGFONTA& b) { return std::memcmp(&a, &b
 }  // namespace
 
 HGDIOBJ DrawingSurfaces::pen(COLORREF colour) {
-  static std::vector<std::pair<COLORREF, HGDIOBJ>> pens;
-  return kept(pens, colour, [&] { return static_cast<HGDIOBJ>(CreatePen(PS_SOLID, 1, colour)); }, same_colour);
+  return kept(kept_objects().pens, colour, [&] { return AnyObject(CreatePen(PS_SOLID, 1, colour)); }, same_colour);
 }
 
 HGDIOBJ DrawingSurfaces::brush(COLORREF colour) {
-  static std::vector<std::pair<COLORREF, HGDIOBJ>> brushes;
-  return kept(brushes, colour, [&] { return static_cast<HGDIOBJ>(CreateSolidBrush(colour)); }, same_colour);
+  return kept(kept_objects().brushes, colour, [&] { return AnyObject(CreateSolidBrush(colour)); }, same_colour);
 }
 
 namespace {
 
 // The face name is code page 932 text: the "A" function would read it in the
 // system's code page, which loses a Japanese name on other locales.
-HGDIOBJ create_font(const LOGFONTA& a) {
+AnyObject create_font(const LOGFONTA& a) {
   LOGFONTW w{};
   std::memcpy(&w, &a, offsetof(LOGFONTA, lfFaceName));
   const std::wstring face = wide(std::string_view(a.lfFaceName, strnlen(a.lfFaceName, LF_FACESIZE)));
   face.copy(w.lfFaceName, LF_FACESIZE - 1);
-  return CreateFontIndirectW(&w);
+  return AnyObject(CreateFontIndirectW(&w));
 }
 
 }  // namespace
 
 HGDIOBJ DrawingSurfaces::font(const LOGFONTA& description) {
-  static std::vector<std::pair<LOGFONTA, HGDIOBJ>> fonts;
-  return kept(fonts, description, [&] { return create_font(description); }, same_font);
+  return kept(kept_objects().fonts, description, [&] { return create_font(description); }, same_font);
+}
+
+void release_kept_drawing_objects() {
+  const auto surfaces = lock_backing_bitmaps();
+  kept_objects() = KeptObjects{};
 }
 
 void DrawingSurfaces::touched(int64_t left, int64_t top, int64_t right, int64_t bottom) {

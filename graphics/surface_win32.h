@@ -6,6 +6,7 @@
 #include <mutex>
 #include <vector>
 
+#include "system/gdi_handles_win32.h"
 #include "windows/window_table_win32.h"
 
 namespace tess {
@@ -18,13 +19,11 @@ class DrawingSurfaces {
   DrawingSurfaces& operator=(const DrawingSurfaces&) = delete;
 
   // Null when the current text window has no record: then nothing is drawn.
-  HDC bitmap() const { return record_ ? record_->memory_dc : nullptr; }
+  HDC bitmap() const { return record_ ? record_->memory_dc() : nullptr; }
   WindowRecord* record() const { return record_; }
 
   // Selects into the bitmap; the previous objects come back at the end.
   void select(HGDIOBJ object);
-  // Deleted at the end, after the bitmap has its own objects back.
-  HGDIOBJ own(HGDIOBJ object);
 
   // Drawing objects kept from one statement to the next (making a pen, a brush or
   // a font costs more than drawing a small figure with it); they are selected
@@ -46,8 +45,11 @@ class DrawingSurfaces {
  private:
   std::unique_lock<std::recursive_mutex> surfaces_;
   WindowRecord* record_;
-  std::vector<HGDIOBJ> previous_, owned_;
+  std::vector<Selected> selected_;  // given back last first, before the lock goes
 };
+
+// The run's end: the kept pens, brushes and fonts are deleted (under the surface lock).
+void release_kept_drawing_objects();
 
 // After a statement changed the whole destination bitmap: the window is painted
 // whole, and its text layer laid out again over it.

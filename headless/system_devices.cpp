@@ -16,10 +16,9 @@ void stmt_choose_printer(Exec&, std::string_view) { raise_error(1, "choose print
 void stmt_lprint(Exec&, std::string_view) { raise_error(1, "printer: needs a printer"); }
 void stmt_mci(Exec&, std::string_view) { raise_error(1, "MCI command: needs a sound device"); }
 
-// The alloc form touches no device and only leaves the lock.
-void stmt_play(Exec& ex, std::string_view args) {
+// The alloc form touches no device: there is nothing to allocate.
+void stmt_play(Exec&, std::string_view args) {
   if (!is_alloc_form(args)) raise_error(1, "music: needs a sound device");
-  ex.lock.unlock();
 }
 
 std::string fn_clipboard(Interpreter&, std::string_view) { raise_error(1, "clipboard text: needs the Windows clipboard"); }

@@ -7,6 +7,7 @@
 #include "console/text_paint_win32.h"
 #include "startup/app_win32.h"
 #include "startup/win32_host.h"
+#include "system/gdi_handles_win32.h"
 #include "system/wide_win32.h"
 
 namespace tess {
@@ -114,7 +115,7 @@ void Win32Host::thread_ended(DWORD id) {
 }
 
 void Win32Host::delete_images(std::span<const int32_t> handles) {
-  for (const int32_t h : handles) DeleteObject(reinterpret_cast<HGDIOBJ>(static_cast<intptr_t>(h)));
+  for (const int32_t h : handles) delete_given_up(reinterpret_cast<HGDIOBJ>(static_cast<intptr_t>(h)));
 }
 
 void Win32Host::terminate_threads_except(DWORD keep) {

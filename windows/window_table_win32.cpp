@@ -1,5 +1,7 @@
 #include "windows/window_table_win32.h"
 
+#include <utility>
+
 namespace tess {
 
 int WindowTable::index_of(HWND hwnd) const {
@@ -34,16 +36,33 @@ bool WindowTable::create(HWND hwnd, bool dark, SIZE screen) {
   record->layout = {};
   record->dirty = {};
 
-  HDC window_dc = GetDC(hwnd);
-  record->bitmap = CreateCompatibleBitmap(window_dc, screen.cx, screen.cy);
-  record->memory_dc = CreateCompatibleDC(window_dc);
-  ReleaseDC(hwnd, window_dc);
-  record->original_bitmap = SelectObject(record->memory_dc, record->bitmap);
-  HGDIOBJ previous_brush = SelectObject(record->memory_dc, GetStockObject(dark ? BLACK_BRUSH : WHITE_BRUSH));
-  PatBlt(record->memory_dc, 0, 0, screen.cx, screen.cy, PATCOPY);
-  SelectObject(record->memory_dc, previous_brush);
+  record->backing = BackingBitmap(WindowDC(hwnd).get(), screen, dark);
   record->hwnd = hwnd;
   return true;
+}
+
+BackingBitmap::BackingBitmap(HDC like, SIZE size, bool dark)
+    : dc_(memory_dc_like(like)),
+      bitmap_(Bitmap(CreateCompatibleBitmap(like, size.cx, size.cy))),
+      selected_(dc_.get(), bitmap_.get()) {
+  const Selected fill(dc_.get(), GetStockObject(dark ? BLACK_BRUSH : WHITE_BRUSH));
+  PatBlt(dc_.get(), 0, 0, size.cx, size.cy, PATCOPY);
+}
+
+BackingBitmap& BackingBitmap::operator=(BackingBitmap&& other) noexcept {
+  if (this != &other) {
+    reset();
+    dc_ = std::move(other.dc_);
+    bitmap_ = std::move(other.bitmap_);
+    selected_ = std::move(other.selected_);
+  }
+  return *this;
+}
+
+void BackingBitmap::reset() {
+  selected_.reset();
+  bitmap_.reset();
+  dc_.reset();
 }
 
 std::unique_lock<std::recursive_mutex> lock_backing_bitmaps() {
@@ -58,13 +77,7 @@ void WindowTable::release(HWND hwnd) {
   record->hwnd = nullptr;
   record->layer.reset();
   record->dirty = {};
-  if (record->memory_dc) {
-    SelectObject(record->memory_dc, record->original_bitmap);
-    DeleteDC(record->memory_dc);
-  }
-  if (record->bitmap) DeleteObject(record->bitmap);
-  record->memory_dc = nullptr;
-  record->bitmap = nullptr;
+  record->backing.reset();
 }
 
 void WindowTable::release_all() {

@@ -10,14 +10,33 @@
 
 #include "console/layout_cache.h"
 #include "console/text_layer.h"
+#include "system/gdi_handles_win32.h"
 
 namespace tess {
 
+// A bitmap the size of the screen, filled, selected into a memory context of its own.
+class BackingBitmap {
+ public:
+  BackingBitmap() = default;
+  BackingBitmap(HDC like, SIZE size, bool dark);
+  BackingBitmap(BackingBitmap&& other) noexcept = default;
+  BackingBitmap& operator=(BackingBitmap&& other) noexcept;
+  ~BackingBitmap() { reset(); }
+
+  HDC dc() const { return dc_.get(); }
+  // The bitmap goes back out of the context before either is deleted.
+  void reset();
+
+ private:
+  MadeDC dc_;
+  Bitmap bitmap_;
+  Selected selected_;
+};
+
 struct WindowRecord {
   HWND hwnd = nullptr;
-  HDC memory_dc = nullptr;         // the backing bitmap's context
-  HBITMAP bitmap = nullptr;
-  HGDIOBJ original_bitmap = nullptr;
+  BackingBitmap backing;
+  HDC memory_dc() const { return backing.dc(); }  // the backing bitmap's context
   std::unique_ptr<TextLayer> layer;
   POINT caret{};                   // bottom-left of the cursor cell at the last paint
   bool caret_enabled = false;
