@@ -39,7 +39,7 @@ struct App {
 
   Win32Host host;
   std::unique_ptr<Interpreter> interp;
-  HANDLE loader_thread = nullptr;
+  KernelHandle loader_thread;
   std::atomic<bool> shutting_down{false};
   // Set when shutdown had to terminate a thread: the C runtime's locks may be
   // held by it, so the process ends without running any further cleanup.

@@ -138,7 +138,7 @@ void shutdown() {
   if (!interp.wait_for_threads(1000)) {
     a.threads_terminated = true;
     a.host.terminate_threads_except(GetCurrentThreadId());
-    if (WaitForSingleObject(a.loader_thread, 0) == WAIT_TIMEOUT) TerminateThread(a.loader_thread, 0);
+    if (WaitForSingleObject(a.loader_thread.get(), 0) == WAIT_TIMEOUT) TerminateThread(a.loader_thread.get(), 0);
   }
   interp.clear_running();
   // Handles write through, so closing loses nothing; after a terminated thread

@@ -83,7 +83,7 @@ int run_window_thread(HINSTANCE instance, const std::string& command_line) {
                               WS_OVERLAPPEDWINDOW, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
                               CW_USEDEFAULT, nullptr, nullptr, instance, nullptr);
   a.command_line_value = encode(command_line);
-  a.loader_thread = CreateThread(nullptr, 0, loader_thread, a.console, 0, nullptr);
+  a.loader_thread = KernelHandle(CreateThread(nullptr, 0, loader_thread, a.console, 0, nullptr));
   pump_messages();
   write_handle_report();
   if (a.threads_terminated) TerminateProcess(GetCurrentProcess(), 0);  // see shutdown

@@ -24,13 +24,14 @@ void given_back();
 }  // namespace gdi_tally
 
 // A handle that one call gives back: DeleteObject for GDI objects, DeleteDC for
-// made device contexts.
-template <class Handle, BOOL(WINAPI* Free)(Handle)>
+// made device contexts, CloseHandle for kernel objects (which the tally of GDI
+// handles leaves out).
+template <class Handle, BOOL(WINAPI* Free)(Handle), bool kTallied = true>
 class OwnedHandle {
  public:
   OwnedHandle() = default;
   explicit OwnedHandle(Handle handle) : handle_(handle) {
-    if (handle_) gdi_tally::taken();
+    if (kTallied && handle_) gdi_tally::taken();
   }
   OwnedHandle(OwnedHandle&& other) noexcept : handle_(std::exchange(other.handle_, nullptr)) {}
   OwnedHandle& operator=(OwnedHandle&& other) noexcept {
@@ -50,7 +51,7 @@ class OwnedHandle {
   void reset() {
     if (!handle_) return;
     Free(handle_);
-    gdi_tally::given_back();
+    if (kTallied) gdi_tally::given_back();
     handle_ = nullptr;
   }
 
@@ -81,6 +82,9 @@ using AnyObject = GdiObject<HGDIOBJ>;
 using MadeDC = OwnedHandle<HDC, DeleteDC>;
 
 inline MadeDC memory_dc_like(HDC dc) { return MadeDC(CreateCompatibleDC(dc)); }
+
+// A thread's handle: CloseHandle.
+using KernelHandle = OwnedHandle<HANDLE, CloseHandle, false>;
 
 // Deletes an object that an owner gave up.
 void delete_given_up(HGDIOBJ object);
