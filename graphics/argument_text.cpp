@@ -4,11 +4,14 @@
 
 #include "interp/error.h"
 #include "interp/evaluate.h"
+#include "interp/interpreter.h"
 #include "interp/value_text.h"
 
 namespace tess {
 
-int32_t eval_int(Interpreter& in, std::string_view expr) { return integer_view(eval_number(in, expr)); }
+int32_t eval_int(Interpreter& in, std::string_view expr) {
+  return integer_view(in.caches_on() ? in.graphics().arguments.evaluate(in, expr) : eval_number(in, expr));
+}
 
 std::string eval_plain_text(Interpreter& in, std::string_view expr) {
   return decode(eval_string(in, expr), false);

@@ -1,6 +1,7 @@
-// Process-wide graphics state that outlives run starts: the last point and the
-// image table.
+// Process-wide graphics state that outlives run starts: the last point, the
+// image table and the compiled argument forms.
 #pragma once
+#include "graphics/argument_forms.h"
 #include "graphics/figure_args.h"
 #include "graphics/image_table.h"
 
@@ -9,6 +10,7 @@ namespace tess {
 struct GraphicsState {
   Point32 last_point;
   ImageTable images;
+  ArgumentForms arguments;
 };
 
 }  // namespace tess

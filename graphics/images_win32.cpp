@@ -130,7 +130,7 @@ void stmt_gprint(Exec& ex, std::string_view args) {
   if (t.face.empty()) std::memcpy(lf.lfFaceName, base.face_name.data(), sizeof lf.lfFaceName);
   else std::strncpy(lf.lfFaceName, t.face.c_str(), sizeof lf.lfFaceName - 1);  // longer names are cut
   DrawingSurfaces s;
-  s.select(s.font(lf));
+  s.select_kept_font(s.font(lf));
   s.draw([&](HDC dc) {
     SetTextColor(dc, t.colour);
     if (t.background == kTransparentRgb) {

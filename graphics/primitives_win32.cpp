@@ -1,11 +1,13 @@
 // Point, erase point, line, circle and paint on the current text window and its
 // backing bitmap.
 #include <algorithm>
+#include <optional>
 #include <vector>
 
 #include "graphics/argument_text.h"
 #include "graphics/circle_geometry.h"
 #include "graphics/colour_rule.h"
+#include "graphics/ellipse_stamps_win32.h"
 #include "graphics/figure_args.h"
 #include "graphics/flood_fill.h"
 #include "graphics/graphics_handlers.h"
@@ -107,10 +109,9 @@ void draw_line(Exec& ex, std::string_view stripped) {
   ex.in.graphics().last_point = line.end;
 }
 
-void stmt_circle(Exec& ex, std::string_view args) {
-  const CircleArgs circle = parse_circle(ex.in, args);
-  const CirclePlan plan = plan_circle(circle);
-  DrawingSurfaces s;
+namespace {
+
+void draw_circle_with_gdi(DrawingSurfaces& s, const CircleArgs& circle, const CirclePlan& plan) {
   s.select(s.pen(colour_rgb(circle.colour)));
   s.select(circle.fill ? s.brush(colour_rgb(circle.fill_colour)) : GetStockObject(NULL_BRUSH));
   s.draw([&](HDC dc) {
@@ -125,6 +126,24 @@ void stmt_circle(Exec& ex, std::string_view args) {
       case CircleFigure::Pie: Pie(dc, plan.left, plan.top, plan.right, plan.bottom, a.x, a.y, b.x, b.y); break;
     }
   });
+}
+
+bool draw_circle_stamped(DrawingSurfaces& s, const CircleArgs& circle, const CirclePlan& plan) {
+  if (!s.record() || (plan.figure != CircleFigure::FilledEllipse && plan.figure != CircleFigure::ClosedArc))
+    return false;
+  std::optional<COLORREF> inside;
+  if (plan.figure == CircleFigure::FilledEllipse) inside = colour_rgb(circle.fill_colour);
+  return draw_stamped_ellipse(*s.record(), app().screen, {plan.left, plan.top, plan.right, plan.bottom},
+                              colour_rgb(circle.colour), inside);
+}
+
+}  // namespace
+
+void stmt_circle(Exec& ex, std::string_view args) {
+  const CircleArgs circle = parse_circle(ex.in, args);
+  const CirclePlan plan = plan_circle(circle);
+  DrawingSurfaces s;
+  if (!draw_circle_stamped(s, circle, plan)) draw_circle_with_gdi(s, circle, plan);
   // A pixel of margin: the figure's outline may reach its box's right and bottom edge.
   s.touched(int64_t{plan.left} - 1, int64_t{plan.top} - 1, int64_t{plan.right} + 2, int64_t{plan.bottom} + 2);
 }

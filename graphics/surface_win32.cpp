@@ -16,11 +16,19 @@ DrawingSurfaces::DrawingSurfaces()
 
 // The last selection is given back first.
 DrawingSurfaces::~DrawingSurfaces() {
-  while (!selected_.empty()) selected_.pop_back();
+  while (count_ > 0) selected_[--count_].reset();
 }
 
 void DrawingSurfaces::select(HGDIOBJ object) {
-  if (HDC memory = bitmap()) selected_.emplace_back(memory, object);
+  HDC memory = bitmap();
+  if (!memory || count_ == selected_.size()) return;
+  selected_[count_++] = Selected(memory, object);
+}
+
+void DrawingSurfaces::select_kept_font(HGDIOBJ font) {
+  if (!record_ || !record_->memory_dc() || record_->kept_font == font) return;
+  SelectObject(record_->memory_dc(), font);
+  record_->kept_font = font;
 }
 
 namespace {
@@ -39,13 +47,25 @@ KeptObjects& kept_objects() {
   return objects;
 }
 
+// A kept font about to be deleted leaves every bitmap that still has it selected.
+void take_out_of_bitmaps(HGDIOBJ object) {
+  app().windows.for_each([&](WindowRecord& r) {
+    if (r.kept_font != object) return;
+    SelectObject(r.memory_dc(), GetStockObject(SYSTEM_FONT));
+    r.kept_font = nullptr;
+  });
+}
+
 // The last few objects of one kind; the oldest goes when a new one comes.
 template <class Key, class Make>
 HGDIOBJ kept(Kept<Key>& cache, const Key& key, Make make, bool (*same)(const Key&, const Key&)) {
   for (auto& [k, object] : cache)
     if (same(k, key)) return object.get();
   constexpr std::size_t kKept = 16;
-  if (cache.size() == kKept) cache.erase(cache.begin());
+  if (cache.size() == kKept) {
+    take_out_of_bitmaps(cache.front().second.get());
+    cache.erase(cache.begin());
+  }
   cache.emplace_back(key, make());
   return cache.back().second.get();
 }
@@ -83,6 +103,7 @@ HGDIOBJ DrawingSurfaces::font(const LOGFONTA& description) {
 
 void release_kept_drawing_objects() {
   const auto surfaces = lock_backing_bitmaps();
+  for (const auto& [description, font] : kept_objects().fonts) take_out_of_bitmaps(font.get());
   kept_objects() = KeptObjects{};
 }
 

@@ -3,8 +3,9 @@
 #pragma once
 #include <windows.h>
 
+#include <array>
+#include <cstddef>
 #include <mutex>
-#include <vector>
 
 #include "system/gdi_handles_win32.h"
 #include "windows/window_table_win32.h"
@@ -24,10 +25,14 @@ class DrawingSurfaces {
 
   // Selects into the bitmap; the previous objects come back at the end.
   void select(HGDIOBJ object);
+  // Selects a font kept by font() and leaves it selected after the statement:
+  // Wine takes several microseconds to select a font, more than drawing a word.
+  void select_kept_font(HGDIOBJ font);
 
   // Drawing objects kept from one statement to the next (making a pen, a brush or
-  // a font costs more than drawing a small figure with it); they are selected
-  // only for the length of a statement, so a replaced one is never in use.
+  // a font costs more than drawing a small figure with it). Pens and brushes are
+  // selected only for the length of a statement; a font that is replaced is
+  // first taken out of every bitmap that still has it selected.
   HGDIOBJ pen(COLORREF colour);
   HGDIOBJ brush(COLORREF colour);
   HGDIOBJ font(const LOGFONTA& description);
@@ -45,7 +50,8 @@ class DrawingSurfaces {
  private:
   std::unique_lock<std::recursive_mutex> surfaces_;
   WindowRecord* record_;
-  std::vector<Selected> selected_;  // given back last first, before the lock goes
+  std::array<Selected, 4> selected_{};  // a statement selects at most a pen and a brush
+  std::size_t count_ = 0;                // given back last first, before the lock goes
 };
 
 // The run's end: the kept pens, brushes and fonts are deleted (under the surface lock).

@@ -119,12 +119,17 @@ fi
 # The screen: console printing and drawing on runtime.exe under Wine (each the
 # fastest of TESS_SCREEN_RUNS runs through the UI driver, the start-up of an
 # empty program subtracted), beside tessrun printing the same lines (its empty
-# program subtracted) and yabasic drawing the same figures in its X11 window (its
-# empty window subtracted), all in this run. The fastest run is the one least
-# disturbed by other work on a shared machine; TESS_SCREEN_ONLY=PATTERN picks
-# benchmarks by name (the empty one always runs).
+# program subtracted) and yabasic drawing the same figures in the same colours in
+# its X11 window (its empty window subtracted), all in this run. Each program
+# repeats its work TESS_SCREEN_REPEAT times (default 10) and the time is divided
+# by that: one start of a Windows process varies by tenths of a second, more than
+# the work of one round. The fastest run is the one least disturbed by other work
+# on a shared machine; TESS_SCREEN_ONLY=PATTERN picks benchmarks by name (the
+# empty one always runs).
 screen_bench() {
   local runs="${TESS_SCREEN_RUNS:-5}" dir="$ROOT/bench/screen" peer="$ROOT/bench/peers/yabasic/screen"
+  local repeat="${TESS_SCREEN_REPEAT:-10}"
+  export TESS_BENCH_REPEAT="$repeat"
   local -A rt=() tr=() yb=()
   time_runtime() {  # name -> median seconds
     local t=() i start end
@@ -153,23 +158,26 @@ screen_bench() {
     case "$name" in
       s0_*|s1_*|s2_*) tr[$name]="$(time_native "$TOOLS/tessrun" "$WORK/$name.img")" ;;
     esac
-    [ -f "$peer/$name.yab" ] && yb[$name]="$(cd "$peer" && time_native yabasic "$name.yab")"
+    [ -f "$peer/$name.yab" ] && yb[$name]="$(cd "$peer" && time_native yabasic "$name.yab" "$repeat")"
   done
+  per_round() { awk -v a="$1" -v b="$2" -v n="$repeat" 'BEGIN { printf "%.4f", (a - b) / n }'; }
   echo
   printf '%-16s %12s %12s %12s %14s %14s\n' screen runtime_s tessrun_s yabasic_s runtime/tessrun runtime/yabasic
   local base_rt="${rt[s0_empty]:-0}" base_tr="${tr[s0_empty]:-0}" base_yb="${yb[s0_empty]:-0}"
   for src in "$dir"/s*.bas; do
     local name r t y; name="$(basename "$src" .bas)"
     [ "$name" = s0_empty ] || [ -z "${rt[$name]:-}" ] && continue
-    r="$(awk -v a="${rt[$name]:-0}" -v b="$base_rt" 'BEGIN { printf "%.3f", a - b }')"
+    r="$(per_round "${rt[$name]:-0}" "$base_rt")"
     t="-"; y="-"
-    [ -n "${tr[$name]:-}" ] && t="$(awk -v a="${tr[$name]}" -v b="$base_tr" 'BEGIN { printf "%.3f", a - b }')"
-    [ -n "${yb[$name]:-}" ] && y="$(awk -v a="${yb[$name]}" -v b="$base_yb" 'BEGIN { printf "%.3f", a - b }')"
+    [ -n "${tr[$name]:-}" ] && t="$(per_round "${tr[$name]}" "$base_tr")"
+    [ -n "${yb[$name]:-}" ] && y="$(per_round "${yb[$name]}" "$base_yb")"
     printf '%-16s %12s %12s %12s %14s %14s\n' "$name" "$r" "$t" "$y" \
       "$(awk -v a="$r" -v b="$t" 'BEGIN { if (b > 0) printf "%.2f", a / b; else print "-" }')" \
       "$(awk -v a="$r" -v b="$y" 'BEGIN { if (b > 0) printf "%.2f", a / b; else print "-" }')"
   done
-  printf 'start-up subtracted: runtime.exe %s s, tessrun %s s, yabasic window %s s\n' "$base_rt" "$base_tr" "$base_yb"
+  printf 'seconds a round of %s; start-up subtracted: runtime.exe %s s, tessrun %s s, yabasic window %s s\n' \
+    "$repeat" "$base_rt" "$base_tr" "$base_yb"
+  unset TESS_BENCH_REPEAT
 }
 if [ -z "${TESS_BENCH_NO_WINE:-}" ] && [ -f "$WIN_DIR/runtime.exe" ] && [ -z "$FILTER" -o "$FILTER" = screen ]; then
   screen_bench

@@ -2,6 +2,8 @@
 
 #include <utility>
 
+#include "graphics/backing_bitmap_win32.h"
+
 namespace tess {
 
 int WindowTable::index_of(HWND hwnd) const {
@@ -37,14 +39,16 @@ bool WindowTable::create(HWND hwnd, bool dark, SIZE screen) {
   record->dirty = {};
 
   record->backing = BackingBitmap(WindowDC(hwnd).get(), screen, dark);
+  record->kept_font = nullptr;
   record->hwnd = hwnd;
   return true;
 }
 
-BackingBitmap::BackingBitmap(HDC like, SIZE size, bool dark)
-    : dc_(memory_dc_like(like)),
-      bitmap_(Bitmap(CreateCompatibleBitmap(like, size.cx, size.cy))),
-      selected_(dc_.get(), bitmap_.get()) {
+BackingBitmap::BackingBitmap(HDC like, SIZE size, bool dark) : dc_(memory_dc_like(like)) {
+  BackingPixels made = create_backing_bitmap(like, size);
+  bitmap_ = std::move(made.bitmap);
+  pixels_ = made.pixels;
+  selected_ = Selected(dc_.get(), bitmap_.get());
   const Selected fill(dc_.get(), GetStockObject(dark ? BLACK_BRUSH : WHITE_BRUSH));
   PatBlt(dc_.get(), 0, 0, size.cx, size.cy, PATCOPY);
 }
@@ -54,6 +58,7 @@ BackingBitmap& BackingBitmap::operator=(BackingBitmap&& other) noexcept {
     reset();
     dc_ = std::move(other.dc_);
     bitmap_ = std::move(other.bitmap_);
+    pixels_ = std::exchange(other.pixels_, nullptr);
     selected_ = std::move(other.selected_);
   }
   return *this;
@@ -61,6 +66,7 @@ BackingBitmap& BackingBitmap::operator=(BackingBitmap&& other) noexcept {
 
 void BackingBitmap::reset() {
   selected_.reset();
+  pixels_ = nullptr;
   bitmap_.reset();
   dc_.reset();
 }
@@ -77,6 +83,7 @@ void WindowTable::release(HWND hwnd) {
   record->hwnd = nullptr;
   record->layer.reset();
   record->dirty = {};
+  record->kept_font = nullptr;
   record->backing.reset();
 }
 

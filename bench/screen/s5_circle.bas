@@ -1,4 +1,9 @@
-FOR I = 1 TO 2000
-  CIRCLE (160, 100), 1 + I MOD 90, 1 + I MOD 7
-NEXT I
+' Repeated TESS_BENCH_REPEAT times (default once); the bench divides by it.
+R = VAL(ENVIRON$("TESS_BENCH_REPEAT"))
+IF R < 1 THEN R = 1
+FOR K = 1 TO R
+  FOR I = 1 TO 2000
+    CIRCLE (160, 100), 1 + I MOD 90, 1 + I MOD 7
+  NEXT I
+NEXT K
 END

@@ -39,4 +39,21 @@ check "paint fills exactly the inside of a closed figure" $? "$(pixel "$shot" 22
 grep -q '^ 2  5  3  0 -255' "$WORK/figures.txt" 2>/dev/null
 check "Point reads back 2, 5, 3 and 0; RGB(255,0,0) is -255" $? "$(cat "$WORK/figures.txt" 2>/dev/null)"
 
+# Ellipses drawn again from the pixels GDI drew for their size the first time
+# must be GDI's own: the same program with every ellipse left to GDI
+# (TESS_NO_STAMPS) reads back the same pixels.
+"$BIN_DIR/tessc" build "$ROOT/tests/gui/graphics/ellipses.bas" -o "$WORK/ellipses.exe" --runtime "$RUNTIME"
+for way in stamped gdi; do
+  rm -f "$WORK/ellipses-$way.txt"
+  if [ "$way" = gdi ]; then export TESS_NO_STAMPS=1; else unset TESS_NO_STAMPS; fi
+  TESSALY_TRANSCRIPT="$WORK/ellipses-$way.txt" timeout 120 wine "$WIN_DIR/uidriver.exe" \
+    start "$(winepath -w "$WORK/ellipses.exe")" "" run-to-end 100000 >/dev/null 2>&1
+done
+unset TESS_NO_STAMPS
+stamped="$(cat "$WORK/ellipses-stamped.txt" 2>/dev/null)"
+gdi="$(cat "$WORK/ellipses-gdi.txt" 2>/dev/null)"
+drawn="$(awk '/pixels/ { print $2 }' <<<"$gdi")"
+[ -n "$gdi" ] && [ "$stamped" = "$gdi" ] && above "${drawn:-0}" 20000
+check "ellipses drawn again are GDI's pixels, across the edges too" $? "stamped: $stamped / gdi: $gdi"
+
 finish

@@ -87,6 +87,19 @@ void say(const std::string& line) {
   std::fflush(out);
 }
 
+// A start made again is said in the log and, when TESS_DRIVER_NOTES names a
+// file, added to it: a run of many suites can count them.
+void note_retry(int attempts) {
+  const std::string line = "start-retried " + std::to_string(attempts);
+  say(line);
+  if (const char* notes = std::getenv("TESS_DRIVER_NOTES"); notes && *notes) {
+    if (std::FILE* f = std::fopen(notes, "a")) {
+      std::fprintf(f, "%s\n", line.c_str());
+      std::fclose(f);
+    }
+  }
+}
+
 struct FindData {
   DWORD pid;
   const char* class_name;
@@ -341,7 +354,8 @@ int run(int argc, char** argv) {
       // Wine now and then fails a process start with ERROR_INTERNAL_ERROR
       // before the program runs at all; such a start is made again.
       DWORD error = 0;
-      for (int attempt = 0; attempt < 5; ++attempt) {
+      int attempt = 0;
+      for (; attempt < 5; ++attempt) {
         if (CreateProcessW(nullptr, buf.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &t.process)) {
           error = 0;
           break;
@@ -354,6 +368,7 @@ int run(int argc, char** argv) {
         say("start-failed " + std::to_string(error));
         return 1;
       }
+      if (attempt > 0) note_retry(attempt);
       WaitForInputIdle(t.process.hProcess, 5000);
       i += 2;
     } else if (cmd == "wait-window") {
