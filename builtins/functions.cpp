@@ -8,7 +8,7 @@ namespace tess {
 namespace {
 
 constexpr FunctionInfo kFunctions[] = {
-#define TESS_ROW(code, keyword, handler, role) {code, keyword, handler, role},
+#define TESS_ROW(name, code, keyword, handler, needs, refusal, role) {code, keyword, handler, Needs::needs, refusal, role},
     TESS_FUNCTIONS(TESS_ROW)
 #undef TESS_ROW
 };

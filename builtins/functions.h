@@ -5,6 +5,8 @@
 #include <string>
 #include <string_view>
 
+#include "interp/needs.h"
+
 namespace tess {
 
 class Interpreter;
@@ -14,12 +16,12 @@ struct FunctionInfo {
   uint16_t code;
   std::string_view keyword;
   Builtin handler;  // null while the function's subsystem is not built
+  Needs needs;
+  std::string_view refusal;  // the function's name in a refusal ("Point")
   std::string_view role;
 };
 
 std::span<const FunctionInfo> all_functions();
 const FunctionInfo* find_function(uint16_t code);
-
-inline constexpr uint16_t kUserFunction = 0x1610;
 
 }  // namespace tess

@@ -1,4 +1,4 @@
-// The numeric built-ins (code group 0x10).
+// The numeric built-ins (the first code group, Fn::kCdbl to Fn::kMakeLong).
 #pragma once
 #include <string>
 #include <string_view>

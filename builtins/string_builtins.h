@@ -1,4 +1,5 @@
-// The string built-ins (code group 0x11 without the keyboard, date and time).
+// The string built-ins (the second code group, Fn::kZen to Fn::kVal, without the
+// keyboard, date and time).
 #pragma once
 #include <string>
 #include <string_view>

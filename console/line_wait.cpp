@@ -35,8 +35,10 @@ ConsoleDevice& console_device(Interpreter& in, const char* role) {
 std::optional<std::string> wait_for_typed_line(Interpreter& in, ConsoleDevice& device,
                                                std::unique_lock<std::mutex>& lock, bool release_lock) {
   KeyboardState& keyboard = device.keyboard();
-  CaretShown caret(device);
+  // The line takes typing before the caret shows: a person who types as soon as
+  // the caret appears must not lose the first keys.
   keyboard.begin_line();
+  CaretShown caret(device);
   for (;;) {
     device.deliver_typing(release_lock);  // with the lock held, like every other write
     if (!keyboard.in_progress()) break;

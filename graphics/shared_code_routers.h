@@ -1,5 +1,5 @@
 // The halves of the shared statement codes that other subsystems own: line input
-// (code 0x11 0x14) and the record read and write (0x11 0x10, 0x11 0x12). The
+// (Stmt::kLine) and the record read and write (Stmt::kGet, Stmt::kPut). The
 // routers in shared_code_routers.cpp call them.
 #pragma once
 #include <string_view>

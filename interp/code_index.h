@@ -10,27 +10,29 @@ namespace tess {
 // The handler of a table row whose subsystem is still to come.
 inline constexpr std::nullptr_t NOT_BUILT = nullptr;
 
-// Codes from kFirstTableCode up to kFirstTableCode + Size, each naming a row of
-// Rows (a table with a `code` member) or none.
+// The codes from the table's lowest up to that code + Size, each naming a row
+// of Rows (a table with a `code` member) or none. A row beyond Size stops the
+// build: the index is made at compile time.
 template <std::size_t Size>
 class CodeIndex {
  public:
-  static constexpr uint16_t kFirstTableCode = 0x1000;
-
   template <typename Row, std::size_t N>
   constexpr explicit CodeIndex(const Row (&rows)[N]) {
+    first_ = rows[0].code;
+    for (const Row& row : rows) first_ = row.code < first_ ? row.code : first_;
     for (auto& slot : slots_) slot = -1;
-    for (std::size_t i = 0; i < N; ++i) slots_[rows[i].code - kFirstTableCode] = static_cast<int16_t>(i);
+    for (std::size_t i = 0; i < N; ++i) slots_[rows[i].code - first_] = static_cast<int16_t>(i);
   }
 
   template <typename Row, std::size_t N>
   constexpr const Row* find(const Row (&rows)[N], uint16_t code) const {
-    if (code < kFirstTableCode || code >= kFirstTableCode + Size) return nullptr;
-    const int16_t i = slots_[code - kFirstTableCode];
+    if (code < first_ || code >= first_ + Size) return nullptr;
+    const int16_t i = slots_[code - first_];
     return i < 0 ? nullptr : &rows[i];
   }
 
  private:
+  uint16_t first_ = 0;
   std::array<int16_t, Size> slots_{};
 };
 

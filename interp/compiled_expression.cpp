@@ -3,6 +3,7 @@
 #include <cmath>
 #include <cstring>
 
+#include "builtins/function_codes.h"
 #include "interp/evaluate.h"
 #include "interp/interpreter.h"
 #include "interp/number_text.h"
@@ -72,10 +73,9 @@ std::size_t group_close(std::string_view s, std::size_t open) {
 
 bool valid_name(std::string_view name) { return !name.empty() && is_name_start(name[0]) && name.size() <= kMaxName; }
 
-constexpr uint16_t kAsc = function_code("ASC");
-constexpr uint16_t kLen = function_code("LEN");
-constexpr uint16_t kMid = function_code("MID$");
-static_assert(kAsc != 0 && kLen != 0 && kMid != 0);
+constexpr uint16_t kAsc = code_of(Fn::kAsc);
+constexpr uint16_t kLen = code_of(Fn::kLen);
+constexpr uint16_t kMid = code_of(Fn::kMid);
 
 uint16_t code_at(std::string_view s, std::size_t at) {
   return static_cast<uint16_t>(static_cast<uint8_t>(s[at + 2]) << 8 | static_cast<uint8_t>(s[at + 3]));

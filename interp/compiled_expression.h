@@ -126,8 +126,8 @@ class CompiledNumber {
 
 // A built-in's code by its keyword (0 when there is none), from the function table.
 constexpr uint16_t function_code(std::string_view keyword) {
-#define TESS_CODE_OF(code, name, handler, role) \
-  if (keyword == name) return code;
+#define TESS_CODE_OF(name, code, word, handler, needs, refusal, role) \
+  if (keyword == word) return code;
   TESS_FUNCTIONS(TESS_CODE_OF)
 #undef TESS_CODE_OF
   return 0;

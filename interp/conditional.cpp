@@ -6,18 +6,19 @@
 #include "interp/flow_handlers.h"
 #include "interp/flow_scan.h"
 #include "interp/interpreter.h"
+#include "interp/statement_codes.h"
 
 namespace tess {
 namespace {
 
 bool conditional_at(const ProgramText& text, int32_t pos) {
   const uint8_t before = text.at(pos - 1);
-  return (before == ' ' || before == ':') && text.at(pos) == 0x10 && text.at(pos + 1) == 0x21;
+  return (before == ' ' || before == ':') && is_code(text.at(pos), text.at(pos + 1), Stmt::kIf);
 }
 
 bool at_text_end(const ProgramText& text, int32_t pos) { return pos >= text.length() || (pos >= 0 && text.at(pos) == 0); }
 
-// The conditional being run: the first 0x10 0x21 after a blank or ':' from the
+// The conditional being run: the first conditional code after a blank or ':' from the
 // statement start on.
 int32_t find_conditional(const ProgramText& text, int32_t start) {
   int32_t p = start == -2 ? 1 : start;
@@ -86,7 +87,7 @@ void run_false(ThreadSlot& s, const ProgramText& text, int32_t p) {
     const uint8_t c = text.at(i);
     if (c == '"') quoted = !quoted;
     if (quoted) continue;
-    if ((c == ' ' || c == ':') && text.at(i + 1) == 0x10 && text.at(i + 2) == 0x21) {
+    if ((c == ' ' || c == ':') && is_code(text.at(i + 1), text.at(i + 2), Stmt::kIf)) {
       ++nesting;
     } else if (then_at(text, i)) {
       const int32_t part = skip_blanks(text, i + 5);

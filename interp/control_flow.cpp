@@ -3,6 +3,7 @@
 #include "interp/error.h"
 #include "interp/flow_scan.h"
 #include "interp/interpreter.h"
+#include "interp/statement_codes.h"
 
 namespace tess {
 namespace {
@@ -11,9 +12,7 @@ constexpr char kTooManyCalls[] = "\x82\xb1\x82\xea\x88\xc8\x8f\xe3\x82\xcc\x83\x
                                  "\x83\x93\x82\xf0\x8e\xc0\x8d\x73\x82\xb7\x82\xe9\x82\xb1\x82\xc6\x82\xcd\x82\xc5"
                                  "\x82\xab\x82\xdc\x82\xb9\x82\xf1";  // "これ以上のサブルーチンを実行することはできません"
 
-bool starts_conditional(std::string_view s) {
-  return s.size() >= 2 && static_cast<uint8_t>(s[0]) == 0x10 && static_cast<uint8_t>(s[1]) == 0x21;
-}
+bool starts_conditional(std::string_view s) { return starts_with_code(s, Stmt::kIf); }
 
 // Where an else of a one-line part may stand: at the start or after a blank,
 // tab, ')' or '"', followed by a blank, tab or '{', outside quotes.

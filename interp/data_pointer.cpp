@@ -3,13 +3,9 @@
 
 #include "interp/flow_scan.h"
 #include "interp/interpreter.h"
+#include "interp/statement_codes.h"
 
 namespace tess {
-namespace {
-
-constexpr uint8_t kDataCode = 0x64;
-
-}  // namespace
 
 // A statement may begin at the text start, after a line end (past the line
 // number) or after a ':'; blanks and further ':' may stand before it.
@@ -21,7 +17,7 @@ int32_t next_data_statement(const ProgramText& text, int32_t pos) {
       if (text.at(pos - 1) != ':')
         while (is_digit(text.at(pos))) ++pos;
       while (is_blank_or_tab(text.at(pos)) || text.at(pos) == ':') ++pos;
-      if (text.at(pos) == 0x10 && text.at(pos + 1) == kDataCode) return pos + 3;
+      if (is_code(text.at(pos), text.at(pos + 1), Stmt::kData)) return pos + 3;
     }
     while (!at_end(text, pos) && text.at(pos) != ':' && text.at(pos) != '\n') ++pos;
     if (at_end(text, pos)) break;

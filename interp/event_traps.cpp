@@ -3,6 +3,7 @@
 #include "interp/error.h"
 #include "interp/flow_scan.h"
 #include "interp/interpreter.h"
+#include "interp/statement_codes.h"
 
 namespace tess {
 namespace {
@@ -112,7 +113,7 @@ void EventTraps::reset_mouse_traps() {
 
 std::string handler_text(bool call, std::string_view target) {
   if (target.size() + 3 > kHandlerTextLimit) raise_error(1, "handler target list too long");
-  std::string text{'\x10', call ? '$' : '#', ' '};
+  std::string text = code_bytes(call ? Stmt::kGosub : Stmt::kGoto) + ' ';
   text.append(target);
   return text;
 }

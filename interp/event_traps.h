@@ -68,7 +68,7 @@ class EventTraps {
   MouseEvent last_mouse_;
 };
 
-// The handler text of a jump or call: 0x10, '#' or '$', a blank, the target.
+// The handler text of a jump or call: the code, a blank, the target.
 // A text over the 255-byte limit is error 1.
 std::string handler_text(bool call, std::string_view target);
 

@@ -3,6 +3,7 @@
 // are expanded first; inserted text is never scanned again.
 #include "interp/expansion.h"
 
+#include "builtins/function_codes.h"
 #include "builtins/functions.h"
 #include "interp/eval_nesting.h"
 #include "interp/evaluate.h"
@@ -30,7 +31,7 @@ std::size_t expand_one(Interpreter& in, std::string_view s, std::size_t at, std:
   const std::size_t after = at + kFunctionTokenSize;
   if (after > s.size()) return s.size();  // a cut-off token has no value
   const auto code = static_cast<uint16_t>(static_cast<uint8_t>(s[at + 2]) << 8 | static_cast<uint8_t>(s[at + 3]));
-  if (code == kUserFunction) {
+  if (code == code_of(Fn::kUserFunction)) {
     std::size_t name_end = after;
     while (name_end < s.size() && s[name_end] != '(' && s[name_end] != '=') ++name_end;
     const std::string_view name = s.substr(after, name_end - after);

@@ -2,8 +2,10 @@
 
 #include <cstdio>
 
+#include "builtins/function_codes.h"
 #include "builtins/functions.h"
 #include "interp/operators.h"
+#include "interp/statement_codes.h"
 #include "interp/statements.h"
 
 namespace tess {
@@ -21,7 +23,7 @@ std::string statement_word(uint16_t code) {
 }
 
 std::string function_word(uint16_t code) {
-  if (code == kUserFunction) return "FN ";
+  if (code == code_of(Fn::kUserFunction)) return "FN ";
   const FunctionInfo* row = find_function(code);
   return row && !row->keyword.empty() ? std::string(row->keyword) : code_text(code);
 }
@@ -42,7 +44,7 @@ std::string source_form(std::string_view s) {
   for (std::size_t i = 0; i < s.size(); ++i) {
     const uint8_t c = byte_at(s, i);
     if (c == '"') quoted = !quoted;
-    if (!quoted && (c == 0x10 || c == 0x11) && i + 1 < s.size()) {
+    if (!quoted && is_code_first_byte(c) && i + 1 < s.size()) {
       out += statement_word(static_cast<uint16_t>(c << 8 | byte_at(s, i + 1)));
       ++i;
       continue;

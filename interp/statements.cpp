@@ -8,12 +8,13 @@ namespace tess {
 namespace {
 
 constexpr StatementInfo kStatements[] = {
-#define TESS_ROW(code, keyword, handler, flags, role) {code, keyword, handler, flags, role},
+#define TESS_ROW(name, code, keyword, handler, flags, needs, refusal, role) \
+  {code, keyword, handler, flags, Needs::needs, refusal, role},
     TESS_STATEMENTS(TESS_ROW)
 #undef TESS_ROW
 };
 
-// Direct index over 0x1000..0x11FF: dispatch is one load, no search.
+// Direct index over every code of the table: dispatch is one load, no search.
 constexpr CodeIndex<0x200> kStatementIndex(kStatements);
 
 }  // namespace

@@ -4,6 +4,8 @@
 #include <span>
 #include <string_view>
 
+#include "interp/needs.h"
+
 namespace tess {
 
 struct Exec;
@@ -21,6 +23,8 @@ struct StatementInfo {
   std::string_view keyword;
   Handler handler;  // null while the statement's subsystem is not built
   unsigned flags;
+  Needs needs;
+  std::string_view refusal;  // the statement's name in a refusal ("point")
   std::string_view role;
 };
 

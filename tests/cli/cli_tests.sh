@@ -29,7 +29,7 @@ expect "unlisted statement code exits 1" 1 "$BIN/tessrun" "$WORK/unlisted.img"
 if grep -q "statement code 0x1022 is not in the table" "$WORK/err"; then passed=$((passed + 1)); echo "ok   diagnostic on stderr"
 else failed=$((failed + 1)); echo "FAIL diagnostic on stderr"; fi
 
-"$BIN/mkimage" --truncate 10 "$WORK/truncated.img" ' \x10\x10 "hello"\n'
+"$BIN/mkimage" --truncate 10 "$WORK/truncated.img" ' \{PRINT} "hello"\n'
 expect "truncated image exits 2" 2 "$BIN/tessrun" "$WORK/truncated.img"
 if grep -q "larger than the file\|too short\|ends before\|runs past" "$WORK/err"; then passed=$((passed + 1)); echo "ok   truncated image is named"
 else failed=$((failed + 1)); echo "FAIL truncated image is named"; cat "$WORK/err"; fi
@@ -38,25 +38,25 @@ expect "missing file exits 2" 2 "$BIN/tessrun" "$WORK/no-such-file"
 expect "no arguments exit 2" 2 "$BIN/tessrun"
 expect "unknown option exits 2" 2 "$BIN/tessrun" --bogus "$WORK/empty.img"
 
-"$BIN/mkimage" "$WORK/kana.img" ' \x10\x10 "\x82\xa0\x82\xa2"\n'
+"$BIN/mkimage" "$WORK/kana.img" ' \{PRINT} "\x82\xa0\x82\xa2"\n'
 expect "utf8 stream" 0 "$BIN/tessrun" --utf8 "$WORK/kana.img"
 expect_output "utf8 stream converts code page 932" 'あい\n'
 expect "raw stream" 0 "$BIN/tessrun" "$WORK/kana.img"
 expect_output "raw stream keeps code page 932" '\202\240\202\242\n'
 
-"$BIN/mkimage" "$WORK/screen.img" ' \x10\x10 "a";\n \x10\x10 "\tb"\n'
+"$BIN/mkimage" "$WORK/screen.img" ' \{PRINT} "a";\n \{PRINT} "\tb"\n'
 expect "screen" 0 "$BIN/tessrun" --screen "$WORK/screen.img"
 expect_output "--screen prints the final text buffer" 'a       b\n'
-"$BIN/mkimage" "$WORK/skipped.img" ' \x10\x7b 3,1\n \x10\x10 "x"\n'
+"$BIN/mkimage" "$WORK/skipped.img" ' \{LOCATE} 3,1\n \{PRINT} "x"\n'
 expect "screen after a text position" 0 "$BIN/tessrun" --screen "$WORK/skipped.img"
 expect_output "--screen shows blanks for the cells a text position skipped" '\n   x\n'
-"$BIN/mkimage" "$WORK/cls.img" ' \x10\x10 "a"\n \x10\x71\n \x10\x10 "b"\n \x10\x71 2\n \x10\x10 "c"\n'
+"$BIN/mkimage" "$WORK/cls.img" ' \{PRINT} "a"\n \{CLS}\n \{PRINT} "b"\n \{CLS} 2\n \{PRINT} "c"\n'
 expect "clear screen" 0 "$BIN/tessrun" --screen "$WORK/cls.img"
 expect_output "clear screen empties the grid; mode 2 (graphics) keeps it" 'b\nc\n'
 
 # An executable with an image appended runs like the image itself.
 printf 'MZ\0\0pretend' >"$WORK/host.exe"
-"$BIN/mkimage" --exe "$WORK/host.exe" "$WORK/app.exe" ' \x10\x10 "from an exe"\n'
+"$BIN/mkimage" --exe "$WORK/host.exe" "$WORK/app.exe" ' \{PRINT} "from an exe"\n'
 expect "executable with an appended image" 0 "$BIN/tessrun" "$WORK/app.exe"
 expect_output "executable with an appended image prints" 'from an exe\n'
 

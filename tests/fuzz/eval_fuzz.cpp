@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <string>
 
+#include "builtins/function_codes.h"
 #include "headless/headless_host.h"
 #include "interp/error.h"
 #include "interp/evaluate.h"
@@ -29,7 +30,7 @@ struct Harness : fuzz::QuietInterpreter {
     in.user_functions().clear();
     define_user_function(in, "f(x)=x*2");
     define_user_function(in, "g$(a$,n)=a$+\"!\"");
-    define_user_function(in, "r(x)=\x01" "f\x16\x10r(x)");
+    define_user_function(in, "r(x)=" + function_token(Fn::kUserFunction) + "r(x)");
     const int32_t ten[] = {10};
     const int32_t two_three[] = {2, 3};
     declare_array(in, "a", ten);
@@ -42,16 +43,22 @@ struct Harness : fuzz::QuietInterpreter {
   }
 };
 
+constexpr uint8_t group_of(Fn f) { return static_cast<uint8_t>(code_of(f) >> 8); }
+
 // Built-ins that wait for the keyboard or reach devices are swapped for an
-// unassigned code, so every run ends promptly and touches nothing outside.
+// unassigned code, so every run ends promptly and touches nothing outside: the
+// numeric and string groups stay (but the string group's wait for typed
+// characters), and user functions.
 std::string sanitize(const uint8_t* data, std::size_t size) {
+  constexpr char kUnassigned[] = {'\x10', '\x22'};
   std::string s(reinterpret_cast<const char*>(data), size);
   for (std::size_t i = 0; i + 3 < s.size(); ++i) {
     if (s[i] != '\x01' || s[i + 1] != 'f') continue;
     const auto hi = static_cast<uint8_t>(s[i + 2]);
-    const auto lo = static_cast<uint8_t>(s[i + 3]);
-    const bool allowed = hi == 0x10 || (hi == 0x11 && lo != 0x16) || (hi == 0x16 && lo == 0x10);
-    if (!allowed) s[i + 2] = '\x10', s[i + 3] = '\x22';
+    const auto code = static_cast<Fn>(hi << 8 | static_cast<uint8_t>(s[i + 3]));
+    const bool allowed = hi == group_of(Fn::kAbs) || (hi == group_of(Fn::kLeft) && code != Fn::kInput) ||
+                         code == Fn::kUserFunction;
+    if (!allowed) s[i + 2] = kUnassigned[0], s[i + 3] = kUnassigned[1];
   }
   return s;
 }
@@ -70,7 +77,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
       case 2: eval_string(h.in, text); break;
       case 3: assign(h.in, expand_calls(h.in, text)); break;
       case 4: eval_condition(h.in, expand_calls(h.in, text)); break;
-      default: define_user_function(h.in, text); eval_number(h.in, expand_calls(h.in, "\x01" "f\x16\x10" + text)); break;
+      default: define_user_function(h.in, text); eval_number(h.in, expand_calls(h.in, function_token(Fn::kUserFunction) + text)); break;
     }
   } catch (const ProgramError&) {
   }

@@ -17,6 +17,7 @@
 #include "headless/headless_host.h"
 #include "headless/local_file_system.h"
 #include "interp/interpreter.h"
+#include "interp/statement_codes.h"
 #include "startup/program_image.h"
 
 namespace {
@@ -29,11 +30,12 @@ constexpr int kStopMs = 3000;
 // Statements that change files or the process environment are swapped for an
 // unlisted code (a runtime error), so that a run touches nothing outside.
 void defuse(std::vector<uint8_t>& text) {
-  static constexpr uint16_t kTouchesOutside[] = {0x1012, 0x1036, 0x1037, 0x1038, 0x1039, 0x1081};
+  static constexpr Stmt kTouchesOutside[] = {Stmt::kOpen, Stmt::kCopy, Stmt::kKill, Stmt::kMkdir, Stmt::kName, Stmt::kSetenv};
+  constexpr uint8_t kUnassigned = 0x22;  // after the first byte of any of them
   for (std::size_t i = 0; i + 1 < text.size(); ++i) {
-    const auto code = static_cast<uint16_t>(text[i] << 8 | text[i + 1]);
-    for (const uint16_t refused : kTouchesOutside)
-      if (code == refused) text[i + 1] = 0x22;
+    const Stmt code = code_of_bytes(text[i], text[i + 1]);
+    for (const Stmt refused : kTouchesOutside)
+      if (code == refused) text[i + 1] = kUnassigned;
   }
 }
 

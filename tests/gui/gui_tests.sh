@@ -28,7 +28,7 @@ has() { LC_ALL=C grep -qxF "$2" "$WORK/$1.log"; }
 exit_ms() { sed -n 's/^exit [0-9]* after \([0-9]*\)ms$/\1/p' "$WORK/$1.log"; }
 
 ERROR_BOX="box $(cp932 'エラー|プログラム内でエラーが起きました')"
-ENDLESS=' \x10\x23 ffffffff\n'   # jump back to the first line, for ever
+ENDLESS=' \{GOTO} ffffffff\n'   # jump back to the first line, for ever
 
 # A statement code that is not in the table: the fixed error box, then the end.
 mkexe unlisted ' \x10\x22 x\n'
@@ -57,13 +57,13 @@ check "a normal image shows the console window" $? "$(cat "$WORK/shown.log")"
 
 # Broken images: a box that names the problem, then the process ends; nothing runs.
 BROKEN="box Tessaly|$(cp932 'プログラムイメージが壊れています')"
-mkexe long_trailer --length-trailer 999999999 ' \x10\x10 "x"\n'
+mkexe long_trailer --length-trailer 999999999 ' \{PRINT} "x"\n'
 drive long_trailer wait-box 10000 press 1 wait-exit 5000
 LC_ALL=C grep -qF "$BROKEN" "$WORK/long_trailer.log" && grep -q "larger than the file" "$WORK/long_trailer.log" && [ -n "$(exit_ms long_trailer)" ]
 check "an image length larger than the file is reported" $? "$(cat "$WORK/long_trailer.log")"
 
 # Cut the text short: the payload length still matches, the text length does not.
-mkexe short_text --text-length 5000 ' \x10\x10 "x"\n'
+mkexe short_text --text-length 5000 ' \{PRINT} "x"\n'
 drive short_text wait-box 10000 press 1 wait-exit 5000
 LC_ALL=C grep -qF "$BROKEN" "$WORK/short_text.log" && grep -q "runs past" "$WORK/short_text.log" && [ -n "$(exit_ms short_text)" ]
 check "a field running past the payload is reported" $? "$(cat "$WORK/short_text.log")"
@@ -71,7 +71,7 @@ check "a field running past the payload is reported" $? "$(cat "$WORK/short_text
 # Painting: text printed in the console shows as white pixels on black.
 # (The jump names the line end at position 14, so the loop runs the jump alone and
 # the text is printed once.)
-mkexe painted ' \x10\x10 "\x81\xa1\x81\xa1\x81\xa1\x81\xa1"\n \x10\x23 e\n'
+mkexe painted ' \{PRINT} "\x81\xa1\x81\xa1\x81\xa1\x81\xa1"\n \{GOTO} e\n'
 drive painted wait-window VudEvir 10000 sleep 500 capture VudEvir "$(winepath -w "$WORK/painted.bmp")" close VudEvir wait-exit 2000
 white=0
 [ -f "$WORK/painted.bmp" ] && white="$(convert "$WORK/painted.bmp" -crop 64x16+0+0 -format '%[fx:mean]' info: 2>/dev/null)"

@@ -1,5 +1,6 @@
 // mkimage: builds a program image from program text written with C-style escapes
-// (\n, \t, \\, \xNN), for tests that need images the tokeniser cannot make
+// (\n, \t, \\, \xNN) and statement codes by keyword (\{PRINT} is the print
+// code's two bytes), for tests that need images the tokeniser cannot make
 // (corrupt, truncated or hand-crafted ones).
 //   mkimage [--hidden] [--exe RUNTIME] [--truncate N] [--length-trailer N] [--text-length N] OUT TEXT
 #include <cstdio>
@@ -10,9 +11,24 @@
 #include <string>
 #include <vector>
 
+#include "interp/statements.h"
 #include "startup/program_image.h"
 
 namespace {
+
+// The two code bytes of the statement keyword that `s` (after "\{") starts,
+// up to its '}'; sets `s` on the '}'.
+std::string statement_bytes(const char*& s) {
+  const char* close = std::strchr(s, '}');
+  const std::string_view keyword(s, close ? static_cast<std::size_t>(close - s) : std::strlen(s));
+  for (const tess::StatementInfo& row : tess::all_statements())
+    if (row.keyword == keyword && close) {
+      s = close;
+      return {static_cast<char>(row.code >> 8), static_cast<char>(row.code & 0xFF)};
+    }
+  std::fprintf(stderr, "mkimage: no statement %.*s\n", static_cast<int>(keyword.size()), keyword.data());
+  std::exit(2);
+}
 
 std::string unescape(const char* s) {
   std::string out;
@@ -25,6 +41,7 @@ std::string unescape(const char* s) {
     switch (*s) {
       case 'n': out += '\n'; break;
       case 't': out += '\t'; break;
+      case '{': out += statement_bytes(++s); break;
       case 'x': {
         char hex[3] = {s[1], s[1] ? s[2] : '\0', 0};
         out += static_cast<char>(std::strtol(hex, nullptr, 16));

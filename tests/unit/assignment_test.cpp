@@ -1,4 +1,6 @@
 // The assignment, erase and definition statements through the dispatcher.
+#include "builtins/function_codes.h"
+#include "interp/statement_codes.h"
 #include "program_runner.h"
 #include "values_fixture.h"
 
@@ -13,7 +15,7 @@ class Statements : public ValuesTest {
 TEST_F(Statements, PlainAndExplicitAssignment) {
   EXPECT_TRUE(run("x = 1 + 2"));
   EXPECT_EQ(num("x"), 3);
-  EXPECT_TRUE(run("\x10\x7A y=x*2"));
+  EXPECT_TRUE(run(code_bytes(Stmt::kLet) + " y=x*2"));
   EXPECT_EQ(num("y"), 6);
   EXPECT_TRUE(run("t=3<4"));
   EXPECT_EQ(num("t"), -1);
@@ -26,8 +28,8 @@ TEST_F(Statements, PlainAndExplicitAssignment) {
 }
 
 TEST_F(Statements, DefinitionKeepsItsTokensAndCallsExpand) {
-  EXPECT_TRUE(run("\x10\x73 sq(v) = v * v"));
-  EXPECT_TRUE(run("r=\x01" "f\x16\x10sq(4)+1"));
+  EXPECT_TRUE(run(code_bytes(Stmt::kDef) + " sq(v) = v * v"));
+  EXPECT_TRUE(run("r=" + function_token(Fn::kUserFunction) + "sq(4)+1"));
   EXPECT_EQ(num("r"), 17);
   EXPECT_EQ(num("v"), 4);
 }
@@ -35,7 +37,7 @@ TEST_F(Statements, DefinitionKeepsItsTokensAndCallsExpand) {
 TEST_F(Statements, EraseNamesInAList) {
   EXPECT_TRUE(run("a(1)=1"));
   EXPECT_TRUE(run("b$(1)=\"x\""));
-  EXPECT_TRUE(run("\x10\x62 a, b$"));
+  EXPECT_TRUE(run(code_bytes(Stmt::kErase) + " a, b$"));
   EXPECT_EQ(num("a(1)"), 0);
   EXPECT_EQ(str("b$(1)"), "");
 }
@@ -47,17 +49,17 @@ TEST_F(Statements, AssignmentWithoutEqualsIsARuntimeError) {
 
 // Data items are cut at commas, but not at the comma code byte of SIN's token.
 TEST(StatementPrograms, DataItemsKeepFunctionTokensWhole) {
-  const std::string SIN = "\x01" "f\x10\x2c", ABS = "\x01" "f\x10\x20";
-  auto r = run_text(" \x10\x64 " + SIN + "(0)," + ABS + "(-5),7\n \x10\x65 a,b,c\n \x10\x10 a;b;c\n");
+  const std::string SIN = function_token(Fn::kSin), ABS = function_token(Fn::kAbs);
+  auto r = run_text(" " + code_bytes(Stmt::kData) + " " + SIN + "(0)," + ABS + "(-5),7\n " + code_bytes(Stmt::kRead) + " a,b,c\n " + code_bytes(Stmt::kPrint) + " a;b;c\n");
   EXPECT_EQ(r.status, 0) << r.err;
   EXPECT_EQ(r.out, " 0  5  7\n");
 }
 
 TEST(StatementPrograms, AssignmentsRunInAProgram) {
-  auto r = run_text(" x=1\n y=x+1:z$=\"q\"\n \x10\x10 \"done\"\n");
+  auto r = run_text(" x=1\n y=x+1:z$=\"q\"\n " + code_bytes(Stmt::kPrint) + " \"done\"\n");
   EXPECT_EQ(r.status, 0);
   EXPECT_EQ(r.out, "done\n");
-  auto bad = run_text(" x=5/0\n \x10\x10 \"not reached\"\n");
+  auto bad = run_text(" x=5/0\n " + code_bytes(Stmt::kPrint) + " \"not reached\"\n");
   EXPECT_EQ(bad.status, 1);
   EXPECT_EQ(bad.out, "");
   EXPECT_NE(bad.err.find("division by 0"), std::string::npos);

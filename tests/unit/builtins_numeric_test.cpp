@@ -6,6 +6,8 @@
 #include <cstdio>
 #include <string>
 
+#include "builtins/function_codes.h"
+#include "interp/statement_codes.h"
 #include "builtin_calls.h"
 #include "builtins/numeric_builtins.h"
 #include "builtins/random_generator.h"
@@ -153,7 +155,7 @@ TEST_F(NumericBuiltins, RandomFunctionUsesTheInterpretersGenerator) {
 TEST(NumericBuiltinCalls, ThroughCallExpansion) {
   // print 2*ABS(-3); INT(-2.7); SQR(ABS(-16)) with function tokens.
   const auto r = tess::testing::run_text(
-      " \x10\x10 2*\x01" "f\x10\x20(-3);\x01" "f\x10\x26(-2.7);\x01" "f\x10\x2D(\x01" "f\x10\x20(-16))\n");
+      " " + code_bytes(Stmt::kPrint) + " 2*" + function_token(Fn::kAbs) + "(-3);" + function_token(Fn::kInt) + "(-2.7);" + function_token(Fn::kSqr) + "(" + function_token(Fn::kAbs) + "(-16))\n");
   EXPECT_EQ(r.status, 0) << r.err;
   EXPECT_EQ(r.out, " 6 -3  4\n");
 }

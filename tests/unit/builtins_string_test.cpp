@@ -4,6 +4,8 @@
 #include <set>
 #include <string>
 
+#include "builtins/function_codes.h"
+#include "interp/statement_codes.h"
 #include "builtin_calls.h"
 #include "builtins/character_width.h"
 #include "builtins/string_builtins.h"
@@ -187,8 +189,8 @@ TEST_F(StringBuiltins, WidthFunctionsKeepEscapes) {
 
 TEST(StringBuiltinCalls, ThroughCallExpansion) {
   // LEFT$("abc",2); ASC(CHR$(34)); KMID$("あいう",2)
-  const auto r = tess::testing::run_text(" \x10\x10 \x01" "f\x11\x1C(\"abc\",2);\x01" "f\x11\x11(\x01" "f\x11\x12(34));\x01"
-                                         "f\x11\x1B(\"" + kA + kI + kU + "\",2)\n");
+  const auto r = tess::testing::run_text(" " + code_bytes(Stmt::kPrint) + " " + function_token(Fn::kLeft) + "(\"abc\",2);" + function_token(Fn::kAsc) + "(" + function_token(Fn::kChr) + "(34));" +
+                                         function_token(Fn::kKmid) + "(\"" + kA + kI + kU + "\",2)\n");
   EXPECT_EQ(r.status, 0) << r.err;
   EXPECT_EQ(r.out, "ab  34 " + kI + kU + "\n");
 }

@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "builtins/function_codes.h"
 #include "interp/compiled_expression.h"
 #include "interp/number_text.h"
 #include "interp/variables.h"
@@ -100,7 +101,8 @@ TEST_F(CompiledTest, PlainArithmeticCompiles) {
   for (const char* e : {"1+2*3", "S+(I*3)\x01m7", "a(I-6)*2", "-x^2", "x>=-1", "2-(x)^2", "&hFF", ""})
     EXPECT_NE(CompiledNumber::compile(e), nullptr) << e;
   // Strings, calls, not, sign pairs and stray parentheses are left to the text.
-  for (const char* e : {"a$", "\"1\"", "\x01f\x10\x20(1)", "\x01!x", "x--1", "+x", "x)", "(x", "1,2"})
+  for (const std::string& e :
+       std::vector<std::string>{"a$", "\"1\"", function_token(Fn::kAbs) + "(1)", "\x01!x", "x--1", "+x", "x)", "(x", "1,2"})
     EXPECT_EQ(CompiledNumber::compile(e), nullptr) << e;
 }
 

@@ -5,12 +5,14 @@
 
 #include <string>
 
+#include "interp/statement_codes.h"
 #include "console/input_parse.h"
 #include "program_runner.h"
 #include "tokenizer_test_support.h"
 
 namespace {
 
+using tess::Stmt;
 using tess::testing::run_text;
 using tess::tok::testing::text_of;
 
@@ -103,7 +105,7 @@ TEST(LineInput, KeepsCommasAndQuotes) {
 
 TEST(LineInput, AMissingSeparatorAfterThePromptIsAnError) {
   // Built by hand: the tokeniser refuses this source.
-  const auto r = run_text(" \x11\x14 input \"Say\" s$\n", "x\n");
+  const auto r = run_text(" " + code_bytes(Stmt::kLine) + " input \"Say\" s$\n", "x\n");
   EXPECT_EQ(r.status, 1);
 }
 

@@ -6,6 +6,8 @@
 #include <set>
 #include <string>
 
+#include "builtins/function_codes.h"
+#include "interp/statement_codes.h"
 #include "interp/error_words.h"
 #include "interp/host.h"
 
@@ -28,11 +30,11 @@ TEST(ErrorWords, DiagnosticWithAndWithoutTheSource) {
   Diagnostic d;
   d.number = 6;
   d.position = 12;
-  d.statement = "\x10\x25";
+  d.statement = code_bytes(Stmt::kReturn);
   EXPECT_EQ(d.format(), "runtime error 6: RETURN without GOSUB (position 12) in: RETURN");
   d.number = 1;
   d.detail = "x";
-  d.statement = std::string("\x10\x10 \x01\x66\x10\x20(a)\x01m2\x01\x26\x01!b", 18);
+  d.statement = code_bytes(Stmt::kPrint) + " " + function_token(Fn::kAbs) + "(a)\x01m2\x01\x26\x01!b";
   EXPECT_EQ(d.format(), "runtime error 1: illegal statement or value: x (position 12) in: PRINT ABS(a) MOD 2 AND NOT b");
   d.file = "a.bas";
   d.line = 3;

@@ -4,9 +4,11 @@
 
 #include <atomic>
 
+#include "interp/statement_codes.h"
 #include "flow_program.h"
 #include "interp/event_traps.h"
 
+using tess::Stmt;
 using namespace tess::testing;
 using tess::EventTraps;
 using tess::TrapWord;
@@ -17,8 +19,8 @@ bool has_error(const RunResult& r, int number) {
   return r.status == 1 && r.err.find("runtime error " + std::to_string(number)) != std::string::npos;
 }
 
-const std::string kHandlerA = "\x10# 1a";
-const std::string kHandlerB = "\x10$ 2b";
+const std::string kHandlerA = code_bytes(Stmt::kGoto) + " 1a";
+const std::string kHandlerB = code_bytes(Stmt::kGosub) + " 2b";
 
 TEST(KeyTrap, StatesDecideWhatAPressDoes) {
   EventTraps traps;
@@ -109,10 +111,10 @@ TEST(TrapStatements, RegisterHandlersAndSetStates) {
                         " (1+2) ON\n",
                     hooks);
   EXPECT_EQ(r.status, 0) << r.err;
-  EXPECT_EQ(key0, "\x10$ 1a");
+  EXPECT_EQ(key0, code_bytes(Stmt::kGosub) + " 1a");
   EXPECT_EQ(key1, "");
   EXPECT_EQ(key2, "");  // an empty item empties the key's handler
-  EXPECT_EQ(mouse3, "\x10# 3c,4d");
+  EXPECT_EQ(mouse3, code_bytes(Stmt::kGoto) + " 3c,4d");
   EXPECT_EQ(key_state, tess::KeyTrapState::Stop);
   EXPECT_EQ(mouse_state, tess::MouseTrapState::On);
 }
@@ -135,8 +137,8 @@ TEST(TrapStatements, Errors) {
 TEST(PendingStatement, NewerReplacesOlderAndRunsAfterTheNextStatement) {
   Hooks hooks;
   hooks.before = [](tess::Interpreter& in) {
-    in.set_pending("\x10\x10 \"old\"");
-    in.set_pending("\x10\x10 \"new\"");
+    in.set_pending(code_bytes(Stmt::kPrint) + " \"old\"");
+    in.set_pending(code_bytes(Stmt::kPrint) + " \"new\"");
   };
   auto r = run_with(" " + P + " \"first\" : " + P + " \"second\"\n", hooks);
   EXPECT_EQ(r.out, "first\nnew\nsecond\n");
@@ -148,9 +150,9 @@ TEST(PendingStatement, NewerReplacesOlderAndRunsAfterTheNextStatement) {
 TEST(PendingStatement, QueuedNotificationsAreNeverReplaced) {
   Hooks hooks;
   hooks.before = [](tess::Interpreter& in) {
-    in.queue_statement("\x10\x10 \"notified 1\"");
-    in.set_pending("\x10\x10 \"trap\"");
-    in.queue_statement("\x10\x10 \"notified 2\"");
+    in.queue_statement(code_bytes(Stmt::kPrint) + " \"notified 1\"");
+    in.set_pending(code_bytes(Stmt::kPrint) + " \"trap\"");
+    in.queue_statement(code_bytes(Stmt::kPrint) + " \"notified 2\"");
   };
   auto r = run_with(" " + P + " \"first\" : " + P + " \"second\"\n", hooks);
   EXPECT_EQ(r.out, "first\ntrap\nnotified 1\nnotified 2\nsecond\n");
@@ -246,7 +248,7 @@ TEST(ResetStatement, KeepsKeyHandlersAndDepthsEmptiesMouseAndPending) {
                                    "`s`\n A=1 : " + CLEAR + " : " + IF + " A=0 THEN " + P + " \"cleared\" : " + END + " 2\n");
   auto r = run_with(text, hooks);
   EXPECT_EQ(r.out, "cleared\n") << r.err;
-  EXPECT_EQ(key0, "\x10$ 1a");
+  EXPECT_EQ(key0, code_bytes(Stmt::kGosub) + " 1a");
   EXPECT_EQ(mouse2, "");
   EXPECT_EQ(depth, 1);
   EXPECT_EQ(saved, 0);  // the return position itself is cleared

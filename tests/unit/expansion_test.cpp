@@ -1,6 +1,7 @@
 // Call expansion, built-in dispatch and user functions.
 #include <cmath>
 
+#include "builtins/function_codes.h"
 #include "builtins/functions.h"
 #include "interp/expansion.h"
 #include "interp/user_functions.h"
@@ -10,13 +11,15 @@
 namespace tess::testing {
 namespace {
 
+// A token of an unassigned code, for the calls that must fail.
 std::string token(uint16_t code) {
   return std::string("\x01" "f") + static_cast<char>(code >> 8) + static_cast<char>(code & 0xFF);
 }
-const std::string UNKNOWN = token(0x1022);  // an unassigned code
-const std::string ABS = token(0x1020);      // its low byte is a blank
-const std::string SIN = token(0x102C);      // its low byte is a comma
-const std::string USER = token(kUserFunction);
+std::string token(Fn code) { return function_token(code); }
+const std::string UNKNOWN = token(0x1022);
+const std::string ABS = token(Fn::kAbs);  // its low byte is a blank
+const std::string SIN = token(Fn::kSin);  // its low byte is a comma
+const std::string USER = token(Fn::kUserFunction);
 
 class Expansion : public ValuesTest {
  protected:
@@ -39,7 +42,7 @@ TEST_F(Expansion, UnknownCodesGiveAnEmptyText) {
 
 TEST_F(Expansion, BuiltInsNotYetBuiltAreRuntimeErrors) {
   for (const FunctionInfo& f : all_functions()) {
-    if (f.handler || f.code == kUserFunction) continue;  // user functions are called by name
+    if (f.handler || f.code == code_of(Fn::kUserFunction)) continue;  // user functions are called by name
     EXPECT_EQ(error_of([&] { expand(token(f.code) + "(1)"); }), std::string(f.role) + ": not built yet");
     return;
   }
@@ -47,7 +50,7 @@ TEST_F(Expansion, BuiltInsNotYetBuiltAreRuntimeErrors) {
 }
 
 TEST_F(Expansion, BuiltInsReplaceTheirCallByValueText) {
-  const std::string LEFT = token(0x111C), SQR = token(0x102D);
+  const std::string LEFT = token(Fn::kLeft), SQR = token(Fn::kSqr);
   const std::pair<std::string, std::string> cases[] = {
       {"2*" + ABS + "(-3)", "2*3"},
       {"x=" + LEFT + "(\"abc\",2)", "x=\"ab\""},
@@ -56,7 +59,7 @@ TEST_F(Expansion, BuiltInsReplaceTheirCallByValueText) {
   };
   for (const auto& [text, want] : cases) EXPECT_EQ(expand(text), want);
   // A double quote made by the character function is stored escaped.
-  let("q$=" + expand(token(0x1112) + "(34)"));
+  let("q$=" + expand(token(Fn::kChr) + "(34)"));
   EXPECT_EQ(str("q$"), "\x01" "D");
   EXPECT_EQ(decode(str("q$+q$"), true), "\"\"");
 }

@@ -14,36 +14,37 @@
 #include <thread>
 #include <vector>
 
+#include "interp/statement_codes.h"
 #include "program_runner.h"
 
 namespace tess::testing {
 
 // Statement codes as they stand in program text.
-inline const std::string P = "\x10\x10";       // print (string literals)
-inline const std::string KEY = "\x10\x14";     // function-key trap
-inline const std::string MOUSE = "\x10\x15";   // mouse trap
-inline const std::string RUN = "\x10\x20";     // restart
-inline const std::string IF = "\x10\x21";
-inline const std::string GOTO = "\x10\x23";
-inline const std::string GOSUB = "\x10\x24";
-inline const std::string RETURN = "\x10\x25";
-inline const std::string ON = "\x10\x26";
-inline const std::string FOR = "\x10\x27";
-inline const std::string NEXT = "\x10\x30";
-inline const std::string CJUMP = "\x10\x31";   // clearing jump
-inline const std::string WHILE = "\x10\x32";
-inline const std::string WEND = "\x10\x33";
-inline const std::string THREAD = "\x10\x34";
-inline const std::string CLEAR = "\x10\x60";
-inline const std::string DIM = "\x10\x61";
-inline const std::string DEFTYPE = "\x10\x63";
-inline const std::string DATA = "\x10\x64";
-inline const std::string READ = "\x10\x65";
-inline const std::string RESTORE = "\x10\x66";
-inline const std::string SWAP = "\x10\x67";
-inline const std::string MID = "\x10\x7C";
-inline const std::string END = "\x10\x78";
-inline const std::string WAIT = "\x10\x82";
+inline const std::string P = code_bytes(Stmt::kPrint);  // print (string literals)
+inline const std::string KEY = code_bytes(Stmt::kKey);  // function-key trap
+inline const std::string MOUSE = code_bytes(Stmt::kMouse);  // mouse trap
+inline const std::string RUN = code_bytes(Stmt::kRun);  // restart
+inline const std::string IF = code_bytes(Stmt::kIf);
+inline const std::string GOTO = code_bytes(Stmt::kGoto);
+inline const std::string GOSUB = code_bytes(Stmt::kGosub);
+inline const std::string RETURN = code_bytes(Stmt::kReturn);
+inline const std::string ON = code_bytes(Stmt::kOn);
+inline const std::string FOR = code_bytes(Stmt::kFor);
+inline const std::string NEXT = code_bytes(Stmt::kNext);
+inline const std::string CJUMP = code_bytes(Stmt::kExit);  // clearing jump
+inline const std::string WHILE = code_bytes(Stmt::kWhile);
+inline const std::string WEND = code_bytes(Stmt::kWend);
+inline const std::string THREAD = code_bytes(Stmt::kThread);
+inline const std::string CLEAR = code_bytes(Stmt::kClear);
+inline const std::string DIM = code_bytes(Stmt::kDim);
+inline const std::string DEFTYPE = code_bytes(Stmt::kDefint);
+inline const std::string DATA = code_bytes(Stmt::kData);
+inline const std::string READ = code_bytes(Stmt::kRead);
+inline const std::string RESTORE = code_bytes(Stmt::kRestore);
+inline const std::string SWAP = code_bytes(Stmt::kSwap);
+inline const std::string MID = code_bytes(Stmt::kMid);
+inline const std::string END = code_bytes(Stmt::kEnd);
+inline const std::string WAIT = code_bytes(Stmt::kWait);
 inline const std::string AND = "\x01&";  // operator token
 
 inline std::string program(std::string_view source) {
@@ -52,7 +53,7 @@ inline std::string program(std::string_view source) {
   std::vector<std::pair<std::size_t, std::string>> uses;
   for (std::size_t i = 0; i < source.size(); ++i) {
     const char c = source[i];
-    if ((c == '\x10' || c == '\x11') && i + 1 < source.size()) {  // a code byte may be '`' or '@'
+    if (is_code_first_byte(c) && i + 1 < source.size()) {  // a code byte may be '`' or '@'
       out += source.substr(i, 2);
       ++i;
       continue;

@@ -2,6 +2,8 @@
 // queue, and the statements that work without a display.
 #include <gtest/gtest.h>
 
+#include "builtins/function_codes.h"
+#include "interp/statement_codes.h"
 #include "graphics/figure_args.h"
 #include "graphics/image_args.h"
 #include "program_runner.h"
@@ -189,13 +191,13 @@ TEST(EventQueue, KeepsThe32MostRecentAndRepeatsTheLastWhenEmpty) {
 }
 
 TEST(DisplayStatements, ColourMovePointAndRgbWorkHeadlessOthersNeedADisplay) {
-  RunResult colour = run_text(" \x10\x72 2,-1\n \x10\x43 (5,6)\n \x10\x10 \x01" "f\x15\x16(255,0,0)\n");
+  RunResult colour = run_text(" " + code_bytes(Stmt::kColor) + " 2,-1\n " + code_bytes(Stmt::kPmove) + " (5,6)\n " + code_bytes(Stmt::kPrint) + " " + function_token(Fn::kRgb) + "(255,0,0)\n");
   EXPECT_EQ(colour.status, 0) << colour.err;
   EXPECT_EQ(colour.out, "-255\n");
-  RunResult point = run_text(" \x10\x45 (1,1)\n");
+  RunResult point = run_text(" " + code_bytes(Stmt::kPset) + " (1,1)\n");
   EXPECT_EQ(point.status, 1);
   EXPECT_NE(point.err.find("point: needs a display"), std::string::npos) << point.err;
-  RunResult wrong = run_text(" \x10\x72 1,2,3\n");
+  RunResult wrong = run_text(" " + code_bytes(Stmt::kColor) + " 1,2,3\n");
   EXPECT_EQ(wrong.status, 1);
 }
 

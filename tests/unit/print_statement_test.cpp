@@ -6,11 +6,15 @@
 #include <string>
 #include <vector>
 
+#include "builtins/function_codes.h"
+#include "interp/statement_codes.h"
 #include "builtin_calls.h"
 #include "console/print.h"
 #include "console/print_file.h"
 #include "program_runner.h"
 
+using tess::Stmt;
+using tess::Fn;
 using tess::testing::run_text;
 
 namespace {
@@ -22,7 +26,7 @@ std::string program(const std::vector<std::string>& statements) {
   return text;
 }
 
-std::string print(const std::string& args) { return "\x10\x10 " + args; }
+std::string print(const std::string& args) { return code_bytes(Stmt::kPrint) + " " + args; }
 
 struct Case {
   std::vector<std::string> statements;
@@ -65,15 +69,15 @@ TEST(PrintStatement, LineEndRule) {
       {{print("\"a\";"), print("\"b\"")}, "ab\n"},
       {{print("5,")}, " 5      \n"},
       {{print("")}, "\n"},
-      {{"\x10\x10"}, "\n"},
+      {{code_bytes(Stmt::kPrint)}, "\n"},
       {{print("\"a\";  "), print("\"b\"")}, "ab\n"},
       {{print(";;"), print("\"z\"")}, " z\n"},
   });
 }
 
 TEST(PrintStatement, EscapedZeroByteShowsAsBlank) {
-  // Code 0 through the character function: 0x01 'f' 0x11 0x12.
-  expect_output({{{print("\"a\";\x01" "f\x11\x12(0);\"b\"")}, "a   b\n"}});
+  // Code 0 through the character function.
+  expect_output({{{print("\"a\";" + function_token(Fn::kChr) + "(0);\"b\"")}, "a   b\n"}});
 }
 
 TEST(PrintStatement, StringArrayElementsAndTypeLetters) {
@@ -109,7 +113,7 @@ TEST(PrintStatement, Errors) {
 
 TEST(PrintStatement, TextLongerThanTheWindowBufferIsCut) {
   // STRING$(9000,"x"): the window's write takes at most 8,191 bytes.
-  const auto r = run_text(program({print("\x01" "f\x11\x24(9000,\"x\")")}));
+  const auto r = run_text(program({print(function_token(Fn::kString) + "(9000,\"x\")")}));
   EXPECT_EQ(r.status, 0) << r.err;
   EXPECT_EQ(r.out, std::string(8191, 'x'));
 }

@@ -5,10 +5,12 @@
 #include <string>
 #include <vector>
 
+#include "interp/statement_codes.h"
 #include "startup/program_image.h"
 
 namespace {
 
+using tess::Stmt;
 using tess::ImageError;
 using tess::ProgramImage;
 
@@ -27,13 +29,13 @@ std::string error_of(const std::vector<uint8_t>& file) {
 
 TEST(ProgramImage, RoundTripsFontHiddenFlagAndText) {
   auto file = bytes("MZ pretend executable");
-  auto image = sample_image(" \x10\x10 \"hi\"\n", true);
+  auto image = sample_image(" " + code_bytes(Stmt::kPrint) + " \"hi\"\n", true);
   file.insert(file.end(), image.begin(), image.end());
   auto parsed = tess::parse_file_tail(file);
   ASSERT_TRUE(std::holds_alternative<ProgramImage>(parsed)) << error_of(file);
   const auto& p = std::get<ProgramImage>(parsed);
   EXPECT_TRUE(p.start_hidden);
-  EXPECT_EQ(std::string(p.text.begin(), p.text.end()), " \x10\x10 \"hi\"\n");
+  EXPECT_EQ(std::string(p.text.begin(), p.text.end()), " " + code_bytes(Stmt::kPrint) + " \"hi\"\n");
   EXPECT_STREQ(p.font.face_name.data(), tess::default_console_font().face_name.data());
   EXPECT_EQ(p.font.char_set, 128);
   EXPECT_EQ(p.font.height, tess::default_console_font().height);
@@ -66,7 +68,7 @@ TEST(ProgramImage, EmptyFaceNameAndEmptyText) {
 }
 
 TEST(ProgramImage, RefusesBrokenImages) {
-  const auto good = sample_image(" \x10\x10 \"a program\"\n");
+  const auto good = sample_image(" " + code_bytes(Stmt::kPrint) + " \"a program\"\n");
   struct Case {
     const char* what;
     std::vector<uint8_t> file;
@@ -103,7 +105,7 @@ TEST(ProgramImage, RefusesBrokenImages) {
 }
 
 TEST(ProgramImage, TruncationAtEveryLengthIsRefusedOrConsistent) {
-  const auto good = sample_image(" \x10\x10 \"a program\"\n");
+  const auto good = sample_image(" " + code_bytes(Stmt::kPrint) + " \"a program\"\n");
   for (std::size_t n = 0; n < good.size(); ++n) {
     std::vector<uint8_t> cut(good.begin(), good.begin() + static_cast<std::ptrdiff_t>(n));
     auto parsed = tess::parse_file_tail(cut);

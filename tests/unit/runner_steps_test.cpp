@@ -11,19 +11,20 @@
 #include <utility>
 #include <vector>
 
+#include "interp/statement_codes.h"
 #include "program_runner.h"
 #include "tools/tokenizer/tokenizer.h"
 
 namespace tess::testing {
 namespace {
 
-const std::string P = "\x10\x10";       // print
-const std::string kIf = "\x10!";        // conditional
-const std::string kGoto = "\x10#";      // jump
-const std::string kGosub = "\x10$";     // call
-const std::string kReturn = "\x10%";    // return
-const std::string kPlainJump = "\x10" "3";
-const std::string kDim = "\x10" "a";
+const std::string P = code_bytes(Stmt::kPrint);  // print
+const std::string kIf = code_bytes(Stmt::kIf);  // conditional
+const std::string kGoto = code_bytes(Stmt::kGoto);  // jump
+const std::string kGosub = code_bytes(Stmt::kGosub);  // call
+const std::string kReturn = code_bytes(Stmt::kReturn);  // return
+const std::string kPlainJump = code_bytes(Stmt::kWend);
+const std::string kDim = code_bytes(Stmt::kDim);
 
 // "{name}" marks the position of the byte after it (and is removed); "`name`"
 // becomes that position as eight hex digits, a target.
@@ -172,7 +173,7 @@ TEST(RunnerSteps, CallFromAOneLinePartReturnsIntoSkipMode) {
       " \"even\"\n"
       " " + kIf + " I<6 then " + kGoto + " `top`\n"
       " " + P + " \"end\"\n"
-      " \x10x{sub}\n"
+      " " + code_bytes(Stmt::kEnd) + "{sub}\n"
       " " + P + " I;:" + kReturn + "\n"));
   EXPECT_EQ(r.out, " 1odd\n 2even\n 3odd\n 4even\n 5odd\n 6even\nend\n");
 }

@@ -1,14 +1,16 @@
 // The statement runner and dispatcher: cutting rules, the statement table, errors.
 #include <gtest/gtest.h>
 
+#include "interp/statement_codes.h"
 #include "interp/statements.h"
 #include "program_runner.h"
 
+using tess::Stmt;
 using tess::testing::run_text;
 
 namespace {
 
-const std::string kPrint = "\x10\x10";
+const std::string kPrint = code_bytes(Stmt::kPrint);
 
 TEST(Runner, EmptyProgramEndsQuietly) {
   auto r = run_text("");
@@ -64,17 +66,17 @@ TEST(Runner, CodeWithoutBlankGetsEmptyArguments) {
 }
 
 TEST(Runner, CodeBytesAtLineStartAreTakenAsTheyAre) {
-  // 0x10 0x3A (list files) would be cut at the ':' if the runner scanned it; taken
+  // The list-files code's second byte is ':': it would be cut there if the runner scanned it; taken
   // whole it reaches its own handler instead of failing as a stray assignment.
-  auto r = run_text(" \x10:\n");
+  auto r = run_text(" " + code_bytes(Stmt::kFiles) + "\n");
   EXPECT_EQ(r.err.find("assignment"), std::string::npos) << r.err;
   EXPECT_EQ(r.err.find("not in the table"), std::string::npos) << r.err;
 }
 
 TEST(Runner, CodeBytesAfterSeparatorPassTheScan) {
-  // After ':' the 0x3A code byte is a separator: the statement is just 0x10, an
-  // assignment, which fails differently.
-  auto r = run_text(" " + kPrint + " \"a\":\x10:\n");
+  // After ':' the list-files code's ':' byte is a separator: the statement is just
+  // its first byte, an assignment, which fails differently.
+  auto r = run_text(" " + kPrint + " \"a\":" + code_bytes(Stmt::kFiles) + "\n");
   EXPECT_EQ(r.out, "a\n");
   EXPECT_EQ(r.status, 1);
   EXPECT_EQ(r.err.find("list files"), std::string::npos) << r.err;
@@ -98,7 +100,7 @@ TEST(Dispatcher, UnlistedCodesAcrossBothPages) {
 }
 
 TEST(Dispatcher, DoNothingStatementsRun) {
-  auto r = run_text(" \x10\x7E anything\n \x10\x64 1,2,3\n " + kPrint + " \"ok\"\n");
+  auto r = run_text(" " + code_bytes(Stmt::kNop) + " anything\n " + code_bytes(Stmt::kData) + " 1,2,3\n " + kPrint + " \"ok\"\n");
   EXPECT_EQ(r.status, 0);
   EXPECT_EQ(r.out, "ok\n");
 }

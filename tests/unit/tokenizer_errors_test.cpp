@@ -98,13 +98,13 @@ TEST(TokenizerErrors, SourceMapNamesEachStatement) {
     const SourceMapEntry* e = locate(program.map, static_cast<int32_t>(pos));
     return e ? std::to_string(e->line) + ":" + std::to_string(e->column) + "@" + std::to_string(e->byte) : "none";
   };
-  EXPECT_EQ(where(text.find("\x10\x10")), "1:1@0");
+  EXPECT_EQ(where(text.find(code_bytes(Stmt::kPrint))), "1:1@0");
   EXPECT_EQ(where(text.find("x=2")), "3:3@2");
-  EXPECT_EQ(where(text.find("\x10\x70")), "3:12@11");
+  EXPECT_EQ(where(text.find(code_bytes(Stmt::kBeep))), "3:12@11");
   EXPECT_EQ(where(text.find(':')), "3:3@2");  // the separator still belongs to the statement before it
-  EXPECT_EQ(where(text.find("\x10\x24")), "4:4@3");
+  EXPECT_EQ(where(text.find(code_bytes(Stmt::kGosub))), "4:4@3");
   EXPECT_EQ(where(text.find("*s")), "5:1@0");
-  EXPECT_EQ(where(text.find("\x10\x25")), "6:1@0");
+  EXPECT_EQ(where(text.find(code_bytes(Stmt::kReturn))), "6:1@0");
   ASSERT_EQ(program.map.lines.size(), 6u);
   EXPECT_EQ(program.map.lines[2], "  x = 2 :  BEEP");
 }

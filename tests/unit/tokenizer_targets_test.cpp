@@ -12,7 +12,7 @@ namespace tess::tok::testing {
 namespace {
 
 // The argument text of the n-th statement with this code (counting from 0).
-std::string args_of(const std::string& text, uint16_t code, int n = 0) {
+std::string args_of(const std::string& text, Stmt code, int n = 0) {
   std::size_t at = 0;
   for (int i = 0; i <= n; ++i) {
     at = text.find(st(code) + " ", i == 0 ? 0 : at + 1);
@@ -44,8 +44,8 @@ std::string run(std::string_view source) { return tess::testing::run_text(text_o
 
 TEST(TokenizerTargets, ForHeadExitsAfterItsNextAndNextReturnsBeforeTheHead) {
   const std::string text = text_of("PRINT 0\nFOR i=1 TO 3: PRINT i\nNEXT i\nPRINT 9");
-  EXPECT_EQ(position(first_word(args_of(text, 0x1027))), separator_after(text, st(0x1030)));
-  EXPECT_EQ(position(args_of(text, 0x1030)), separator_before(text, st(0x1027)));
+  EXPECT_EQ(position(first_word(args_of(text, Stmt::kFor))), separator_after(text, st(Stmt::kNext)));
+  EXPECT_EQ(position(args_of(text, Stmt::kNext)), separator_before(text, st(Stmt::kFor)));
   EXPECT_EQ(run("FOR i=1 TO 3: PRINT i;: NEXT i: PRINT \"!\""), " 1 2 3!\n");
 }
 
@@ -53,69 +53,69 @@ TEST(TokenizerTargets, NestedLoopsAndNextWithTwoVariables) {
   const std::string text = text_of("FOR i=1 TO 2:FOR j=1 TO 2:PRINT i;j;:NEXT j,i");
   // The inner head is reached through the ':' before it; the inner loop leaves
   // through the ':' between the two loop ends.
-  EXPECT_EQ(position(args_of(text, 0x1030, 0)), separator_before(text, "\x10\x27 " + first_word(args_of(text, 0x1027, 1))));
-  EXPECT_EQ(position(args_of(text, 0x1030, 1)), -1);
-  EXPECT_EQ(position(first_word(args_of(text, 0x1027, 1))), separator_after(text, st(0x1030)));
+  EXPECT_EQ(position(args_of(text, Stmt::kNext, 0)), separator_before(text, st(Stmt::kFor) + " " + first_word(args_of(text, Stmt::kFor, 1))));
+  EXPECT_EQ(position(args_of(text, Stmt::kNext, 1)), -1);
+  EXPECT_EQ(position(first_word(args_of(text, Stmt::kFor, 1))), separator_after(text, st(Stmt::kNext)));
   EXPECT_EQ(run("FOR i=1 TO 2:FOR j=1 TO 2:PRINT i*10+j;:NEXT j,i"), " 11 12 21 22");
 }
 
 TEST(TokenizerTargets, WhileTestHasEightDigitsAndWendJumpsBack) {
   const std::string text = text_of("i=0\nWHILE i<3\n i=i+1: PRINT i;\nWEND\nPRINT");
-  const std::string test = args_of(text, 0x1032);
+  const std::string test = args_of(text, Stmt::kWhile);
   ASSERT_EQ(test.size(), 12u);
   EXPECT_EQ(test.substr(8), " i<3");
-  EXPECT_EQ(position(test.substr(0, 8)), separator_after(text, st(0x1033)));
-  EXPECT_EQ(position(args_of(text, 0x1033)), separator_before(text, st(0x1032)));
+  EXPECT_EQ(position(test.substr(0, 8)), separator_after(text, st(Stmt::kWend)));
+  EXPECT_EQ(position(args_of(text, Stmt::kWend)), separator_before(text, st(Stmt::kWhile)));
   EXPECT_EQ(run("i=0\nWHILE i<3\n i=i+1: PRINT i;\nWEND\nPRINT"), " 1 2 3\n");
 }
 
 TEST(TokenizerTargets, ExitLeavesTheInnermostLoopThroughTheClearingJump) {
   const std::string text = text_of("FOR i=1 TO 9\n IF i=3 THEN EXIT FOR\n PRINT i;\nNEXT\nPRINT \"end\"");
-  EXPECT_EQ(position(args_of(text, 0x1031)), separator_after(text, st(0x1030)));
+  EXPECT_EQ(position(args_of(text, Stmt::kExit)), separator_after(text, st(Stmt::kNext)));
   EXPECT_EQ(run("FOR i=1 TO 9\n IF i=3 THEN EXIT FOR\n PRINT i;\nNEXT\nPRINT \"end\""), " 1 2end\n");
   EXPECT_EQ(run("WHILE 1\n n=n+1: IF n>2 THEN EXIT WHILE\nWEND\nPRINT n"), " 3\n");
 }
 
 TEST(TokenizerTargets, LabelsAndLineNumbersNameTheLineEndBeforeThem) {
   const std::string text = text_of("GOTO *skip\nPRINT 1\n*skip\n20 PRINT 2\nGOSUB 20");
-  EXPECT_EQ(position(args_of(text, 0x1023)), separator_before(text, "*skip\n"));
-  EXPECT_EQ(position(args_of(text, 0x1024)), separator_before(text, "20 "));
-  EXPECT_EQ(text_of("*top\nGOTO *top"), " *top\n " + st(0x1023) + " ffffffff\n");
+  EXPECT_EQ(position(args_of(text, Stmt::kGoto)), separator_before(text, "*skip\n"));
+  EXPECT_EQ(position(args_of(text, Stmt::kGosub)), separator_before(text, "20 "));
+  EXPECT_EQ(text_of("*top\nGOTO *top"), " *top\n " + st(Stmt::kGoto) + " ffffffff\n");
   EXPECT_EQ(run("GOSUB *s: PRINT \"back\": END\n*s\nPRINT \"in\";: RETURN"), "inback\n");
 }
 
 TEST(TokenizerTargets, ComputedBranchesAndEventHandlers) {
   const std::string text = text_of("*a\n*b\nON k GOSUB *a, *b\nON KEY GOSUB *a,,*b\nON MOUSE(3) GOTO *b");
-  const std::string a = first_word(args_of(text_of("*a\nGOTO *a"), 0x1023));
-  EXPECT_EQ(args_of(text, 0x1026, 0), "k gosub ffffffff,3");
-  EXPECT_EQ(args_of(text, 0x1026, 1).substr(0, 10), "key gosub ");
-  EXPECT_EQ(text.substr(text.find("key gosub "), 25), "key gosub ffffffff,,3\n " + st(0x1026));
-  EXPECT_EQ(args_of(text, 0x1026, 2), "mouse(3) goto 3");
+  const std::string a = first_word(args_of(text_of("*a\nGOTO *a"), Stmt::kGoto));
+  EXPECT_EQ(args_of(text, Stmt::kOn, 0), "k gosub ffffffff,3");
+  EXPECT_EQ(args_of(text, Stmt::kOn, 1).substr(0, 10), "key gosub ");
+  EXPECT_EQ(text.substr(text.find("key gosub "), 25), "key gosub ffffffff,,3\n " + st(Stmt::kOn));
+  EXPECT_EQ(args_of(text, Stmt::kOn, 2), "mouse(3) goto 3");
   EXPECT_EQ(a, "ffffffff");
   EXPECT_EQ(run("ON 2 GOTO *a, *b\n*a\nPRINT \"a\"\n*b\nPRINT \"b\""), "b\n");
 }
 
 TEST(TokenizerTargets, RestartNeverNamesTheStartAndRestoreNamesALineStart) {
   // ffffffff is refused by the restart: an empty first line gives a '\n' to name.
-  EXPECT_EQ(text_of("PRINT 1\nRUN"), " \n" + std::string(" ") + st(0x1010) + " 1\n " + st(0x1020) + " 1\n");
-  EXPECT_EQ(args_of(text_of("*t\nRUN *t, ALL"), 0x1020), "1,1,all");
-  EXPECT_EQ(args_of(text_of("BEEP\n*t\nRUN *t"), 0x1020), "3");
-  EXPECT_EQ(args_of(text_of("RUN ALL"), 0x1020), "1,1,all");
+  EXPECT_EQ(text_of("PRINT 1\nRUN"), " \n" + std::string(" ") + st(Stmt::kPrint) + " 1\n " + st(Stmt::kRun) + " 1\n");
+  EXPECT_EQ(args_of(text_of("*t\nRUN *t, ALL"), Stmt::kRun), "1,1,all");
+  EXPECT_EQ(args_of(text_of("BEEP\n*t\nRUN *t"), Stmt::kRun), "3");
+  EXPECT_EQ(args_of(text_of("RUN ALL"), Stmt::kRun), "1,1,all");
   // The data search starts at a line's first byte.
   const std::string text = text_of("BEEP\n*d\nDATA 1\nRESTORE *d");
-  EXPECT_EQ(position(args_of(text, 0x1066)), separator_before(text, "*d") + 1);
+  EXPECT_EQ(position(args_of(text, Stmt::kRestore)), separator_before(text, "*d") + 1);
   EXPECT_EQ(run("READ a, b: RESTORE *d: READ c: PRINT a; b; c\nDATA 1\n*d\nDATA 2"), " 1  2  2\n");
 }
 
 TEST(TokenizerTargets, ConditionalsOneLineAndBraces) {
   EXPECT_EQ(text_of("IF a THEN 10 ELSE *x\n10 *x"),
-            " " + st(0x1021) + " a then " + st(0x1023) + " 1b else " + st(0x1023) + " 1b\n10 *x\n");
-  EXPECT_EQ(text_of("IF a GOTO 10\n10 BEEP"), " " + st(0x1021) + " a then " + st(0x1023) + " f\n10 " + st(0x1070) + "\n");
+            " " + st(Stmt::kIf) + " a then " + st(Stmt::kGoto) + " 1b else " + st(Stmt::kGoto) + " 1b\n10 *x\n");
+  EXPECT_EQ(text_of("IF a GOTO 10\n10 BEEP"), " " + st(Stmt::kIf) + " a then " + st(Stmt::kGoto) + " f\n10 " + st(Stmt::kBeep) + "\n");
   EXPECT_EQ(text_of("IF a THEN {\n BEEP\n} ELSE IF b THEN {\n CLS\n} ELSE {\n END\n}"),
-            " " + st(0x1021) + " a then {\n " + st(0x1070) + "\n }else " + st(0x1021) + " b then {\n " + st(0x1071) +
-                "\n }else {\n " + st(0x1078) + "\n }\n");
+            " " + st(Stmt::kIf) + " a then {\n " + st(Stmt::kBeep) + "\n }else " + st(Stmt::kIf) + " b then {\n " + st(Stmt::kCls) +
+                "\n }else {\n " + st(Stmt::kEnd) + "\n }\n");
   EXPECT_EQ(text_of("IF a THEN IF b THEN x=1 ELSE x=2 ELSE x=3"),
-            " " + st(0x1021) + " a then " + st(0x1021) + " b then x=1 else x=2 else x=3\n");
+            " " + st(Stmt::kIf) + " a then " + st(Stmt::kIf) + " b then x=1 else x=2 else x=3\n");
   EXPECT_EQ(run("a=2\nIF a=1 THEN {\n PRINT 1\n} ELSE IF a=2 THEN {\n PRINT 2\n} ELSE {\n PRINT 3\n}\nPRINT 9"),
             " 2\n 9\n");
   EXPECT_EQ(run("a=0: IF a THEN PRINT \"t\" ELSE PRINT \"e\": PRINT \"f\""), "e\nf\n");
@@ -123,7 +123,7 @@ TEST(TokenizerTargets, ConditionalsOneLineAndBraces) {
 
 TEST(TokenizerTargets, ThreadStartNamesItsLabel) {
   const std::string text = text_of("THREAD *w\nEND 2\n*w\nPRINT 1");
-  EXPECT_EQ(position(args_of(text, 0x1034)), separator_before(text, "*w\n"));
+  EXPECT_EQ(position(args_of(text, Stmt::kThread)), separator_before(text, "*w\n"));
 }
 
 }  // namespace

@@ -5,6 +5,8 @@
 #include <string>
 #include <string_view>
 
+#include "builtins/function_codes.h"
+#include "interp/statement_codes.h"
 #include "tools/tokenizer/tokenizer.h"
 
 namespace tess::tok::testing {
@@ -15,11 +17,11 @@ inline std::string text_of(std::string_view source) {
 }
 
 // A statement code's two bytes.
-inline std::string st(uint16_t code) { return {static_cast<char>(code >> 8), static_cast<char>(code & 0xFF)}; }
+inline std::string st(Stmt code) { return code_bytes(code); }
+inline std::string st(uint16_t code) { return st(static_cast<Stmt>(code)); }
 // A function token.
-inline std::string fn(uint16_t code) {
-  return std::string{'\x01', 'f', static_cast<char>(code >> 8), static_cast<char>(code & 0xFF)};
-}
+inline std::string fn(Fn code) { return function_token(code); }
+inline std::string fn(uint16_t code) { return fn(static_cast<Fn>(code)); }
 // An operator token.
 inline std::string op(char letter) { return std::string{'\x01', letter}; }
 

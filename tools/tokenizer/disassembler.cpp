@@ -6,16 +6,15 @@
 #include <map>
 #include <vector>
 
+#include "builtins/function_codes.h"
 #include "builtins/functions.h"
+#include "interp/statement_codes.h"
 #include "tools/tokenizer/cursor.h"
 #include "tools/tokenizer/keywords.h"
 
 namespace tess::tok {
 namespace {
 
-constexpr uint16_t kIf = 0x1021, kNext = 0x1030, kWend = 0x1033;
-
-bool is_code_byte(char c) { return c == '\x10' || c == '\x11'; }
 uint16_t code_at(std::string_view s, std::size_t i) {
   return static_cast<uint16_t>((static_cast<uint8_t>(s[i]) << 8) | static_cast<uint8_t>(s[i + 1]));
 }
@@ -127,15 +126,15 @@ class Disassembler {
       for (int32_t i = line.begin; i < line.end; ++i) {
         const char c = text_[i];
         if (c == '"') quoted = !quoted;
-        if (quoted || !is_code_byte(c) || i + 1 >= line.end) continue;
+        if (quoted || !is_code_first_byte(c) || i + 1 >= line.end) continue;
         const char prev = i > line.begin ? text_[i - 1] : ' ';
         if (prev != ' ' && prev != ':') continue;
-        const uint16_t code = code_at(text_, i);
-        if (code == kIf) break;
+        const Stmt code = code_of_bytes(text_[i], text_[i + 1]);
+        if (code == Stmt::kIf) break;
         int32_t end = i + 2;
         for (bool in_quotes = false; end < line.end && (in_quotes || text_[end] != ':'); ++end)
           if (text_[end] == '"') in_quotes = !in_quotes;
-        if (code == kNext || code == kWend) loop_ends_[end] = code;
+        if (code == Stmt::kNext || code == Stmt::kWend) loop_ends_[end] = code;
         i = end;
       }
     }
@@ -203,7 +202,8 @@ class Disassembler {
   }
 
   std::string statement(Reader& r, bool in_if) {
-    if (r.pos + 1 < r.s.size() && is_code_byte(r.s[r.pos]) && code_at(r.s, r.pos) == kIf) return conditional(r);
+    if (r.pos + 1 < r.s.size() && is_code_first_byte(r.s[r.pos]) && code_of_bytes(r.s[r.pos], r.s[r.pos + 1]) == Stmt::kIf)
+      return conditional(r);
     const std::size_t start = r.pos;
     bool quoted = false;
     for (; r.pos < r.s.size(); ++r.pos) {
@@ -244,33 +244,33 @@ class Disassembler {
   }
 
   std::string render_statement(std::string_view stmt, int32_t end) {
-    if (stmt.size() < 2 || !is_code_byte(stmt[0])) return render_arguments(stmt);
+    if (stmt.size() < 2 || !is_code_first_byte(stmt[0])) return render_arguments(stmt);
     const uint16_t code = code_at(stmt, 0);
     std::string_view args = stmt.size() > 3 && stmt[2] == ' ' ? stmt.substr(3) : std::string_view{};
     const std::string keyword(statement_keyword(code));
     if (keyword.empty()) throw DumpError("unknown statement code 0x" + hex(code));
     auto with_args = [&](std::string text) { return text.empty() ? keyword : keyword + " " + text; };
-    switch (code) {
-      case 0x1010:
-      case 0x1016: return with_args(print_arguments(args));
-      case 0x1014: return with_args(upper(args));
-      case 0x1015: return mouse_trap(args);
-      case 0x1020: return restart(args);
-      case 0x1023:
-      case 0x1024:
-      case 0x1034: return with_args(target_name(args.substr(0, args.find(' '))));
-      case 0x1025:
-      case 0x1030:
-      case 0x1033: return keyword;
-      case 0x1026: return computed_branch(args);
-      case 0x1027: return with_args(capitalise_words(render_arguments(args.substr(args.find(' ') + 1))));
-      case 0x1031: return loop_exit(args);
-      case 0x1032: return with_args(render_arguments(args.substr(std::min<std::size_t>(9, args.size()))));
-      case 0x1063: return type_default(args);
-      case 0x1066: return args.empty() ? keyword : with_args(target_name(args, true));
-      case 0x1073: return "DEF FN " + render_arguments(args);
-      case 0x107C: return keyword + render_arguments(args);
-      case 0x1114:
+    switch (static_cast<Stmt>(code)) {
+      case Stmt::kPrint:
+      case Stmt::kLprint: return with_args(print_arguments(args));
+      case Stmt::kKey: return with_args(upper(args));
+      case Stmt::kMouse: return mouse_trap(args);
+      case Stmt::kRun: return restart(args);
+      case Stmt::kGoto:
+      case Stmt::kGosub:
+      case Stmt::kThread: return with_args(target_name(args.substr(0, args.find(' '))));
+      case Stmt::kReturn:
+      case Stmt::kNext:
+      case Stmt::kWend: return keyword;
+      case Stmt::kOn: return computed_branch(args);
+      case Stmt::kFor: return with_args(capitalise_words(render_arguments(args.substr(args.find(' ') + 1))));
+      case Stmt::kExit: return loop_exit(args);
+      case Stmt::kWhile: return with_args(render_arguments(args.substr(std::min<std::size_t>(9, args.size()))));
+      case Stmt::kDefint: return type_default(args);
+      case Stmt::kRestore: return args.empty() ? keyword : with_args(target_name(args, true));
+      case Stmt::kDef: return "DEF FN " + render_arguments(args);
+      case Stmt::kMid: return keyword + render_arguments(args);
+      case Stmt::kLine:
         if (word_at(args, 0, "input ")) return "LINE INPUT " + render_arguments(args.substr(6));
         return with_args(render_arguments(args));
       default: (void)end; return with_args(capitalise_words(render_arguments(args)));
@@ -333,7 +333,7 @@ class Disassembler {
   std::string loop_exit(std::string_view args) {
     auto found = loop_ends_.find(parse_hex(args));
     if (found == loop_ends_.end()) throw DumpError("clearing jump to " + std::string(args) + " follows no loop end");
-    return found->second == kNext ? "EXIT FOR" : "EXIT WHILE";
+    return found->second == Stmt::kNext ? "EXIT FOR" : "EXIT WHILE";
   }
 
   std::string type_default(std::string_view args) {
@@ -345,7 +345,7 @@ class Disassembler {
   std::vector<ProgramLine> lines_;
   std::size_t first_line_ = 0;
   std::map<int32_t, std::string> separator_names_, line_start_names_;
-  std::map<int32_t, uint16_t> loop_ends_;
+  std::map<int32_t, Stmt> loop_ends_;
 };
 
 }  // namespace
@@ -365,7 +365,7 @@ std::string render_arguments(std::string_view text) {
     if (letter == 'f' && i + 3 < text.size()) {
       const uint16_t code = code_at(text, i + 2);
       if (after_name()) out += ' ';
-      out += code == kUserFunction ? "FN " : std::string(function_keyword(code));
+      out += code == code_of(Fn::kUserFunction) ? "FN " : std::string(function_keyword(code));
       i += 3;
       continue;
     }

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstring>
 
+#include "builtins/function_codes.h"
 #include "builtins/functions.h"
 #include "interp/sjis.h"
 #include "tools/tokenizer/foreign_words.h"
@@ -147,7 +148,7 @@ class ExpressionWriter {
       return;
     }
     if (user_function_call(name, start)) return;
-    if (auto code = function_code(name); code && *code != kUserFunction) {
+    if (auto code = function_code(name); code && *code != code_of(Fn::kUserFunction)) {
       out_ += function_token(*code);
       became_operand();  // a call without an argument list is a whole operand
       last_call_ = upper(name) + "(";
@@ -201,7 +202,7 @@ class ExpressionWriter {
     } else {
       return false;
     }
-    out_ += function_token(kUserFunction);
+    out_ += function_token(code_of(Fn::kUserFunction));
     out_ += name;
     Cursor ahead = c_;
     ahead.skip_blanks();

@@ -3,21 +3,21 @@
 #include <algorithm>
 #include <cctype>
 
-#include "builtins/function_table.h"
+#include "builtins/function_codes.h"
 #include "interp/operators.h"
-#include "interp/statement_table.h"
+#include "interp/statement_codes.h"
 
 namespace tess::tok {
 namespace {
 
 constexpr CodeName kStatements[] = {
-#define TESS_ROW(code, keyword, handler, flags, role) {code, keyword},
+#define TESS_ROW(name, code, keyword, handler, flags, needs, refusal, role) {code, keyword},
     TESS_STATEMENTS(TESS_ROW)
 #undef TESS_ROW
 };
 
 constexpr CodeName kFunctions[] = {
-#define TESS_ROW(code, keyword, handler, role) {code, keyword},
+#define TESS_ROW(name, code, keyword, handler, needs, refusal, role) {code, keyword},
     TESS_FUNCTIONS(TESS_ROW)
 #undef TESS_ROW
 };
@@ -25,13 +25,13 @@ constexpr CodeName kFunctions[] = {
 // Second spellings. The type-default code takes its type word from the last
 // three letters of the keyword used (DEFINT, DEFSNG, DEFSTR).
 constexpr CodeName kStatementAliases[] = {
-    {0x1010, "?"},
-    {0x1063, "DEFSNG"},
-    {0x1063, "DEFSTR"},
+    {code_of(Stmt::kPrint), "?"},
+    {code_of(Stmt::kDefint), "DEFSNG"},
+    {code_of(Stmt::kDefint), "DEFSTR"},
 };
 
 constexpr CodeName kFunctionAliases[] = {
-    {0x1121, "SPC"},
+    {code_of(Fn::kSpace), "SPC"},
 };
 
 constexpr auto& kOperators = kOperatorWords;

@@ -4,6 +4,7 @@
 #include <array>
 #include <cctype>
 
+#include "interp/statement_codes.h"
 #include "tools/tokenizer/keywords.h"
 #include "tools/tokenizer/tokenizer_state.h"
 
@@ -95,7 +96,7 @@ void conditional(Tokenizer& t, Cursor& c, const StatementPlace& place, uint16_t 
   t.out().bytes(condition);
   t.out().bytes(" then ");
   if (c.take_word("GOTO")) {
-    t.code(0x1023);
+    t.code(Stmt::kGoto);
     t.out().byte(' ');
     t.target(c, TargetForm::kHex);
   } else if (c.take_word("THEN")) {
@@ -345,24 +346,24 @@ void replace_part(Tokenizer& t, Cursor& c, const StatementPlace& place, uint16_t
 }
 
 struct WriterRow {
-  uint16_t code;
+  Stmt code;
   StatementWriter writer;
 };
 
 constexpr WriterRow kWriters[] = {
-    {0x1010, print},          {0x1012, open},         {0x1014, key_trap},     {0x1015, mouse_trap},
-    {0x1016, print},          {0x1017, field},        {0x1020, restart},      {0x1021, conditional},
-    {0x1023, jump},           {0x1024, jump},         {0x1025, no_arguments}, {0x1026, computed_branch},
-    {0x1027, loop_head},      {0x1030, loop_end},     {0x1031, loop_exit},    {0x1032, while_head},
-    {0x1033, while_end},      {0x1034, jump},         {0x1039, rename},       {0x1063, type_default},
-    {0x1066, restore},        {0x1073, define_function}, {0x107C, replace_part}, {0x1114, line},
+    {Stmt::kPrint, print},           {Stmt::kOpen, open},             {Stmt::kKey, key_trap},          {Stmt::kMouse, mouse_trap},
+    {Stmt::kLprint, print},          {Stmt::kField, field},           {Stmt::kRun, restart},           {Stmt::kIf, conditional},
+    {Stmt::kGoto, jump},             {Stmt::kGosub, jump},            {Stmt::kReturn, no_arguments},   {Stmt::kOn, computed_branch},
+    {Stmt::kFor, loop_head},         {Stmt::kNext, loop_end},         {Stmt::kExit, loop_exit},        {Stmt::kWhile, while_head},
+    {Stmt::kWend, while_end},        {Stmt::kThread, jump},           {Stmt::kName, rename},           {Stmt::kDefint, type_default},
+    {Stmt::kRestore, restore},       {Stmt::kDef, define_function},   {Stmt::kMid, replace_part},      {Stmt::kLine, line},
 };
 
 }  // namespace
 
 StatementWriter writer_for(uint16_t code) {
   for (const auto& row : kWriters)
-    if (row.code == code) return row.writer;
+    if (row.code == static_cast<Stmt>(code)) return row.writer;
   return generic;
 }
 

@@ -4,14 +4,13 @@
 #include <fstream>
 #include <iterator>
 
+#include "interp/statement_codes.h"
 #include "tools/tokenizer/foreign_words.h"
 #include "tools/tokenizer/keywords.h"
 #include "tools/tokenizer/tokenizer_state.h"
 
 namespace tess::tok {
 namespace {
-
-constexpr uint16_t kFilesCode = 0x103A;
 
 // A label's name runs to a blank, ':' or a comment.
 std::string_view read_label_name(Cursor& c) {
@@ -25,12 +24,12 @@ std::string line_number_key(std::string_view digits) {
   return nonzero == std::string_view::npos ? "0" : std::string(digits.substr(nonzero));
 }
 
-// The code 0x10 0x3A carries ':' as its second byte, which only a line start
+// The list-files code carries ':' as its second byte, which only a line start
 // passes unexamined; such a statement must open its own line.
 bool next_is_files(Cursor c) {
   c.skip_blanks();
   auto code = statement_code(c.read_name());
-  return code && *code == kFilesCode;
+  return code && *code == code_of(Stmt::kFiles);
 }
 
 // The parameters of a definition: "(a, b) = ..." has two, "= ..." none.
@@ -78,6 +77,8 @@ void Tokenizer::code(uint16_t code) {
   out_.byte(static_cast<char>(code >> 8));
   out_.byte(static_cast<char>(code & 0xFF));
 }
+
+void Tokenizer::code(Stmt s) { code(code_of(s)); }
 
 void Tokenizer::arguments(const std::string& text) {
   if (text.empty()) return;
@@ -212,7 +213,7 @@ void Tokenizer::if_part(Cursor& c) {
     return;
   }
   if (at_target(c)) {
-    code(0x1023);
+    code(Stmt::kGoto);
     out_.byte(' ');
     target(c, TargetForm::kHex);
     return;
@@ -250,18 +251,18 @@ void Tokenizer::sequence(Cursor& c, bool in_if_part, AnchorId before) {
 // How each statement uses the names in its arguments; any other statement may
 // set them (INPUT, READ, WEVENT, ...).
 struct RoleRow {
-  uint16_t code;
+  Stmt code;
   NameRole role;
 };
 constexpr RoleRow kRoles[] = {
-    {0x1010, NameRole::kRead}, {0x1016, NameRole::kRead},       {0x1021, NameRole::kRead},
-    {0x1026, NameRole::kRead}, {0x1032, NameRole::kRead},       {0x1027, NameRole::kAssignment},
-    {0x107A, NameRole::kAssignment}, {0x1061, NameRole::kDeclare},
+    {Stmt::kPrint, NameRole::kRead},     {Stmt::kLprint, NameRole::kRead},    {Stmt::kIf, NameRole::kRead},
+    {Stmt::kOn, NameRole::kRead},        {Stmt::kWhile, NameRole::kRead},     {Stmt::kFor, NameRole::kAssignment},
+    {Stmt::kLet, NameRole::kAssignment}, {Stmt::kDim, NameRole::kDeclare},
 };
 
 NameRole role_of(uint16_t code) {
   for (const auto& row : kRoles)
-    if (row.code == code) return row.role;
+    if (row.code == static_cast<Stmt>(code)) return row.role;
   return NameRole::kOther;
 }
 
@@ -272,7 +273,7 @@ void Tokenizer::statement(Cursor& c, const StatementPlace& place) {
   if (c.peek() == '?') {
     c.advance();
     role_ = NameRole::kRead;
-    writer_for(0x1010)(*this, c, place, 0x1010, "?");
+    writer_for(code_of(Stmt::kPrint))(*this, c, place, code_of(Stmt::kPrint), "?");
   } else if (c.peek() == '*') {
     throw c.error("a label stands alone on its line");
   } else {

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "interp/statement_codes.h"
 #include "tools/tokenizer/cursor.h"
 #include "tools/tokenizer/expression_writer.h"
 #include "tools/tokenizer/program_builder.h"
@@ -38,6 +39,7 @@ class Tokenizer {
   // Used by the statement writers.
   ProgramBuilder& out() { return out_; }
   void code(uint16_t code);
+  void code(Stmt code);
   void arguments(const std::string& text);  // " text" when not empty
   std::string expression(Cursor& c, const StatementPlace& place, std::vector<std::string_view> stop_words = {},
                          const char* adjacent_message = nullptr);
