@@ -9,6 +9,7 @@
 #include "interp/error.h"
 #include "interp/evaluate.h"
 #include "interp/interpreter.h"
+#include "interp/lock_release.h"
 #include "interp/value_text.h"
 
 namespace tess {
@@ -29,12 +30,7 @@ int key_state_virtual_key(int code) {
 std::string fn_last_key(Interpreter& in, std::string_view) {
   ConsoleDevice& device = console_device(in, "last key");
   in.host().before_wait();
-  if (auto* lock = in.held_lock(); lock && lock->owns_lock()) {
-    lock->unlock();
-    std::this_thread::sleep_for(std::chrono::milliseconds(1));
-    lock->lock();
-    in.set_held_lock(lock);
-  }
+  if (const LockReleased waiting(in); waiting.released()) std::this_thread::sleep_for(std::chrono::milliseconds(1));
   KeyboardState& keyboard = device.keyboard();
   device.poll_typing();
   const uint8_t key = keyboard.take_last_key();

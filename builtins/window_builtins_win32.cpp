@@ -9,6 +9,7 @@
 #include "graphics/colour_rule.h"
 #include "interp/value_text.h"
 #include "startup/app_win32.h"
+#include "system/gdi_handles_win32.h"
 #include "system/wide_win32.h"
 #include "windows/handle_numbers_win32.h"
 
@@ -58,11 +59,9 @@ std::string fn_point(Interpreter& in, std::string_view args) {
   COLORREF rgb = CLR_INVALID;
   if (WindowRecord* record = a.windows.find(a.current_text_window)) {
     const auto backing = lock_backing_bitmaps();
-    rgb = GetPixel(record->memory_dc, x, y);
+    rgb = GetPixel(record->memory_dc(), x, y);
   } else {
-    HDC dc = GetDC(a.current_text_window);
-    rgb = GetPixel(dc, x, y);
-    ReleaseDC(a.current_text_window, dc);
+    rgb = GetPixel(WindowDC(a.current_text_window).get(), x, y);
   }
   return std::to_string(colour_number_of(rgb));
 }

@@ -7,6 +7,7 @@
 #include "console/screen_win32.h"
 #include "console/text_paint_win32.h"
 #include "startup/app_win32.h"
+#include "system/gdi_handles_win32.h"
 #include "system/wide_win32.h"
 
 namespace tess {
@@ -46,7 +47,7 @@ class WindowTyping : public TypingWindow {
 
 LOGFONTW console_logfont() {
   LOGFONTW lf{};
-  if (app().console_font) GetObjectW(app().console_font, sizeof lf, &lf);
+  if (app().console_font) GetObjectW(app().console_font.get(), sizeof lf, &lf);
   return lf;
 }
 
@@ -91,13 +92,12 @@ void Win32Console::edit_current_layer(const std::function<void(TextLayer&)>& edi
 
 void Win32Console::set_text_area(int32_t columns, int32_t lines) {
   App& a = app();
-  HWND hwnd = a.current_text_window;
-  HDC dc = GetDC(hwnd);
-  HGDIOBJ previous = SelectObject(dc, a.console_font);
+  const WindowDC dc(a.current_text_window);
   SIZE letter{};
-  GetTextExtentPoint32A(dc, "A", 1, &letter);
-  SelectObject(dc, previous);
-  ReleaseDC(hwnd, dc);
+  {
+    const Selected font(dc.get(), a.console_font.get());
+    GetTextExtentPoint32A(dc.get(), "A", 1, &letter);
+  }
   a.text_area = {true, static_cast<int>(columns) * letter.cx, static_cast<int>(lines) * letter.cy};
 }
 

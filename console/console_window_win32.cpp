@@ -6,6 +6,7 @@
 #include "interp/event_traps.h"
 #include "startup/app_win32.h"
 #include "startup/loader_win32.h"
+#include "system/gdi_handles_win32.h"
 #include "windows/char_messages.h"
 
 namespace tess {
@@ -21,12 +22,14 @@ DWORD WINAPI cleanup_thread(LPVOID) {
 // block the shutdown.
 void on_destroy() {
   if (app().shutting_down.exchange(true)) return;
-  HANDLE cleanup = CreateThread(nullptr, 0, cleanup_thread, nullptr, 0, nullptr);
-  while (cleanup && MsgWaitForMultipleObjects(1, &cleanup, FALSE, INFINITE, QS_SENDMESSAGE) == WAIT_OBJECT_0 + 1) {
-    MSG msg;
-    PeekMessageW(&msg, nullptr, 0, 0, PM_NOREMOVE | PM_QS_SENDMESSAGE);
+  {
+    const KernelHandle cleanup(CreateThread(nullptr, 0, cleanup_thread, nullptr, 0, nullptr));
+    HANDLE waited = cleanup.get();
+    while (waited && MsgWaitForMultipleObjects(1, &waited, FALSE, INFINITE, QS_SENDMESSAGE) == WAIT_OBJECT_0 + 1) {
+      MSG msg;
+      PeekMessageW(&msg, nullptr, 0, 0, PM_NOREMOVE | PM_QS_SENDMESSAGE);
+    }
   }
-  if (cleanup) CloseHandle(cleanup);
   PostQuitMessage(0);
 }
 

@@ -8,6 +8,7 @@
 #include "graphics/shared_code_routers.h"
 #include "interp/evaluate.h"
 #include "interp/interpreter.h"
+#include "interp/lock_release.h"
 #include "interp/variables.h"
 
 namespace tess {
@@ -24,10 +25,8 @@ void assign_typed_value(Interpreter& in, std::string_view name, std::string_view
 
 // The box waits for the user like the line did, so other threads go on meanwhile.
 void warn_wrong_count(Exec& ex, ConsoleDevice& device) {
-  ex.lock.unlock();
+  const LockReleased waiting(ex);
   device.warning_box(kWrongCount, kWarning);
-  ex.lock.lock();
-  ex.in.set_held_lock(&ex.lock);
 }
 
 }  // namespace

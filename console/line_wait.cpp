@@ -1,8 +1,11 @@
 #include "console/line_wait.h"
 
+#include <optional>
+
 #include "console/console_device.h"
 #include "interp/error.h"
 #include "interp/interpreter.h"
+#include "interp/lock_release.h"
 
 namespace tess {
 namespace {
@@ -19,27 +22,6 @@ class CaretShown {
 
  private:
   ConsoleDevice& device_;
-};
-
-// Leaves the lock of the running statement for a wait and takes it back, keeping
-// the interpreter's note of the held lock right for later built-ins.
-class LockLeft {
- public:
-  explicit LockLeft(Interpreter& in) : in_(in), lock_(in.held_lock()) {
-    if (lock_ && lock_->owns_lock()) lock_->unlock();
-    else lock_ = nullptr;
-  }
-  ~LockLeft() {
-    if (!lock_) return;
-    lock_->lock();
-    in_.set_held_lock(lock_);
-  }
-  LockLeft(const LockLeft&) = delete;
-  LockLeft& operator=(const LockLeft&) = delete;
-
- private:
-  Interpreter& in_;
-  std::unique_lock<std::mutex>* lock_;
 };
 
 }  // namespace
@@ -64,12 +46,9 @@ std::optional<std::string> wait_for_typed_line(Interpreter& in, ConsoleDevice& d
       keyboard.cancel();
       return std::nullopt;
     }
-    if (release_lock) lock.unlock();
+    std::optional<LockReleased> waiting;
+    if (release_lock) waiting.emplace(in, lock);
     in.sleep_unless_stopped(kLineWaitPollMs);
-    if (release_lock) {
-      lock.lock();
-      in.set_held_lock(&lock);
-    }
   }
   return keyboard.take_line();
 }
@@ -85,7 +64,7 @@ std::optional<std::string> wait_for_typed_characters(Interpreter& in, ConsoleDev
       continue;
     }
     if (in.stop_requested()) return std::nullopt;
-    LockLeft left(in);
+    const LockReleased waiting(in);
     in.sleep_unless_stopped(kLineWaitPollMs);
   }
   return typed;

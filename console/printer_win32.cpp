@@ -3,6 +3,7 @@
 #include <commdlg.h>
 #include <winspool.h>
 
+#include <utility>
 #include <vector>
 
 #include "console/print.h"
@@ -13,6 +14,7 @@
 #include "interp/value_text.h"
 #include "startup/app_win32.h"
 #include "startup/loader_win32.h"
+#include "system/gdi_handles_win32.h"
 #include "system/wide_win32.h"
 #include "system/system_handlers.h"
 
@@ -29,27 +31,26 @@ class GdiPrinterSurface : public PrinterSurface {
     DOCINFOW doc{};
     doc.cbSize = sizeof(doc);
     doc.lpszDocName = L"PrintOut";
-    StartDocW(p_.dc, &doc);
-    StartPage(p_.dc);
-    p_.saved_font = SelectObject(p_.dc, p_.font);
+    StartDocW(p_.dc.get(), &doc);
+    StartPage(p_.dc.get());
+    p_.document_font = Selected(p_.dc.get(), p_.font.get());
   }
   void end_document() override {
-    EndPage(p_.dc);
-    EndDoc(p_.dc);
-    SelectObject(p_.dc, p_.saved_font);
-    p_.saved_font = nullptr;
+    EndPage(p_.dc.get());
+    EndDoc(p_.dc.get());
+    p_.document_font.reset();
   }
   int line_height() override {
     TEXTMETRICA tm{};
-    GetTextMetricsA(p_.dc, &tm);
+    GetTextMetricsA(p_.dc.get(), &tm);
     return tm.tmHeight + tm.tmExternalLeading;
   }
   void text_out(int x, int y, std::string_view bytes) override {
-    TextOutA(p_.dc, x, y, bytes.data(), static_cast<int>(bytes.size()));
+    TextOutA(p_.dc.get(), x, y, bytes.data(), static_cast<int>(bytes.size()));
   }
   int text_width(std::string_view bytes) override {
     SIZE size{};
-    GetTextExtentPoint32A(p_.dc, bytes.data(), static_cast<int>(bytes.size()), &size);
+    GetTextExtentPoint32A(p_.dc.get(), bytes.data(), static_cast<int>(bytes.size()), &size);
     return size.cx;
   }
 
@@ -75,25 +76,31 @@ std::string default_printer_name() {
   return {};
 }
 
-HFONT make_printer_font(HDC dc) {
+Font make_printer_font(HDC dc) {
   const App& a = app();
   LOGFONTW lf = to_logfont(a.font);
   lf.lfHeight = -MulDiv(a.font.point_size, GetDeviceCaps(dc, LOGPIXELSY), 72);
-  return CreateFontIndirectW(&lf);
+  return Font(CreateFontIndirectW(&lf));
 }
 
-// A new printer device context replaces the old one. An open document is ended
-// first, so its page is printed rather than lost with the old context.
-void replace_printer_dc(HDC dc) {
-  PrinterDevice& p = app().printer;
+// Ends an open document (its page is printed rather than lost with the
+// context), then lets the context and its font go.
+void release_printer(PrinterDevice& p) {
   if (p.dc) {
     GdiPrinterSurface surface(p);
     p.job.end_document(surface);
-    DeleteDC(p.dc);
   }
-  if (p.font) DeleteObject(p.font);
-  p.dc = dc;
-  p.font = make_printer_font(dc);
+  p.document_font.reset();
+  p.font.reset();
+  p.dc.reset();
+}
+
+// A new printer device context replaces the old one.
+void replace_printer_dc(MadeDC dc) {
+  PrinterDevice& p = app().printer;
+  release_printer(p);
+  p.font = make_printer_font(dc.get());
+  p.dc = std::move(dc);
 }
 
 }  // namespace
@@ -103,9 +110,9 @@ void stmt_lprint(Exec& ex, std::string_view args) {
   if (!p.dc) {
     const std::string name = default_printer_name();
     if (name.empty()) raise_error(kNoPrinterError, "no default printer");
-    HDC dc = CreateDCW(nullptr, wide(name).c_str(), nullptr, nullptr);
+    MadeDC dc(CreateDCW(nullptr, wide(name).c_str(), nullptr, nullptr));
     if (!dc) raise_error(kNoPrinterError, "printer " + name + " cannot be opened");
-    replace_printer_dc(dc);
+    replace_printer_dc(std::move(dc));
   }
   const std::string text = print_text(ex.in, args, true);
   GdiPrinterSurface surface(p);
@@ -118,9 +125,9 @@ void stmt_choose_printer(Exec& ex, std::string_view args) {
     return;
   }
   const std::string name = decode(eval_string(ex.in, args), false);
-  HDC dc = CreateDCW(nullptr, wide(name).c_str(), nullptr, nullptr);
+  MadeDC dc(CreateDCW(nullptr, wide(name).c_str(), nullptr, nullptr));
   if (!dc) raise_error(kNoPrinterError, "printer " + name + " cannot be opened");
-  replace_printer_dc(dc);
+  replace_printer_dc(std::move(dc));
 }
 
 void printer_setup_dialog() {
@@ -128,23 +135,14 @@ void printer_setup_dialog() {
   dialog.lStructSize = sizeof(dialog);
   dialog.hwndOwner = app().current_text_window;
   dialog.Flags = PD_RETURNDC | PD_PRINTSETUP;
-  const bool chosen = PrintDlgW(&dialog) && dialog.hDC;
+  MadeDC chosen(PrintDlgW(&dialog) ? dialog.hDC : nullptr);
   if (dialog.hDevMode) GlobalFree(dialog.hDevMode);
   if (dialog.hDevNames) GlobalFree(dialog.hDevNames);
-  if (chosen) replace_printer_dc(dialog.hDC);
+  if (chosen) replace_printer_dc(std::move(chosen));
 }
 
 void printer_run_start() { app().printer.job.reset_position(); }
 
-void printer_shutdown() {
-  PrinterDevice& p = app().printer;
-  if (!p.dc) return;
-  GdiPrinterSurface surface(p);
-  p.job.end_document(surface);
-  DeleteDC(p.dc);
-  if (p.font) DeleteObject(p.font);
-  p.dc = nullptr;
-  p.font = nullptr;
-}
+void printer_shutdown() { release_printer(app().printer); }
 
 }  // namespace tess

@@ -4,13 +4,14 @@
 #include <windows.h>
 
 #include "console/printer_job.h"
+#include "system/gdi_handles_win32.h"
 
 namespace tess {
 
 struct PrinterDevice {
-  HDC dc = nullptr;
-  HFONT font = nullptr;        // the console font scaled to the printer's resolution
-  HGDIOBJ saved_font = nullptr;  // what the printer font replaced while a document is open
+  MadeDC dc;
+  Font font;                // the console font scaled to the printer's resolution
+  Selected document_font;   // the printer font, selected while a document is open
   PrinterJob job;
 };
 

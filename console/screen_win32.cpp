@@ -9,6 +9,7 @@
 
 #include "console/text_paint_win32.h"
 #include "startup/app_win32.h"
+#include "system/gdi_handles_win32.h"
 
 namespace tess {
 namespace {
@@ -42,8 +43,8 @@ void paint_area(HWND hwnd, HDC dc, const RECT& area) {
   {
     const auto surfaces = lock_backing_bitmaps();
     WindowRecord* record = app().windows.find(hwnd);
-    if (record && record->memory_dc && !app().shutting_down) {
-      BitBlt(dc, area.left, area.top, area.right - area.left, area.bottom - area.top, record->memory_dc, area.left,
+    if (record && record->memory_dc() && !app().shutting_down) {
+      BitBlt(dc, area.left, area.top, area.right - area.left, area.bottom - area.top, record->memory_dc(), area.left,
              area.top, SRCCOPY);
       text = snapshot_text(*record);
     }
@@ -93,10 +94,8 @@ std::vector<PendingArea> take_dirty_areas(bool flushing) {
 // Paints on a window of another thread through a device context of its own; its
 // owner may be busy running statements for a long time.
 void paint_from_here(const PendingArea& p) {
-  HDC dc = GetDCEx(p.hwnd, nullptr, DCX_CACHE | DCX_CLIPSIBLINGS | DCX_CLIPCHILDREN);
-  if (!dc) return;
-  paint_area(p.hwnd, dc, p.area);
-  ReleaseDC(p.hwnd, dc);
+  const WindowDC dc(p.hwnd, DCX_CACHE | DCX_CLIPSIBLINGS | DCX_CLIPCHILDREN);
+  if (dc) paint_area(p.hwnd, dc.get(), p.area);
 }
 
 }  // namespace
@@ -139,10 +138,10 @@ void place_caret(HWND hwnd) {
 }
 
 void paint_window(HWND hwnd) {
-  PAINTSTRUCT ps{};
-  HDC dc = BeginPaint(hwnd, &ps);
-  paint_area(hwnd, dc, ps.rcPaint);
-  EndPaint(hwnd, &ps);
+  {
+    const PaintDC dc(hwnd);
+    paint_area(hwnd, dc.get(), dc.area());
+  }
   place_caret(hwnd);
 }
 

@@ -7,28 +7,28 @@
 #include "console/layout_walk.h"
 #include "console/screen_win32.h"
 #include "startup/app_win32.h"
+#include "system/gdi_handles_win32.h"
 
 namespace tess {
 namespace {
 
-// Advances in the console font, each measured once, on a memory context of its own.
+HGDIOBJ font_or_system(HFONT font) { return font ? static_cast<HGDIOBJ>(font) : GetStockObject(SYSTEM_FONT); }
+
+// Advances in the console font, each measured once, on a screen context that the
+// caller lends for the call (the font is selected into it only to measure).
 class FontMeasure {
  public:
-  FontMeasure(const FontMeasure&) = delete;
-  FontMeasure& operator=(const FontMeasure&) = delete;
-  FontMeasure() = default;
-  ~FontMeasure() {
-    if (dc_) DeleteDC(dc_);
-  }
-
   // A new font starts the tables again; answers whether it did.
-  bool use(HFONT font) {
-    if (dc_ && font == font_) return false;
-    if (!dc_) dc_ = CreateCompatibleDC(nullptr);
-    SelectObject(dc_, font ? static_cast<HGDIOBJ>(font) : GetStockObject(SYSTEM_FONT));
+  bool use(HFONT font, HDC dc) {
+    dc_ = dc;
+    if (measured_ && font == font_) return false;
+    measured_ = true;
     font_ = font;
     TEXTMETRICA tm{};
-    GetTextMetricsA(dc_, &tm);
+    {
+      const Selected measuring(dc_, font_or_system(font_));
+      GetTextMetricsA(dc_, &tm);
+    }
     char_height = tm.tmHeight;
     external_leading = tm.tmExternalLeading;
     line_height = tm.tmHeight + tm.tmExternalLeading;
@@ -63,6 +63,7 @@ class FontMeasure {
 
  private:
   int measure(const char* bytes, int count) {
+    const Selected measuring(dc_, font_or_system(font_));
     SIZE size{};
     GetTextExtentPoint32A(dc_, bytes, count, &size);
     return size.cx;
@@ -70,15 +71,18 @@ class FontMeasure {
 
   HDC dc_ = nullptr;
   HFONT font_ = nullptr;
+  bool measured_ = false;
   int letter_l_ = 0;
   std::array<int, 256> single_{};
   std::vector<int> double_;
 };
 
-// Under the surface lock, like everything else it serves.
-FontMeasure& font_measure() {
+// Under the surface lock, like everything else it serves; it measures on the
+// backing bitmap's context of the window written to.
+FontMeasure& font_measure(WindowRecord& record) {
   static FontMeasure measure;
-  if (measure.use(app().console_font)) app().windows.for_each([](WindowRecord& r) { r.layout.invalidate(); });
+  if (measure.use(app().console_font.get(), record.memory_dc()))
+    app().windows.for_each([](WindowRecord& r) { r.layout.invalidate(); });
   return measure;
 }
 
@@ -154,9 +158,8 @@ void draw_text(const TextSnapshot& text, HDC dc, const RECT& area) {
   const TextLayer& layer = text.layer;
   const LayoutBounds& bounds = text.bounds;
   thread_local FontMeasure m;
-  m.use(app().console_font);
-  HGDIOBJ previous_font = SelectObject(dc, app().console_font ? static_cast<HGDIOBJ>(app().console_font)
-                                                              : GetStockObject(SYSTEM_FONT));
+  m.use(app().console_font.get(), dc);
+  const Selected font(dc, font_or_system(app().console_font.get()));
   Run run;
   walk_layout(
       layer, bounds, [&](const LayoutUnit& u) { return m.width(layer, u); },
@@ -182,13 +185,12 @@ void draw_text(const TextSnapshot& text, HDC dc, const RECT& area) {
         }
       });
   draw_run(dc, run);
-  SelectObject(dc, previous_font);
 }
 
 void relayout_text(WindowRecord& record) {
   const auto surfaces = lock_backing_bitmaps();
   if (!record.layer) return;
-  FontMeasure& m = font_measure();
+  FontMeasure& m = font_measure(record);
   TextLayer& layer = *record.layer;
   LayoutResult result = record.layout.rebuild(layer, bounds_for(record, m), [&](const LayoutUnit& u) { return m.width(layer, u); });
   scroll_to_fit(record, m, result);
@@ -203,7 +205,7 @@ TextLayer::WriteResult text_write(std::string_view value_text) {
   WindowRecord* record = a.windows.find(a.current_text_window);
   if (!record || !record->layer) return {};
   TextLayer& layer = *record->layer;
-  FontMeasure& m = font_measure();
+  FontMeasure& m = font_measure(*record);
   const LayoutBounds bounds = bounds_for(*record, m);
   auto width = [&](const LayoutUnit& u) { return m.width(layer, u); };
 

@@ -4,6 +4,7 @@
 #include "files/file_table.h"
 #include "interp/error.h"
 #include "interp/interpreter.h"
+#include "interp/lock_release.h"
 #include "interp/value_text.h"
 #include "interp/variables.h"
 
@@ -28,9 +29,10 @@ std::string serial_field(Exec& ex, int number, bool line_mode) {
     std::string& buffer = files.open_slot(number, "input #").received;
     if (buffer.find('\r') != std::string::npos || buffer.size() >= kReceiveLimit)
       return take_buffered_field(buffer, line_mode);
-    ex.lock.unlock();
-    ex.in.sleep_unless_stopped(10);
-    ex.lock.lock();
+    {
+      const LockReleased waiting(ex);
+      ex.in.sleep_unless_stopped(10);
+    }
     if (ex.in.stop_requested()) raise_error(7, "input #: the run ended while waiting");
   }
 }

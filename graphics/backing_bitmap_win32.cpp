@@ -1,8 +1,10 @@
 #include "graphics/backing_bitmap_win32.h"
 
+#include <utility>
+
 namespace tess {
 
-BackingBitmap create_backing_bitmap(HDC window_dc, SIZE size) {
+BackingPixels create_backing_bitmap(HDC window_dc, SIZE size) {
   if (GetDeviceCaps(window_dc, BITSPIXEL) == 32) {
     BITMAPINFO info{};
     info.bmiHeader.biSize = sizeof(info.bmiHeader);
@@ -12,10 +14,10 @@ BackingBitmap create_backing_bitmap(HDC window_dc, SIZE size) {
     info.bmiHeader.biBitCount = 32;
     info.bmiHeader.biCompression = BI_RGB;
     void* bits = nullptr;
-    if (HBITMAP dib = CreateDIBSection(window_dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0))
-      return {dib, static_cast<uint32_t*>(bits)};
+    if (Bitmap dib(CreateDIBSection(window_dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0)); dib)
+      return {std::move(dib), static_cast<uint32_t*>(bits)};
   }
-  return {CreateCompatibleBitmap(window_dc, size.cx, size.cy), nullptr};
+  return {Bitmap(CreateCompatibleBitmap(window_dc, size.cx, size.cy)), nullptr};
 }
 
 }  // namespace tess

@@ -7,14 +7,16 @@
 
 #include <cstdint>
 
+#include "system/gdi_handles_win32.h"
+
 namespace tess {
 
-struct BackingBitmap {
-  HBITMAP bitmap = nullptr;
+struct BackingPixels {
+  Bitmap bitmap;
   uint32_t* pixels = nullptr;  // top-down rows of 0x00RRGGBB; null for a compatible bitmap
 };
 
-BackingBitmap create_backing_bitmap(HDC window_dc, SIZE size);
+BackingPixels create_backing_bitmap(HDC window_dc, SIZE size);
 
 // The pixel GDI writes into such a bitmap for a plain RGB colour.
 constexpr uint32_t pixel_of(COLORREF colour) {

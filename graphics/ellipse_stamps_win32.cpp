@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "graphics/backing_bitmap_win32.h"
+#include "system/gdi_handles_win32.h"
 
 namespace tess {
 namespace {
@@ -41,15 +42,15 @@ std::vector<StampRun> trace(int32_t width, int32_t height, bool filled, HDC like
   info.bmiHeader.biBitCount = 32;
   info.bmiHeader.biCompression = BI_RGB;
   void* bits = nullptr;
-  HDC dc = CreateCompatibleDC(like);
-  HBITMAP dib = CreateDIBSection(dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+  const MadeDC scratch = memory_dc_like(like);
+  HDC dc = scratch.get();
+  const Bitmap dib(CreateDIBSection(dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
   std::vector<StampRun> runs;
   if (dc && dib) {
-    HGDIOBJ old_bitmap = SelectObject(dc, dib);
-    HPEN pen = CreatePen(PS_SOLID, 1, RGB(0xFF, 0, 0));
-    HBRUSH brush = filled ? CreateSolidBrush(RGB(0, 0, 0xFF)) : nullptr;
-    HGDIOBJ old_pen = SelectObject(dc, pen);
-    HGDIOBJ old_brush = SelectObject(dc, brush ? static_cast<HGDIOBJ>(brush) : GetStockObject(NULL_BRUSH));
+    const Pen pen(CreatePen(PS_SOLID, 1, RGB(0xFF, 0, 0)));
+    const Brush brush(filled ? CreateSolidBrush(RGB(0, 0, 0xFF)) : nullptr);
+    const Selected picture(dc, dib.get()), outline(dc, pen.get());
+    const Selected inside(dc, brush ? static_cast<HGDIOBJ>(brush.get()) : GetStockObject(NULL_BRUSH));
     Ellipse(dc, kMargin, kMargin, kMargin + width, kMargin + height);
     GdiFlush();
     const auto* pixels = static_cast<const uint32_t*>(bits);
@@ -64,14 +65,7 @@ std::vector<StampRun> trace(int32_t width, int32_t height, bool filled, HDC like
         x = end;
       }
     }
-    SelectObject(dc, old_brush);
-    SelectObject(dc, old_pen);
-    SelectObject(dc, old_bitmap);
-    DeleteObject(pen);
-    if (brush) DeleteObject(brush);
   }
-  if (dib) DeleteObject(dib);
-  if (dc) DeleteDC(dc);
   return runs;
 }
 
@@ -98,7 +92,7 @@ bool stamps_switched_off() {
 bool draw_stamped_ellipse(WindowRecord& record, SIZE bitmap_size, RECT box, COLORREF outline,
                           std::optional<COLORREF> inside) {
   const int64_t width = int64_t{box.right} - box.left, height = int64_t{box.bottom} - box.top;
-  if (!record.pixels || stamps_switched_off() || width <= 0 || height <= 0 || width > kLargestSide ||
+  if (!record.pixels() || stamps_switched_off() || width <= 0 || height <= 0 || width > kLargestSide ||
       height > kLargestSide || (outline >> 24) != 0 || (inside && (*inside >> 24) != 0))
     return false;
   static std::map<SizeKey, Stamp> stamps;  // used under the surface lock only
@@ -106,11 +100,11 @@ bool draw_stamped_ellipse(WindowRecord& record, SIZE bitmap_size, RECT box, COLO
   Stamp& stamp = stamps[{static_cast<int32_t>(width), static_cast<int32_t>(height), inside.has_value()}];
   if (stamp.seen < 2) {
     if (++stamp.seen < 2) return false;
-    stamp.runs = trace(static_cast<int32_t>(width), static_cast<int32_t>(height), inside.has_value(), record.memory_dc);
+    stamp.runs = trace(static_cast<int32_t>(width), static_cast<int32_t>(height), inside.has_value(), record.memory_dc());
   }
   if (stamp.runs.empty()) return false;  // nothing traced (or nothing to draw): GDI decides
   GdiFlush();  // GDI's own drawing into these pixels has to land first
-  write_runs(stamp.runs, record.pixels, bitmap_size, {box.left, box.top}, pixel_of(outline),
+  write_runs(stamp.runs, record.pixels(), bitmap_size, {box.left, box.top}, pixel_of(outline),
              pixel_of(inside.value_or(0)));
   return true;
 }

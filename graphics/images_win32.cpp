@@ -1,5 +1,6 @@
 // Load, get and put images, and text drawn in a font of its own.
 #include <cstring>
+#include <utility>
 
 #include "files/file_table.h"
 #include "graphics/argument_text.h"
@@ -9,6 +10,7 @@
 #include "interp/evaluate.h"
 #include "interp/interpreter.h"
 #include "startup/app_win32.h"
+#include "system/gdi_handles_win32.h"
 #include "system/wide_win32.h"
 #include "windows/handle_numbers_win32.h"
 #include "windows/window_args.h"
@@ -23,17 +25,14 @@ bool is_bitmap(int32_t number) {
 }
 
 // The new image goes into the table and the variable; the old image of the
-// variable is deleted. A full table deletes the new image again before the error.
-void record_image(Interpreter& in, const std::string& variable, int32_t old_value, HBITMAP fresh) {
+// variable is deleted. A full table leaves the new image to its owner, which
+// deletes it with the error.
+void record_image(Interpreter& in, const std::string& variable, int32_t old_value, Bitmap fresh) {
   const bool old_is_image = is_bitmap(old_value);
-  try {
-    in.graphics().images.record(old_value, old_is_image, as_number(fresh));
-  } catch (...) {
-    DeleteObject(fresh);
-    throw;
-  }
-  if (old_is_image) DeleteObject(as_bitmap(old_value));
-  assign(in, assignment_text(variable, as_number(fresh)));
+  in.graphics().images.record(old_value, old_is_image, as_number(fresh.get()));
+  const int32_t number = as_number(fresh.give_up());
+  if (old_is_image) delete_given_up(as_bitmap(old_value));
+  assign(in, assignment_text(variable, number));
 }
 
 }  // namespace
@@ -44,32 +43,30 @@ void stmt_load_image(Exec& ex, std::string_view args) {
   // not the process's.
   const std::string path = ex.in.files().resolve(load.file_name);
   const int32_t old_value = eval_int(ex.in, load.variable);
-  HANDLE image = LoadImageW(app().instance, wide(path).c_str(), IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE);
+  Bitmap image(static_cast<HBITMAP>(LoadImageW(app().instance, wide(path).c_str(), IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE)));
   if (!image) raise_error(1, "load image: cannot load " + path);
-  record_image(ex.in, load.variable, old_value, static_cast<HBITMAP>(image));
+  record_image(ex.in, load.variable, old_value, std::move(image));
 }
 
 void get_image(Exec& ex, std::string_view args) {
   const GetImageArgs get = parse_get_image(ex.in, args);
   App& a = app();
-  HBITMAP image = nullptr;
+  Bitmap image;
   {
     // The image is made like the backing bitmap; a window without a record gives
     // what its own device context holds.
     const auto surfaces = lock_backing_bitmaps();
     WindowRecord* record = a.windows.find(a.current_text_window);
-    HDC window_dc = record ? nullptr : GetDC(a.current_text_window);
-    HDC source = record ? record->memory_dc : window_dc;
-    image = CreateCompatibleBitmap(source, get.width(), get.height());
-    HDC memory = CreateCompatibleDC(source);
-    HGDIOBJ previous = SelectObject(memory, image);
-    BitBlt(memory, 0, 0, get.width(), get.height(), source, get.first.x, get.first.y, SRCCOPY);
-    SelectObject(memory, previous);
-    DeleteDC(memory);
-    if (window_dc) ReleaseDC(a.current_text_window, window_dc);
+    const WindowDC window_dc = record ? WindowDC() : WindowDC(a.current_text_window);
+    HDC source = record ? record->memory_dc() : window_dc.get();
+    image = Bitmap(CreateCompatibleBitmap(source, get.width(), get.height()));
+    const MadeDC memory = memory_dc_like(source);
+    const Selected target(memory.get(), image.get());
+    BitBlt(memory.get(), 0, 0, get.width(), get.height(), source, get.first.x, get.first.y, SRCCOPY);
   }
+  // The variable may still fail (a subscript out of range): the image goes with the error.
   const int32_t old_value = eval_int(ex.in, get.variable);
-  record_image(ex.in, get.variable, old_value, image);
+  record_image(ex.in, get.variable, old_value, std::move(image));
 }
 
 void put_image(Exec& ex, std::string_view args) {
@@ -78,11 +75,11 @@ void put_image(Exec& ex, std::string_view args) {
   if (!bitmap_size(put.image, info)) raise_error(1, "put image: the value is not an image");
   DrawingSurfaces s;
   if (!s.bitmap()) return;
-  HDC memory = CreateCompatibleDC(s.bitmap());
-  HGDIOBJ previous = SelectObject(memory, as_bitmap(put.image));
-  s.draw([&](HDC dc) { BitBlt(dc, put.at.x, put.at.y, info.bmWidth, info.bmHeight, memory, 0, 0, put.raster_operation); });
-  SelectObject(memory, previous);
-  DeleteDC(memory);
+  {
+    const MadeDC memory = memory_dc_like(s.bitmap());
+    const Selected source(memory.get(), as_bitmap(put.image));
+    s.draw([&](HDC dc) { BitBlt(dc, put.at.x, put.at.y, info.bmWidth, info.bmHeight, memory.get(), 0, 0, put.raster_operation); });
+  }
   s.touched(put.at.x, put.at.y, int64_t{put.at.x} + info.bmWidth, int64_t{put.at.y} + info.bmHeight);
 }
 

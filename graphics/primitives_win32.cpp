@@ -14,11 +14,10 @@
 #include "graphics/surface_win32.h"
 #include "interp/interpreter.h"
 #include "startup/app_win32.h"
+#include "system/gdi_handles_win32.h"
 
 namespace tess {
 namespace {
-
-HPEN solid_pen(Rgb rgb) { return CreatePen(PS_SOLID, 1, rgb); }
 
 void line_with_end(HDC dc, Point32 from, Point32 to, Rgb rgb) {
   MoveToEx(dc, from.x, from.y, nullptr);
@@ -38,7 +37,7 @@ void box_sides(HDC dc, Point32 a, Point32 b) {
 // ask GDI for every pixel; spans go to both the copy and the bitmap.
 class BitmapFillSurface : public FillSurface {
  public:
-  BitmapFillSurface(WindowRecord& record, SIZE size) : dc_(record.memory_dc), size_(size) {
+  BitmapFillSurface(WindowRecord& record, SIZE size) : dc_(record.memory_dc()), size_(size) {
     pixels_.resize(static_cast<std::size_t>(size.cx) * static_cast<std::size_t>(size.cy));
     BITMAPINFO info{};
     info.bmiHeader.biSize = sizeof(info.bmiHeader);
@@ -155,16 +154,14 @@ void stmt_paint(Exec& ex, std::string_view args) {
   WindowRecord* record = a.windows.find(a.current_text_window);
   if (!record) return;  // no backing bitmap to fill
   const Rgb paint_rgb = colour_rgb(paint.paint_colour);
-  HPEN pen = solid_pen(paint_rgb);
   {
+    const Pen pen(CreatePen(PS_SOLID, 1, paint_rgb));
     const auto backing = lock_backing_bitmaps();
-    HGDIOBJ previous = SelectObject(record->memory_dc, pen);
+    const Selected spans(record->memory_dc(), pen.get());
     BitmapFillSurface surface(*record, a.screen);
     surface.set_paint(paint_rgb);
     flood_fill(surface, paint.seed.x, paint.seed.y, paint_rgb, colour_rgb(paint.border_colour));
-    SelectObject(record->memory_dc, previous);
   }
-  DeleteObject(pen);
   whole_window_refresh();
 }
 
@@ -183,9 +180,8 @@ void stmt_cls(Exec& ex, std::string_view args) {
     GetClassNameA(hwnd, class_name, sizeof class_name);
     const bool dark = hwnd == a.console || lstrcmpiA(class_name, kPromptClass) == 0;
     const auto backing = lock_backing_bitmaps();
-    HGDIOBJ previous = SelectObject(record->memory_dc, GetStockObject(dark ? BLACK_BRUSH : WHITE_BRUSH));
-    PatBlt(record->memory_dc, 0, 0, a.screen.cx, a.screen.cy, PATCOPY);
-    SelectObject(record->memory_dc, previous);
+    const Selected fill(record->memory_dc(), GetStockObject(dark ? BLACK_BRUSH : WHITE_BRUSH));
+    PatBlt(record->memory_dc(), 0, 0, a.screen.cx, a.screen.cy, PATCOPY);
   }
   whole_window_refresh();
 }
@@ -197,18 +193,16 @@ void stmt_scroll_graphics(Exec& ex, std::string_view args) {
   App& a = app();
   if (WindowRecord* record = a.windows.find(a.current_text_window)) {
     const auto backing = lock_backing_bitmaps();
-    HDC target = record->memory_dc;
-    HDC copy = CreateCompatibleDC(target);
-    HBITMAP copy_bitmap = CreateCompatibleBitmap(target, a.screen.cx, a.screen.cy);
-    HGDIOBJ copy_previous = SelectObject(copy, copy_bitmap);
-    BitBlt(copy, 0, 0, a.screen.cx, a.screen.cy, target, 0, 0, SRCCOPY);
-    HGDIOBJ previous = SelectObject(target, GetStockObject(BLACK_BRUSH));
-    PatBlt(target, 0, 0, a.screen.cx, a.screen.cy, PATCOPY);
-    SelectObject(target, previous);
-    BitBlt(target, dx, dy, a.screen.cx, a.screen.cy, copy, 0, 0, SRCCOPY);
-    SelectObject(copy, copy_previous);
-    DeleteObject(copy_bitmap);
-    DeleteDC(copy);
+    HDC target = record->memory_dc();
+    const MadeDC copy = memory_dc_like(target);
+    const Bitmap copy_bitmap(CreateCompatibleBitmap(target, a.screen.cx, a.screen.cy));
+    const Selected copied(copy.get(), copy_bitmap.get());
+    BitBlt(copy.get(), 0, 0, a.screen.cx, a.screen.cy, target, 0, 0, SRCCOPY);
+    {
+      const Selected fill(target, GetStockObject(BLACK_BRUSH));
+      PatBlt(target, 0, 0, a.screen.cx, a.screen.cy, PATCOPY);
+    }
+    BitBlt(target, dx, dy, a.screen.cx, a.screen.cy, copy.get(), 0, 0, SRCCOPY);
   }
   whole_window_refresh();
 }

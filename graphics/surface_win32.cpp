@@ -2,7 +2,6 @@
 
 #include <cstddef>
 #include <cstring>
-#include <ranges>
 #include <utility>
 
 #include "console/screen_win32.h"
@@ -15,43 +14,60 @@ namespace tess {
 DrawingSurfaces::DrawingSurfaces()
     : surfaces_(lock_backing_bitmaps()), record_(app().windows.find(app().current_text_window)) {}
 
+// The last selection is given back first.
 DrawingSurfaces::~DrawingSurfaces() {
-  if (HDC memory = bitmap())
-    while (selected_ > 0) SelectObject(memory, previous_[--selected_]);
+  while (count_ > 0) selected_[--count_].reset();
 }
 
 void DrawingSurfaces::select(HGDIOBJ object) {
   HDC memory = bitmap();
-  if (!memory || selected_ == previous_.size()) return;
-  previous_[selected_++] = SelectObject(memory, object);
+  if (!memory || count_ == selected_.size()) return;
+  selected_[count_++] = Selected(memory, object);
 }
 
 void DrawingSurfaces::select_kept_font(HGDIOBJ font) {
-  if (!record_ || !record_->memory_dc || record_->kept_font == font) return;
-  SelectObject(record_->memory_dc, font);
+  if (!record_ || !record_->memory_dc() || record_->kept_font == font) return;
+  SelectObject(record_->memory_dc(), font);
   record_->kept_font = font;
 }
 
 namespace {
 
-// The last few objects of one kind, by what they were made from.
+template <class Key>
+using Kept = std::vector<std::pair<Key, AnyObject>>;
+
+// Drawing objects kept from one statement to the next, by what they were made from.
+struct KeptObjects {
+  Kept<COLORREF> pens, brushes;
+  Kept<LOGFONTA> fonts;
+};
+
+KeptObjects& kept_objects() {
+  static KeptObjects objects;
+  return objects;
+}
+
+// A kept font about to be deleted leaves every bitmap that still has it selected.
+void take_out_of_bitmaps(HGDIOBJ object) {
+  app().windows.for_each([&](WindowRecord& r) {
+    if (r.kept_font != object) return;
+    SelectObject(r.memory_dc(), GetStockObject(SYSTEM_FONT));
+    r.kept_font = nullptr;
+  });
+}
+
+// The last few objects of one kind; the oldest goes when a new one comes.
 template <class Key, class Make>
-HGDIOBJ kept(std::vector<std::pair<Key, HGDIOBJ>>& cache, const Key& key, Make make, bool (*same)(const Key&, const Key&)) {
+HGDIOBJ kept(Kept<Key>& cache, const Key& key, Make make, bool (*same)(const Key&, const Key&)) {
   for (auto& [k, object] : cache)
-    if (same(k, key)) return object;
+    if (same(k, key)) return object.get();
   constexpr std::size_t kKept = 16;
   if (cache.size() == kKept) {
-    HGDIOBJ oldest = cache.front().second;
-    app().windows.for_each([&](WindowRecord& r) {
-      if (r.kept_font != oldest) return;
-      SelectObject(r.memory_dc, GetStockObject(SYSTEM_FONT));
-      r.kept_font = nullptr;
-    });
-    DeleteObject(oldest);
+    take_out_of_bitmaps(cache.front().second.get());
     cache.erase(cache.begin());
   }
   cache.emplace_back(key, make());
-  return cache.back().second;
+  return cache.back().second.get();
 }
 
 bool same_colour(const COLORREF& a, const COLORREF& b) { return a == b; }
@@ -60,32 +76,35 @@ bool same_font(const LOGFONTA& a, const LOGFONTA& b) { return std::memcmp(&a, &b
 }  // namespace
 
 HGDIOBJ DrawingSurfaces::pen(COLORREF colour) {
-  static std::vector<std::pair<COLORREF, HGDIOBJ>> pens;
-  return kept(pens, colour, [&] { return static_cast<HGDIOBJ>(CreatePen(PS_SOLID, 1, colour)); }, same_colour);
+  return kept(kept_objects().pens, colour, [&] { return AnyObject(CreatePen(PS_SOLID, 1, colour)); }, same_colour);
 }
 
 HGDIOBJ DrawingSurfaces::brush(COLORREF colour) {
-  static std::vector<std::pair<COLORREF, HGDIOBJ>> brushes;
-  return kept(brushes, colour, [&] { return static_cast<HGDIOBJ>(CreateSolidBrush(colour)); }, same_colour);
+  return kept(kept_objects().brushes, colour, [&] { return AnyObject(CreateSolidBrush(colour)); }, same_colour);
 }
 
 namespace {
 
 // The face name is code page 932 text: the "A" function would read it in the
 // system's code page, which loses a Japanese name on other locales.
-HGDIOBJ create_font(const LOGFONTA& a) {
+AnyObject create_font(const LOGFONTA& a) {
   LOGFONTW w{};
   std::memcpy(&w, &a, offsetof(LOGFONTA, lfFaceName));
   const std::wstring face = wide(std::string_view(a.lfFaceName, strnlen(a.lfFaceName, LF_FACESIZE)));
   face.copy(w.lfFaceName, LF_FACESIZE - 1);
-  return CreateFontIndirectW(&w);
+  return AnyObject(CreateFontIndirectW(&w));
 }
 
 }  // namespace
 
 HGDIOBJ DrawingSurfaces::font(const LOGFONTA& description) {
-  static std::vector<std::pair<LOGFONTA, HGDIOBJ>> fonts;
-  return kept(fonts, description, [&] { return create_font(description); }, same_font);
+  return kept(kept_objects().fonts, description, [&] { return create_font(description); }, same_font);
+}
+
+void release_kept_drawing_objects() {
+  const auto surfaces = lock_backing_bitmaps();
+  for (const auto& [description, font] : kept_objects().fonts) take_out_of_bitmaps(font.get());
+  kept_objects() = KeptObjects{};
 }
 
 void DrawingSurfaces::touched(int64_t left, int64_t top, int64_t right, int64_t bottom) {

@@ -7,6 +7,7 @@
 #include <cstddef>
 #include <mutex>
 
+#include "system/gdi_handles_win32.h"
 #include "windows/window_table_win32.h"
 
 namespace tess {
@@ -19,7 +20,7 @@ class DrawingSurfaces {
   DrawingSurfaces& operator=(const DrawingSurfaces&) = delete;
 
   // Null when the current text window has no record: then nothing is drawn.
-  HDC bitmap() const { return record_ ? record_->memory_dc : nullptr; }
+  HDC bitmap() const { return record_ ? record_->memory_dc() : nullptr; }
   WindowRecord* record() const { return record_; }
 
   // Selects into the bitmap; the previous objects come back at the end.
@@ -49,9 +50,12 @@ class DrawingSurfaces {
  private:
   std::unique_lock<std::recursive_mutex> surfaces_;
   WindowRecord* record_;
-  std::array<HGDIOBJ, 4> previous_{};  // a statement selects at most a pen and a brush
-  std::size_t selected_ = 0;
+  std::array<Selected, 4> selected_{};  // a statement selects at most a pen and a brush
+  std::size_t count_ = 0;                // given back last first, before the lock goes
 };
+
+// The run's end: the kept pens, brushes and fonts are deleted (under the surface lock).
+void release_kept_drawing_objects();
 
 // After a statement changed the whole destination bitmap: the window is painted
 // whole, and its text layer laid out again over it.

@@ -6,6 +6,7 @@
 #include <thread>
 
 #include "interp/interpreter.h"
+#include "interp/lock_release.h"
 #include "interp/value_text.h"
 
 namespace tess {
@@ -21,12 +22,9 @@ HeadlessHost::HeadlessHost(Options options)
 // As on the console window, a statement waiting for typing lets the other
 // execution threads run: the lock of the running statement is left for the wait.
 void HeadlessHost::without_lock(const std::function<void()>& wait) {
-  std::unique_lock<std::mutex>* lock = interp_ ? interp_->held_lock() : nullptr;
-  if (!lock || !lock->owns_lock()) return wait();
-  lock->unlock();
+  if (!interp_) return wait();
+  const LockReleased waiting(*interp_);
   wait();
-  lock->lock();
-  interp_->set_held_lock(lock);
 }
 
 void HeadlessHost::note(std::string_view line) {

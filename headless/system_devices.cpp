@@ -1,7 +1,7 @@
-// The music statement's alloc form touches no device and only leaves the lock;
-// every other form needs a sound device. (The other statements and functions
-// that need the shell, clipboard, printer or a sound device refuse through
-// headless/refusals.cpp.)
+// The music statement's alloc form touches no device: there is nothing to
+// allocate. Every other form needs a sound device. (The other statements and
+// functions that need the shell, clipboard, printer or a sound device refuse
+// through headless/refusals.cpp.)
 #include "headless/refusals.h"
 #include "interp/interpreter.h"
 #include "sound/music_performance.h"
@@ -9,9 +9,8 @@
 
 namespace tess {
 
-void stmt_play(Exec& ex, std::string_view args) {
+void stmt_play(Exec&, std::string_view args) {
   if (!is_alloc_form(args)) refuse(Stmt::kPlay);
-  ex.lock.unlock();
 }
 
 }  // namespace tess

@@ -80,7 +80,7 @@ trap 'tess_stop_printer; tess_stop_wine; tess_stop_display' EXIT
 
 run_suite "program tests (headless and Wine)" "$ROOT/scripts/program_tests.sh" --wine
 run_suite "reference examples (headless and Wine)" "$ROOT/scripts/reference_examples.sh" --wine
-for suite in gui_tests console_tests graphics_tests windows_tests system_tests serial_tests toolchain_tests locale_tests screen_tests; do
+for suite in gui_tests console_tests graphics_tests windows_tests system_tests serial_tests toolchain_tests locale_tests screen_tests handles_tests; do
   [ -f "$ROOT/tests/gui/$suite.sh" ] && run_suite "${suite/_/ }" "$ROOT/tests/gui/$suite.sh"
 done
 

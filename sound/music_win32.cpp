@@ -6,6 +6,7 @@
 #include "interp/error.h"
 #include "interp/evaluate.h"
 #include "interp/interpreter.h"
+#include "interp/lock_release.h"
 #include "interp/value_text.h"
 #include "sound/music_performance.h"
 #include "sound/sound_handlers.h"
@@ -65,10 +66,7 @@ HMIDIOUT open_midi() {
 // Parsing and the device run under the lock; the voices play without it, and a
 // stop request ends every voice within one sleep check.
 void stmt_play(Exec& ex, std::string_view args) {
-  if (is_alloc_form(args)) {
-    ex.lock.unlock();
-    return;
-  }
+  if (is_alloc_form(args)) return;  // nothing to allocate
   MidiOut out(open_midi());
   const std::vector<std::string> strings = split_voices(args);
   std::vector<std::vector<VoiceEvent>> voices;
@@ -76,16 +74,16 @@ void stmt_play(Exec& ex, std::string_view args) {
     const std::string text = strip_blanks(decode(eval_string(ex.in, strings[v]), false));
     voices.push_back(parse_voice(text, ex.in.voices()[v]));
   }
-  ex.lock.unlock();
   Interpreter& in = ex.in;
-  const bool played = perform_music(voices, out, [&in](int32_t ms) {
-    in.sleep_unless_stopped(ms);
-    return !in.stop_requested();
-  });
-  if (!played) {
-    ex.lock.lock();
-    raise_error(kSoundError, midi_error_text(out.failure()));
+  bool played = false;
+  {
+    const LockReleased playing(ex);
+    played = perform_music(voices, out, [&in](int32_t ms) {
+      in.sleep_unless_stopped(ms);
+      return !in.stop_requested();
+    });
   }
+  if (!played) raise_error(kSoundError, midi_error_text(out.failure()));
 }
 
 void close_midi() {

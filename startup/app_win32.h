@@ -14,6 +14,7 @@
 #include "startup/program_image.h"
 #include "sound/sound_win32.h"
 #include "startup/win32_host.h"
+#include "system/gdi_handles_win32.h"
 #include "windows/event_queue.h"
 #include "windows/window_table_win32.h"
 
@@ -31,13 +32,14 @@ struct App {
   HWND current_text_window = nullptr;
   TextArea text_area;  // the console text-area setting, in pixels
   FontRecord font;
-  HFONT console_font = nullptr;
+  Font console_font;
+  Font control_font;  // the system font in the Shift-JIS character set, for controls (made at the first)
   PrinterDevice printer;
   SoundDevice sound;
 
   Win32Host host;
   std::unique_ptr<Interpreter> interp;
-  HANDLE loader_thread = nullptr;
+  KernelHandle loader_thread;
   std::atomic<bool> shutting_down{false};
   // Set when shutdown had to terminate a thread: the C runtime's locks may be
   // held by it, so the process ends without running any further cleanup.

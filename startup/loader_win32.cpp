@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "graphics/surface_win32.h"
 #include "interp/source_map.h"
-
 #include "startup/app_win32.h"
 #include "system/wide_win32.h"
 
@@ -38,7 +38,7 @@ bool read_own_file(std::vector<uint8_t>& bytes) {
 
 void create_console_font(HWND console, const FontRecord& font) {
   LOGFONTW lf = to_logfont(font);
-  app().console_font = CreateFontIndirectW(&lf);
+  app().console_font = Font(CreateFontIndirectW(&lf));
   if (HIMC context = ImmGetContext(console)) {
     ImmSetCompositionFontW(context, &lf);
     ImmReleaseContext(console, context);
@@ -138,7 +138,7 @@ void shutdown() {
   if (!interp.wait_for_threads(1000)) {
     a.threads_terminated = true;
     a.host.terminate_threads_except(GetCurrentThreadId());
-    if (WaitForSingleObject(a.loader_thread, 0) == WAIT_TIMEOUT) TerminateThread(a.loader_thread, 0);
+    if (WaitForSingleObject(a.loader_thread.get(), 0) == WAIT_TIMEOUT) TerminateThread(a.loader_thread.get(), 0);
   }
   interp.clear_running();
   // Handles write through, so closing loses nothing; after a terminated thread
@@ -147,10 +147,13 @@ void shutdown() {
   interp.colours() = TextColours{};
   a.text_area = TextArea{};
   a.windows.release_all();
+  a.host.delete_images(interp.graphics().images.entries());
+  interp.graphics().images.forget_all();
   printer_shutdown();  // an open document's page is printed
   close_midi();
-  if (a.console_font) DeleteObject(a.console_font);
-  a.console_font = nullptr;
+  release_kept_drawing_objects();
+  a.console_font.reset();
+  a.control_font.reset();
   // A terminated thread may have held the heap lock: then nothing more is freed.
   if (!a.threads_terminated) a.interp.reset();
 }

@@ -9,6 +9,7 @@
 
 #include "console/console_device_win32.h"
 #include "interp/host.h"
+#include "system/gdi_handles_win32.h"
 
 namespace tess {
 
@@ -60,7 +61,7 @@ class Win32Host : public Host {
   bool source_in_box_ = false;
   Win32Console console_;
   std::mutex threads_mutex_;
-  std::map<DWORD, HANDLE> threads_;
+  std::map<DWORD, KernelHandle> threads_;
 };
 
 }  // namespace tess

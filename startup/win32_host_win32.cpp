@@ -2,11 +2,13 @@
 #include <cstdlib>
 #include <memory>
 #include <string>
+#include <utility>
 
 #include "console/screen_win32.h"
 #include "console/text_paint_win32.h"
 #include "startup/app_win32.h"
 #include "startup/win32_host.h"
+#include "system/gdi_handles_win32.h"
 #include "system/wide_win32.h"
 
 namespace tess {
@@ -97,11 +99,11 @@ uint32_t Win32Host::start_thread(std::function<void()> body) {
   auto start = std::make_unique<ThreadStart>(ThreadStart{std::move(body), this});
   std::lock_guard guard(threads_mutex_);
   DWORD id = 0;
-  HANDLE handle = CreateThread(nullptr, 0, thread_entry, start.get(), CREATE_SUSPENDED, &id);
+  KernelHandle handle(CreateThread(nullptr, 0, thread_entry, start.get(), CREATE_SUSPENDED, &id));
   if (!handle) return 0;
   start.release();  // the thread owns it now
-  threads_[id] = handle;
-  ResumeThread(handle);
+  ResumeThread(handle.get());
+  threads_[id] = std::move(handle);
   return id;
 }
 
@@ -109,20 +111,17 @@ void Win32Host::thread_ended(DWORD id) {
   std::lock_guard guard(threads_mutex_);
   const auto it = threads_.find(id);
   if (it == threads_.end()) return;
-  CloseHandle(it->second);
   threads_.erase(it);
 }
 
 void Win32Host::delete_images(std::span<const int32_t> handles) {
-  for (const int32_t h : handles) DeleteObject(reinterpret_cast<HGDIOBJ>(static_cast<intptr_t>(h)));
+  for (const int32_t h : handles) delete_given_up(reinterpret_cast<HGDIOBJ>(static_cast<intptr_t>(h)));
 }
 
 void Win32Host::terminate_threads_except(DWORD keep) {
   std::lock_guard guard(threads_mutex_);
-  for (auto& [id, handle] : threads_) {
-    if (id != keep && WaitForSingleObject(handle, 0) == WAIT_TIMEOUT) TerminateThread(handle, 0);
-    CloseHandle(handle);
-  }
+  for (auto& [id, handle] : threads_)
+    if (id != keep && WaitForSingleObject(handle.get(), 0) == WAIT_TIMEOUT) TerminateThread(handle.get(), 0);
   threads_.clear();
 }
 

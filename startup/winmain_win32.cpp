@@ -8,6 +8,7 @@
 #include "interp/counted_new.h"
 #include "interp/value_text.h"
 #include "startup/app_win32.h"
+#include "startup/handle_report_win32.h"
 #include "startup/loader_win32.h"
 #include "system/wide_win32.h"
 #include "windows/user_window_win32.h"
@@ -66,6 +67,7 @@ void pump_messages() {
 }  // namespace
 
 int run_window_thread(HINSTANCE instance, const std::string& command_line) {
+  note_handles_at_start();
   App& a = app();
   a.instance = instance;
   a.screen = {GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
@@ -81,8 +83,9 @@ int run_window_thread(HINSTANCE instance, const std::string& command_line) {
                               WS_OVERLAPPEDWINDOW, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
                               CW_USEDEFAULT, nullptr, nullptr, instance, nullptr);
   a.command_line_value = encode(command_line);
-  a.loader_thread = CreateThread(nullptr, 0, loader_thread, a.console, 0, nullptr);
+  a.loader_thread = KernelHandle(CreateThread(nullptr, 0, loader_thread, a.console, 0, nullptr));
   pump_messages();
+  write_handle_report();
   if (a.threads_terminated) TerminateProcess(GetCurrentProcess(), 0);  // see shutdown
   return 0;
 }

@@ -14,7 +14,7 @@
 #include "startup/app_win32.h"
 #include "system/wide_win32.h"
 #include "windows/handle_numbers_win32.h"
-#include "windows/lock_release_win32.h"
+#include "interp/lock_release.h"
 #include "windows/window_args.h"
 #include "windows/window_handlers.h"
 
@@ -98,16 +98,17 @@ bool is_own_class(std::string_view class_name) {
 // Japanese characters on a system whose code page is not 932. They get that
 // font in its Shift-JIS charset, which the font mapper finds in a face that has
 // them; on a code page 932 system the system font already is that, and nothing
-// changes. Made once, kept for the whole run.
+// changes. Made once (statements run one at a time), kept for the whole run.
 HFONT control_font() {
-  static const HFONT font = [] {
+  Font& font = app().control_font;
+  if (!font) {
     LOGFONTW lf{};
     GetObjectW(GetStockObject(SYSTEM_FONT), sizeof lf, &lf);
-    if (lf.lfCharSet == SHIFTJIS_CHARSET) return HFONT{};
+    if (lf.lfCharSet == SHIFTJIS_CHARSET) return nullptr;
     lf.lfCharSet = SHIFTJIS_CHARSET;
-    return CreateFontIndirectW(&lf);
-  }();
-  return font;
+    font = Font(CreateFontIndirectW(&lf));
+  }
+  return font.get();
 }
 
 }  // namespace

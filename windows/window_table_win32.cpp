@@ -1,5 +1,7 @@
 #include "windows/window_table_win32.h"
 
+#include <utility>
+
 #include "graphics/backing_bitmap_win32.h"
 
 namespace tess {
@@ -36,19 +38,37 @@ bool WindowTable::create(HWND hwnd, bool dark, SIZE screen) {
   record->layout = {};
   record->dirty = {};
 
-  HDC window_dc = GetDC(hwnd);
-  const BackingBitmap backing = create_backing_bitmap(window_dc, screen);
-  record->bitmap = backing.bitmap;
-  record->pixels = backing.pixels;
+  record->backing = BackingBitmap(WindowDC(hwnd).get(), screen, dark);
   record->kept_font = nullptr;
-  record->memory_dc = CreateCompatibleDC(window_dc);
-  ReleaseDC(hwnd, window_dc);
-  record->original_bitmap = SelectObject(record->memory_dc, record->bitmap);
-  HGDIOBJ previous_brush = SelectObject(record->memory_dc, GetStockObject(dark ? BLACK_BRUSH : WHITE_BRUSH));
-  PatBlt(record->memory_dc, 0, 0, screen.cx, screen.cy, PATCOPY);
-  SelectObject(record->memory_dc, previous_brush);
   record->hwnd = hwnd;
   return true;
+}
+
+BackingBitmap::BackingBitmap(HDC like, SIZE size, bool dark) : dc_(memory_dc_like(like)) {
+  BackingPixels made = create_backing_bitmap(like, size);
+  bitmap_ = std::move(made.bitmap);
+  pixels_ = made.pixels;
+  selected_ = Selected(dc_.get(), bitmap_.get());
+  const Selected fill(dc_.get(), GetStockObject(dark ? BLACK_BRUSH : WHITE_BRUSH));
+  PatBlt(dc_.get(), 0, 0, size.cx, size.cy, PATCOPY);
+}
+
+BackingBitmap& BackingBitmap::operator=(BackingBitmap&& other) noexcept {
+  if (this != &other) {
+    reset();
+    dc_ = std::move(other.dc_);
+    bitmap_ = std::move(other.bitmap_);
+    pixels_ = std::exchange(other.pixels_, nullptr);
+    selected_ = std::move(other.selected_);
+  }
+  return *this;
+}
+
+void BackingBitmap::reset() {
+  selected_.reset();
+  pixels_ = nullptr;
+  bitmap_.reset();
+  dc_.reset();
 }
 
 std::unique_lock<std::recursive_mutex> lock_backing_bitmaps() {
@@ -63,15 +83,8 @@ void WindowTable::release(HWND hwnd) {
   record->hwnd = nullptr;
   record->layer.reset();
   record->dirty = {};
-  if (record->memory_dc) {
-    SelectObject(record->memory_dc, record->original_bitmap);
-    DeleteDC(record->memory_dc);
-  }
-  if (record->bitmap) DeleteObject(record->bitmap);
-  record->memory_dc = nullptr;
-  record->bitmap = nullptr;
-  record->pixels = nullptr;
   record->kept_font = nullptr;
+  record->backing.reset();
 }
 
 void WindowTable::release_all() {

@@ -8,19 +8,42 @@
 #include <cstdint>
 #include <memory>
 #include <mutex>
+#include <utility>
 
 #include "console/layout_cache.h"
 #include "console/text_layer.h"
+#include "system/gdi_handles_win32.h"
 
 namespace tess {
 
+// A bitmap the size of the screen, filled, selected into a memory context of its
+// own (graphics/backing_bitmap_win32.h says which kind of bitmap).
+class BackingBitmap {
+ public:
+  BackingBitmap() = default;
+  BackingBitmap(HDC like, SIZE size, bool dark);
+  BackingBitmap(BackingBitmap&& other) noexcept { *this = std::move(other); }
+  BackingBitmap& operator=(BackingBitmap&& other) noexcept;
+  ~BackingBitmap() { reset(); }
+
+  HDC dc() const { return dc_.get(); }
+  uint32_t* pixels() const { return pixels_; }
+  // The bitmap goes back out of the context before either is deleted.
+  void reset();
+
+ private:
+  MadeDC dc_;
+  Bitmap bitmap_;
+  uint32_t* pixels_ = nullptr;
+  Selected selected_;
+};
+
 struct WindowRecord {
   HWND hwnd = nullptr;
-  HDC memory_dc = nullptr;         // the backing bitmap's context
-  HBITMAP bitmap = nullptr;
-  uint32_t* pixels = nullptr;      // the bitmap's own pixels when it is a DIB section
-  HGDIOBJ kept_font = nullptr;     // the font left selected after the last text drawn
-  HGDIOBJ original_bitmap = nullptr;
+  BackingBitmap backing;
+  HDC memory_dc() const { return backing.dc(); }      // the backing bitmap's context
+  uint32_t* pixels() const { return backing.pixels(); }  // its own pixels when it is a DIB section
+  HGDIOBJ kept_font = nullptr;  // the font left selected after the last text drawn (owned by the kept fonts)
   std::unique_ptr<TextLayer> layer;
   POINT caret{};                   // bottom-left of the cursor cell at the last paint
   bool caret_enabled = false;
