@@ -99,17 +99,6 @@ void text_out(HDC dc, int x, int y, std::string_view text, BYTE char_set) {
   TextOutW(dc, x, y, units.data(), static_cast<int>(units.size()));
 }
 
-SIZE text_extent(HDC dc, std::string_view text, BYTE char_set) {
-  SIZE size{};
-  if (!drawn_as_unicode(char_set)) {
-    GetTextExtentPoint32A(dc, text.data(), static_cast<int>(text.size()), &size);
-  } else {
-    const std::wstring units = wide(text);
-    GetTextExtentPoint32W(dc, units.data(), static_cast<int>(units.size()), &size);
-  }
-  return size;
-}
-
 }  // namespace
 
 void stmt_gprint(Exec& ex, std::string_view args) {
@@ -141,13 +130,15 @@ void stmt_gprint(Exec& ex, std::string_view args) {
     }
     text_out(dc, t.x, t.y, t.text, lf.lfCharSet);
   });
-  // The text's box, widened by its height on both sides for overhanging and
-  // slanted glyphs.
+  // The text's box, bounded without measuring the text (which costs as much as
+  // drawing it): no more characters than bytes, none wider than the font's
+  // widest; widened by one more on both sides for overhanging and slanted glyphs.
   if (lf.lfEscapement != 0) {
     s.touched(0, 0, app().screen.cx, app().screen.cy);  // turned text: any direction
-  } else if (HDC dc = s.bitmap()) {
-    const SIZE size = text_extent(dc, t.text, lf.lfCharSet);
-    s.touched(int64_t{t.x} - size.cy, t.y, int64_t{t.x} + size.cx + size.cy, int64_t{t.y} + size.cy);
+  } else {
+    const int64_t advance = s.kept_font_advance();
+    const int64_t width = static_cast<int64_t>(t.text.size()) * advance;
+    s.touched(int64_t{t.x} - advance, t.y, int64_t{t.x} + width + advance, int64_t{t.y} + advance);
   }
 }
 

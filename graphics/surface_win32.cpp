@@ -1,5 +1,6 @@
 #include "graphics/surface_win32.h"
 
+#include <algorithm>
 #include <cstddef>
 #include <cstring>
 #include <utility>
@@ -29,7 +30,12 @@ void DrawingSurfaces::select_kept_font(HGDIOBJ font) {
   if (!record_ || !record_->memory_dc() || record_->kept_font == font) return;
   SelectObject(record_->memory_dc(), font);
   record_->kept_font = font;
+  TEXTMETRICW metrics{};
+  GetTextMetricsW(record_->memory_dc(), &metrics);
+  record_->kept_font_advance = std::max(metrics.tmMaxCharWidth, metrics.tmHeight);
 }
+
+int64_t DrawingSurfaces::kept_font_advance() const { return record_ ? record_->kept_font_advance : 0; }
 
 namespace {
 

@@ -28,6 +28,8 @@ class DrawingSurfaces {
   // Selects a font kept by font() and leaves it selected after the statement:
   // Wine takes several microseconds to select a font, more than drawing a word.
   void select_kept_font(HGDIOBJ font);
+  // An upper bound of one character's advance in the selected kept font.
+  int64_t kept_font_advance() const;
 
   // Drawing objects kept from one statement to the next (making a pen, a brush or
   // a font costs more than drawing a small figure with it). Pens and brushes are

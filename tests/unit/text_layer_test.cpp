@@ -166,3 +166,17 @@ TEST(GridLayout, ScrollToFitKeepsTheLast25Rows) {
 }
 
 }  // namespace
+
+// The length stops at the terminator wherever it falls in a word of eight bytes,
+// with older, longer text still lying beyond it.
+TEST(TextLayer, LengthEndsAtTheTerminatorOverOlderText) {
+  TextLayer layer;
+  for (int n = 0; n <= 40; ++n) {
+    layer.clear();
+    layer.write(std::string(60, 'o'), 0, 0);
+    layer.clear();
+    layer.write(std::string(static_cast<std::size_t>(n), 'x'), 0, 0);
+    EXPECT_EQ(layer.length(), n);
+    EXPECT_EQ(layer.text(), std::string(static_cast<std::size_t>(n), 'x'));
+  }
+}
