@@ -18,6 +18,10 @@ struct BackingPixels {
 
 BackingPixels create_backing_bitmap(HDC window_dc, SIZE size);
 
+// The description of such pixels: 32 bits, top-down rows, for DIB sections and
+// GetDIBits.
+BITMAPINFO top_down_rgb32(SIZE size);
+
 // The pixel GDI writes into such a bitmap for a plain RGB colour.
 constexpr uint32_t pixel_of(COLORREF colour) {
   return (colour & 0xFFu) << 16 | (colour & 0xFF00u) | (colour >> 16 & 0xFFu);

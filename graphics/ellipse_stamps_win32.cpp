@@ -34,13 +34,7 @@ using SizeKey = std::tuple<int32_t, int32_t, bool>;  // width, height, filled
 // Ellipse(margin, margin, ...) drawn by GDI into a scratch DIB, read back as runs.
 std::vector<StampRun> trace(int32_t width, int32_t height, bool filled, HDC like) {
   const int32_t w = width + 2 * kMargin, h = height + 2 * kMargin;
-  BITMAPINFO info{};
-  info.bmiHeader.biSize = sizeof(info.bmiHeader);
-  info.bmiHeader.biWidth = w;
-  info.bmiHeader.biHeight = -h;
-  info.bmiHeader.biPlanes = 1;
-  info.bmiHeader.biBitCount = 32;
-  info.bmiHeader.biCompression = BI_RGB;
+  const BITMAPINFO info = top_down_rgb32({w, h});
   void* bits = nullptr;
   const MadeDC scratch = memory_dc_like(like);
   HDC dc = scratch.get();

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "graphics/argument_text.h"
+#include "graphics/backing_bitmap_win32.h"
 #include "graphics/circle_geometry.h"
 #include "graphics/colour_rule.h"
 #include "graphics/ellipse_stamps_win32.h"
@@ -39,13 +40,7 @@ class BitmapFillSurface : public FillSurface {
  public:
   BitmapFillSurface(WindowRecord& record, SIZE size) : dc_(record.memory_dc()), size_(size) {
     pixels_.resize(static_cast<std::size_t>(size.cx) * static_cast<std::size_t>(size.cy));
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof(info.bmiHeader);
-    info.bmiHeader.biWidth = size.cx;
-    info.bmiHeader.biHeight = -size.cy;  // top-down rows
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
+    BITMAPINFO info = top_down_rgb32(size);
     HBITMAP bitmap = static_cast<HBITMAP>(GetCurrentObject(dc_, OBJ_BITMAP));
     GetDIBits(dc_, bitmap, 0, static_cast<UINT>(size.cy), pixels_.data(), &info, DIB_RGB_COLORS);
     for (uint32_t& p : pixels_) p = RGB((p >> 16) & 0xFF, (p >> 8) & 0xFF, p & 0xFF);  // BGRA to COLORREF
