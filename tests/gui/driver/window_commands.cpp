@@ -6,7 +6,6 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <fstream>
 #include <iterator>
 #include <vector>
 
@@ -254,17 +253,47 @@ void scroll_info(Context& c) {
                    : std::string("no-scroll"));
 }
 
-bool file_holds(const char* path, const char* text) {
-  std::ifstream file(path, std::ios::binary);
-  const std::string content{std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
-  return content.find(text) != std::string::npos;
+// What the last look into the file saw: its bytes, or why there were none.
+struct FileLook {
+  std::string content;
+  DWORD error = 0;  // of CreateFileW or ReadFile
+};
+
+// Opened with every kind of sharing: the writer (a shell appending) and any
+// reader go on undisturbed.
+FileLook look_into(const char* path) {
+  FileLook look;
+  const HANDLE file = CreateFileW(units(path).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                  nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (file == INVALID_HANDLE_VALUE) {
+    look.error = GetLastError();
+    return look;
+  }
+  char buffer[4096];
+  for (DWORD got = 0;; look.content.append(buffer, got)) {
+    if (!ReadFile(file, buffer, sizeof buffer, &got, nullptr)) {
+      look.error = GetLastError();
+      break;
+    }
+    if (got == 0) break;
+  }
+  CloseHandle(file);
+  return look;
 }
 
 void wait_text(Context& c) {
   const long limit = number_of(c.arg(2));
+  FileLook look;
   bool found = false;
-  for (long waited = 0; !(found = file_holds(c.arg(0), c.arg(1))) && waited <= limit; waited += 50) Sleep(50);
-  c.host.say(std::string(found ? "text " : "no-text ") + c.arg(1));
+  for (long waited = 0; waited <= limit; waited += 50) {
+    look = look_into(c.arg(0));
+    if ((found = look.content.find(c.arg(1)) != std::string::npos)) break;
+    Sleep(50);
+  }
+  // A text not found says what the file held at the last look.
+  c.host.say(found ? std::string("text ") + c.arg(1)
+                   : std::string("no-text ") + c.arg(1) + " (" + std::to_string(look.content.size()) + " bytes, error " +
+                         std::to_string(look.error) + ")");
 }
 
 void title(Context& c) {
