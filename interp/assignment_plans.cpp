@@ -2,7 +2,7 @@
 // compiled expression, and a string variable appending one character.
 #include <optional>
 
-#include "builtins/function_codes.h"
+#include "interp/function_codes.h"
 #include "interp/compiled_expression.h"
 #include "interp/evaluate.h"
 #include "interp/interpreter.h"

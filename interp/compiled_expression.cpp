@@ -3,7 +3,7 @@
 #include <cmath>
 #include <cstring>
 
-#include "builtins/function_codes.h"
+#include "interp/function_codes.h"
 #include "interp/evaluate.h"
 #include "interp/interpreter.h"
 #include "interp/number_text.h"

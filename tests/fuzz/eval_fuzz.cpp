@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <string>
 
-#include "builtins/function_codes.h"
+#include "interp/function_codes.h"
 #include "headless/headless_host.h"
 #include "interp/error.h"
 #include "interp/evaluate.h"

@@ -6,7 +6,7 @@
 #include <cstdio>
 #include <string>
 
-#include "builtins/function_codes.h"
+#include "interp/function_codes.h"
 #include "interp/statement_codes.h"
 #include "builtin_calls.h"
 #include "builtins/numeric_builtins.h"

@@ -4,7 +4,7 @@
 #include <set>
 #include <string>
 
-#include "builtins/function_codes.h"
+#include "interp/function_codes.h"
 #include "interp/statement_codes.h"
 #include "builtin_calls.h"
 #include "builtins/character_width.h"

@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "builtins/function_codes.h"
+#include "interp/function_codes.h"
 #include "interp/compiled_expression.h"
 #include "interp/number_text.h"
 #include "interp/variables.h"

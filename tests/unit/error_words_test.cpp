@@ -6,7 +6,7 @@
 #include <set>
 #include <string>
 
-#include "builtins/function_codes.h"
+#include "interp/function_codes.h"
 #include "interp/statement_codes.h"
 #include "interp/error_words.h"
 #include "interp/host.h"

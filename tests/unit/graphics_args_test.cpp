@@ -2,7 +2,7 @@
 // queue, and the statements that work without a display.
 #include <gtest/gtest.h>
 
-#include "builtins/function_codes.h"
+#include "interp/function_codes.h"
 #include "interp/statement_codes.h"
 #include "graphics/figure_args.h"
 #include "graphics/image_args.h"

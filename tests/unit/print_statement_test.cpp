@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "builtins/function_codes.h"
+#include "interp/function_codes.h"
 #include "interp/statement_codes.h"
 #include "builtin_calls.h"
 #include "console/print.h"
