@@ -1,5 +1,5 @@
-// The printer statement, defined by the Win32 host and, as a refusal, by the
-// headless host.
+// The printer statement, defined by the Win32 host only; the headless host
+// installs a refusal in its place.
 #pragma once
 #include <string_view>
 

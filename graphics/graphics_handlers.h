@@ -1,5 +1,6 @@
 // Statement handlers of the graphics subsystem. The drawing ones are defined by
-// the Win32 host and, as refusals, by the headless host.
+// the Win32 host only (the device list); the headless host installs refusals
+// in their place.
 #pragma once
 #include <string_view>
 

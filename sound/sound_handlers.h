@@ -1,5 +1,6 @@
-// Statement handlers of the sound subsystem, defined by the Win32 host and, as
-// refusals, by the headless host.
+// Statement handlers of the sound subsystem, defined by the Win32 host (PLAY
+// also by the headless host, which runs its alloc form); in place of the others
+// the headless host installs refusals.
 #pragma once
 #include <string_view>
 

@@ -1,7 +1,7 @@
 // Statement handlers of the system subsystem: shell, clipboard, environment,
 // printer choice and random seed. Those that need the Windows shell, the
-// clipboard or a printer are defined by the Win32 host and, as refusals, by the
-// headless host.
+// clipboard or a printer are defined by the Win32 host only; the headless host
+// installs refusals in their place.
 #pragma once
 #include <string_view>
 

@@ -1,5 +1,5 @@
-// Statement handlers of the windows subsystem, defined by the Win32 host and, as
-// refusals, by the headless host.
+// Statement handlers of the windows subsystem, defined by the Win32 host only;
+// the headless host installs refusals in their place.
 #pragma once
 #include <string_view>
 
