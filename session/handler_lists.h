@@ -55,6 +55,11 @@ constexpr std::array<List, (N + ...)> join_lists(const List (&... parts)[N]) {
   return all;
 }
 
+// What runtime.exe installs: the core's own, the shared and the device lists.
+inline constexpr StatementList kCoreStatementList[] = {kCoreStatements};
+inline constexpr auto kWin32StatementLists = join_lists(kCoreStatementList, kSharedStatementLists, kDeviceStatementLists);
+inline constexpr auto kWin32BuiltinLists = join_lists(kSharedBuiltinLists, kDeviceBuiltinLists);
+
 template <typename List>
 void install_all(HandlerTable& table, std::span<const List> lists) {
   for (const List& list : lists) table.install(list);

@@ -3,20 +3,14 @@
 #include "session/handler_lists.h"
 
 namespace tess {
-namespace {
 
-constexpr StatementList kCoreList[] = {kCoreStatements};
-constexpr auto kStatementLists = join_lists(kCoreList, kSharedStatementLists, kDeviceStatementLists);
-constexpr auto kBuiltinLists = join_lists(kSharedBuiltinLists, kDeviceBuiltinLists);
-static_assert(handles_every_code(kStatementLists, kBuiltinLists), "a code has no handler in runtime.exe");
-
-}  // namespace
+static_assert(handles_every_code(kWin32StatementLists, kWin32BuiltinLists), "a code has no handler in runtime.exe");
 
 const HandlerTable& win32_handlers() {
   static const HandlerTable table = [] {
     HandlerTable t;
-    install_all<StatementList>(t, kStatementLists);
-    install_all<BuiltinList>(t, kBuiltinLists);
+    install_all<StatementList>(t, kWin32StatementLists);
+    install_all<BuiltinList>(t, kWin32BuiltinLists);
     return t;
   }();
   return table;
