@@ -3,10 +3,10 @@
 #include <cmath>
 #include <cstdint>
 
-#include "interp/number_text.h"
 #include "interp/error.h"
 #include "interp/evaluate.h"
 #include "interp/interpreter.h"
+#include "interp/number_text.h"
 #include "session/session.h"
 
 namespace tess {

@@ -3,10 +3,10 @@
 // are expanded first; inserted text is never scanned again.
 #include "interp/expansion.h"
 
-#include "interp/function_codes.h"
-#include "interp/functions.h"
 #include "interp/eval_nesting.h"
 #include "interp/evaluate.h"
+#include "interp/function_codes.h"
+#include "interp/functions.h"
 #include "interp/text_scan.h"
 #include "interp/user_functions.h"
 #include "interp/value_limits.h"

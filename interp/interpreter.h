@@ -13,8 +13,8 @@
 #include <string_view>
 #include <vector>
 
-#include "interp/event_traps.h"
 #include "interp/error.h"
+#include "interp/event_traps.h"
 #include "interp/handler_table.h"
 #include "interp/host.h"
 #include "interp/program_text.h"

@@ -1,9 +1,9 @@
 // Call expansion, built-in dispatch and user functions.
 #include <cmath>
 
+#include "interp/expansion.h"
 #include "interp/function_codes.h"
 #include "interp/functions.h"
-#include "interp/expansion.h"
 #include "interp/user_functions.h"
 #include "interp/value_text.h"
 #include "values_fixture.h"

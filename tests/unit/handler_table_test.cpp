@@ -5,9 +5,9 @@
 
 #include <string>
 
+#include "builtin_calls.h"
 #include "headless/headless_handlers.h"
 #include "headless/refusals.h"
-#include "builtin_calls.h"
 #include "interp/expansion.h"
 #include "interp/statement_codes.h"
 #include "program_runner.h"
