@@ -38,7 +38,7 @@ void on_create(HWND hwnd) {
   a.console = hwnd;
   a.windows.create(hwnd, true, a.screen);
   a.current_text_window = hwnd;
-  text_write("");
+  text_write("", TextLayer::Stream::kDrop);
   mark_all_dirty(hwnd);
   // The frame: what statements changed reaches the screen at the display's rate.
   SetTimer(hwnd, kFrameTimer, kFrameMilliseconds, nullptr);
@@ -99,7 +99,10 @@ LRESULT CALLBACK console_window_procedure(HWND hwnd, UINT message, WPARAM wparam
     case WM_CREATE: on_create(hwnd); return 0;
     case WM_DESTROY: on_destroy(); return 0;
     case WM_CLOSE: DestroyWindow(hwnd); return 0;
-    case WM_SIZE: relayout(hwnd); return 0;
+    case WM_SIZE:
+      note_client_size(hwnd, wparam, lparam);
+      relayout(hwnd);
+      return 0;
     case WM_PAINT: paint_window(hwnd); return 0;
     case WM_TIMER:
       if (wparam != kFrameTimer) return DefWindowProcA(hwnd, message, wparam, lparam);

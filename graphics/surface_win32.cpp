@@ -120,7 +120,7 @@ void DrawingSurfaces::touched(int64_t left, int64_t top, int64_t right, int64_t 
 void whole_window_refresh() {
   App& a = app();
   mark_all_dirty(a.current_text_window);
-  text_write("");
+  text_write("", TextLayer::Stream::kDrop);
 }
 
 }  // namespace tess

@@ -42,7 +42,7 @@ void Transcript::diagnostic(std::string_view line) {
 }
 
 void Win32Host::write_text(std::string_view value_text) {
-  auto result = text_write(value_text);
+  auto result = text_write(value_text, transcript_.active() ? TextLayer::Stream::kKeep : TextLayer::Stream::kDrop);
   if (transcript_.active()) {
     transcript_.write(result.expanded);
     if (result.ends_line) transcript_.write("\n");

@@ -3,6 +3,7 @@
 #include "console/console_device.h"
 #include "console/prompt_window_win32.h"
 #include "console/screen_win32.h"
+#include "console/text_paint_win32.h"
 #include "startup/app_win32.h"
 #include "windows/char_messages.h"
 
@@ -51,6 +52,7 @@ void record_code_page_events(HWND hwnd, UINT message, WPARAM wparam, LPARAM lpar
 // Every message becomes an event; the close box only asks the program.
 LRESULT CALLBACK normal_window_procedure(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam) {
   record_code_page_events(hwnd, message, wparam, lparam);
+  if (message == WM_SIZE) note_client_size(hwnd, wparam, lparam);
   switch (message) {
     case WM_CLOSE: return 0;
     case WM_PAINT: paint_window(hwnd); break;
@@ -70,6 +72,7 @@ LRESULT CALLBACK prompt_window_procedure(HWND hwnd, UINT message, WPARAM wparam,
     return 0;
   }
   record_code_page_events(hwnd, message, wparam, lparam);
+  if (message == WM_SIZE) note_client_size(hwnd, wparam, lparam);
   if (prompt_text_message(hwnd, message, wparam, lparam)) return 0;
   switch (message) {
     case WM_CLOSE: return 0;
