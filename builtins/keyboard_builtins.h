@@ -4,6 +4,8 @@
 #include <string>
 #include <string_view>
 
+#include "interp/handler_table.h"
+
 namespace tess {
 
 class Interpreter;
@@ -16,5 +18,13 @@ std::string fn_mouse_state(Interpreter&, std::string_view args);
 // The virtual key that key state asks about: the cursor-key codes 28-31 stand for
 // the arrow keys.
 int key_state_virtual_key(int code);
+
+// The keyboard and mouse built-ins.
+inline constexpr BuiltinHandler kKeyboardBuiltins[] = {
+    {Fn::kInkey, fn_last_key},
+    {Fn::kInput, fn_wait_characters},
+    {Fn::kKeyState, fn_key_state},
+    {Fn::kMouseStat, fn_mouse_state},
+};
 
 }  // namespace tess

@@ -3,10 +3,11 @@
 #include <cmath>
 #include <cstdint>
 
-#include "interp/number_text.h"
 #include "interp/error.h"
 #include "interp/evaluate.h"
 #include "interp/interpreter.h"
+#include "interp/number_text.h"
+#include "session/session.h"
 
 namespace tess {
 namespace {
@@ -58,7 +59,7 @@ std::string fn_sgn(Interpreter& in, std::string_view args) {
 
 std::string fn_rnd(Interpreter& in, std::string_view args) {
   const int32_t n = integer_view(args.empty() ? 1.0 : argument(in, args));
-  return short_number_text(in.random().next(n));
+  return short_number_text(in.session().random.next(n));
 }
 
 std::string fn_loword(Interpreter& in, std::string_view args) {

@@ -4,6 +4,8 @@
 #include <string>
 #include <string_view>
 
+#include "interp/handler_table.h"
+
 namespace tess {
 
 class Interpreter;
@@ -26,5 +28,27 @@ std::string fn_space(Interpreter&, std::string_view args);
 std::string fn_str(Interpreter&, std::string_view args);
 std::string fn_string(Interpreter&, std::string_view args);
 std::string fn_val(Interpreter&, std::string_view args);
+
+// The string built-ins.
+inline constexpr BuiltinHandler kStringBuiltins[] = {
+    {Fn::kZen, fn_zen},
+    {Fn::kAsc, fn_asc},
+    {Fn::kChr, fn_chr},
+    {Fn::kHex, fn_hex},
+    {Fn::kInstr, fn_instr},
+    {Fn::kHan, fn_han},
+    {Fn::kKinstr, fn_kinstr},
+    {Fn::kKlen, fn_klen},
+    {Fn::kKmid, fn_kmid},
+    {Fn::kLeft, fn_left},
+    {Fn::kLen, fn_len},
+    {Fn::kMid, fn_mid},
+    {Fn::kOct, fn_oct},
+    {Fn::kRight, fn_right},
+    {Fn::kSpace, fn_space},
+    {Fn::kStr, fn_str},
+    {Fn::kString, fn_string},
+    {Fn::kVal, fn_val},
+};
 
 }  // namespace tess

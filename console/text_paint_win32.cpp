@@ -6,6 +6,7 @@
 
 #include "console/layout_walk.h"
 #include "console/screen_win32.h"
+#include "session/session.h"
 #include "startup/app_win32.h"
 #include "system/gdi_handles_win32.h"
 
@@ -201,7 +202,7 @@ void note_client_size(HWND hwnd, WPARAM kind, LPARAM size) {
 
 TextLayer::WriteResult text_write(std::string_view value_text, TextLayer::Stream stream) {
   App& a = app();
-  const TextColours colours = a.interp ? a.interp->colours() : TextColours{};
+  const TextColours colours = a.interp ? a.interp->session().colours : TextColours{};
   const auto surfaces = lock_backing_bitmaps();
   WindowRecord* record = a.windows.find(a.current_text_window);
   if (!record || !record->layer) return {};

@@ -6,6 +6,7 @@
 #include "interp/error.h"
 #include "interp/evaluate.h"
 #include "interp/interpreter.h"
+#include "session/session.h"
 
 namespace tess {
 namespace {
@@ -27,7 +28,7 @@ Pair two_numbers(Interpreter& in, std::string_view args, const char* role) {
 
 void stmt_locate(Exec& ex, std::string_view args) {
   const Pair at = two_numbers(ex.in, args, "text position");
-  const TextColours colours = ex.in.colours();
+  const TextColours colours = ex.session().colours;
   console_device(ex.in, "text position").edit_current_layer([&](TextLayer& layer) {
     position_cursor(layer, at.first, at.second, colours.foreground, colours.background);
   });

@@ -8,6 +8,7 @@
 #include "interp/evaluate.h"
 #include "interp/interpreter.h"
 #include "interp/value_text.h"
+#include "session/session.h"
 
 namespace tess {
 namespace {
@@ -19,7 +20,7 @@ std::string string_bytes(Interpreter& in, std::string_view expression) {
 }
 
 std::string resolved(Interpreter& in, std::string_view expression) {
-  return in.files().resolve(string_bytes(in, expression));
+  return in.session().files.resolve(string_bytes(in, expression));
 }
 
 // "source, destination [, flag]" with both names resolved and the flag 0 when absent.
@@ -56,25 +57,25 @@ void list_entry(std::string_view text, int32_t columns, int32_t& on_line, std::s
 
 }  // namespace
 
-void stmt_chdir(Exec& ex, std::string_view args) { ex.in.files().change_directory(string_bytes(ex.in, args)); }
+void stmt_chdir(Exec& ex, std::string_view args) { ex.session().files.change_directory(string_bytes(ex.in, args)); }
 
 void stmt_copy(Exec& ex, std::string_view args) {
   const TwoNames names = two_names(ex.in, args, "copy");
-  ex.in.files().system().copy(names.from, names.to, names.flag != 0);
+  ex.session().files.system().copy(names.from, names.to, names.flag != 0);
 }
 
 void stmt_kill(Exec& ex, std::string_view args) {
   const std::string path = resolved(ex.in, args);
-  if (!ex.in.files().system().remove(path)) raise_error(7, "kill: " + path + " cannot be deleted");
+  if (!ex.session().files.system().remove(path)) raise_error(7, "kill: " + path + " cannot be deleted");
 }
 
-void stmt_mkdir(Exec& ex, std::string_view args) { ex.in.files().system().make_directory(resolved(ex.in, args)); }
+void stmt_mkdir(Exec& ex, std::string_view args) { ex.session().files.system().make_directory(resolved(ex.in, args)); }
 
 // A zero or absent third argument replaces an existing target; otherwise the
 // move fails silently.
 void stmt_name(Exec& ex, std::string_view args) {
   const TwoNames names = two_names(ex.in, args, "name");
-  FileSystem& system = ex.in.files().system();
+  FileSystem& system = ex.session().files.system();
   if (names.flag == 0 && system.exists(names.to)) system.remove(names.to);
   system.move(names.from, names.to);
 }
@@ -89,7 +90,7 @@ void stmt_files(Exec& ex, std::string_view args) {
   if (directory.empty() || directory.back() != '\\') directory += '\\';
   std::string out = encode(directory) + "\n";
   std::vector<DirectoryEntry> entries;
-  if (ex.in.files().system().list(directory + "*", entries)) {
+  if (ex.session().files.system().list(directory + "*", entries)) {
     int32_t on_line = 0;
     for (const auto& entry : entries)
       if (entry.attributes == kDirectoryAttribute && entry.name != "." && entry.name != "..")

@@ -4,6 +4,8 @@
 #include <string>
 #include <string_view>
 
+#include "interp/handler_table.h"
+
 namespace tess {
 
 class Interpreter;
@@ -12,5 +14,13 @@ std::string fn_curdir(Interpreter&, std::string_view args);
 std::string fn_eof(Interpreter&, std::string_view args);
 std::string fn_lof(Interpreter&, std::string_view args);
 std::string fn_loc(Interpreter&, std::string_view args);
+
+// The file built-ins.
+inline constexpr BuiltinHandler kFileBuiltins[] = {
+    {Fn::kCurdir, fn_curdir},
+    {Fn::kEof, fn_eof},
+    {Fn::kLof, fn_lof},
+    {Fn::kLoc, fn_loc},
+};
 
 }  // namespace tess

@@ -3,6 +3,8 @@
 #pragma once
 #include <string_view>
 
+#include "interp/handler_table.h"
+
 namespace tess {
 
 struct Exec;
@@ -23,5 +25,21 @@ void stmt_kill(Exec&, std::string_view args);
 void stmt_mkdir(Exec&, std::string_view args);
 void stmt_name(Exec&, std::string_view args);
 void stmt_files(Exec&, std::string_view args);
+
+// The file statements.
+inline constexpr StatementHandler kFileStatements[] = {
+    {Stmt::kOpen, stmt_open},
+    {Stmt::kClose, stmt_close},
+    {Stmt::kField, stmt_field},
+    {Stmt::kLset, stmt_lset},
+    {Stmt::kRset, stmt_rset},
+    {Stmt::kWrite, stmt_write},
+    {Stmt::kChdir, stmt_chdir},
+    {Stmt::kCopy, stmt_copy},
+    {Stmt::kKill, stmt_kill},
+    {Stmt::kMkdir, stmt_mkdir},
+    {Stmt::kName, stmt_name},
+    {Stmt::kFiles, stmt_files},
+};
 
 }  // namespace tess

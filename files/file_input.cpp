@@ -7,6 +7,7 @@
 #include "interp/lock_release.h"
 #include "interp/value_text.h"
 #include "interp/variables.h"
+#include "session/session.h"
 
 namespace tess {
 namespace {
@@ -23,7 +24,7 @@ bool read_byte(OpenFile& file, char& byte, bool& failed) {
 // run) until the port's receive buffer holds a "\r" or is full. The slot is
 // looked up again after every wait, as another thread may have closed it.
 std::string serial_field(Exec& ex, int number, bool line_mode) {
-  FileTable& files = ex.in.files();
+  FileTable& files = ex.session().files;
   for (;;) {
     files.receive(number);
     std::string& buffer = files.open_slot(number, "input #").received;
@@ -81,7 +82,7 @@ void input_from_file(Exec& ex, std::string_view args, bool line_mode) {
   if (args.size() < 2 || args[0] != '#' || args[1] < '1' || args[1] > '9')
     raise_error(5, "input #: the file number must be 1 to 9");
   const int number = args[1] - '0';
-  FileTable& files = ex.in.files();
+  FileTable& files = ex.session().files;
   for (const std::string& name : split_names(args.substr(std::min<std::size_t>(3, args.size())))) {
     std::string field;
     if (files.open_slot(number, "input #").serial) {

@@ -8,6 +8,7 @@
 #include "interp/operators.h"
 #include "interp/value_text.h"
 #include "interp/variables.h"
+#include "session/session.h"
 
 namespace tess {
 namespace {
@@ -50,13 +51,13 @@ std::string write_items(Interpreter& in, std::string_view items) {
 void stmt_open(Exec& ex, std::string_view args) {
   const OpenSyntax syntax = parse_open(args);
   const std::string name = name_bytes(ex.in, syntax.name_expression);
-  ex.in.files().open(syntax.number, name, syntax.mode);
+  ex.session().files.open(syntax.number, name, syntax.mode);
 }
 
 // Only the first character after an optional "#" of each item names the slot.
 void stmt_close(Exec& ex, std::string_view args) {
   const std::string text = strip_blanks(args);
-  FileTable& files = ex.in.files();
+  FileTable& files = ex.session().files;
   if (text.empty()) return files.close_all();
   for (std::size_t start = 0; start <= text.size();) {
     const std::size_t comma = std::min(text.find(',', start), text.size());
@@ -75,7 +76,7 @@ void stmt_write(Exec& ex, std::string_view args) {
   }
   const int number = file_number_prefix(text, "write");
   if (text.find(',') == std::string::npos) raise_error(1, "write: no ',' after the file number");
-  FileTable& files = ex.in.files();
+  FileTable& files = ex.session().files;
   const bool serial = files.open_slot(number, "write").serial;
   std::string bytes = decode(write_items(ex.in, std::string_view(text).substr(std::min<std::size_t>(3, text.size()))), true);
   bytes += serial ? "\r" : "\r\n";

@@ -10,6 +10,7 @@
 #include "interp/interpreter.h"
 #include "interp/value_text.h"
 #include "interp/variables.h"
+#include "session/session.h"
 
 namespace tess {
 namespace {
@@ -43,7 +44,7 @@ RecordPlace seek_record(Interpreter& in, std::string_view args, std::string_view
   if (args.size() < 2 || args[0] != '#' || args[1] < '1' || args[1] > '9')
     raise_error(5, std::string(who) + ": \"#\" and a file number 1 to 9 expected");
   const int number = args[1] - '0';
-  FileSlot& slot = in.files().open_slot(number, who);
+  FileSlot& slot = in.session().files.open_slot(number, who);
   const int64_t record = integer_view(eval_number(in, args.substr(std::min<std::size_t>(3, args.size()))));
   if (record - 1 < 0) raise_error(5, std::string(who) + ": record numbers start at 1");
   if (!slot.handle->seek_to((record - 1) * slot.layout.record_length()))
@@ -59,7 +60,7 @@ void fit_into_field(Exec& ex, std::string_view args, std::string (*fit)(std::str
   if (equals == std::string_view::npos) raise_error(1, std::string(who) + ": no '='");
   const std::string name = strip_blanks(args.substr(0, equals));
   int32_t width = -1;
-  for (int n = 1; n <= kFileSlots && width < 0; ++n) width = ex.in.files().slot(n).layout.width_of(name);
+  for (int n = 1; n <= kFileSlots && width < 0; ++n) width = ex.session().files.slot(n).layout.width_of(name);
   if (width < 0) raise_error(5, std::string(who) + ": " + name + " is not a field");
   const std::string bytes = decode(eval_string(ex.in, args.substr(equals + 1)), true);
   write_string(ex.in, name, encode(fit(bytes, static_cast<std::size_t>(width))));
@@ -69,7 +70,7 @@ void fit_into_field(Exec& ex, std::string_view args, std::string (*fit)(std::str
 
 void stmt_field(Exec& ex, std::string_view args) {
   const FieldStatement statement = parse_field_statement(args);
-  FileSlot& slot = ex.in.files().slot(statement.number);
+  FileSlot& slot = ex.session().files.slot(statement.number);
   slot.layout = {};
   slot.layout = build_layout(ex.in, statement);
 }
@@ -99,7 +100,7 @@ void record_write_statement(Exec& ex, std::string_view args) {
   std::string record;
   for (std::size_t i = 0; i < names.size() && i < layout.widths.size(); ++i)
     record += fit_left(decode(eval_string(ex.in, names[i]), true), static_cast<std::size_t>(layout.widths[i]));
-  ex.in.files().write(place.number, record, "put #");
+  ex.session().files.write(place.number, record, "put #");
 }
 
 }  // namespace tess

@@ -6,11 +6,12 @@
 #include "interp/evaluate.h"
 #include "interp/interpreter.h"
 #include "interp/value_text.h"
+#include "session/session.h"
 
 namespace tess {
 
 int32_t eval_int(Interpreter& in, std::string_view expr) {
-  return integer_view(in.caches_on() ? in.graphics().arguments.evaluate(in, expr) : eval_number(in, expr));
+  return integer_view(in.caches_on() ? in.session().graphics.arguments.evaluate(in, expr) : eval_number(in, expr));
 }
 
 std::string eval_plain_text(Interpreter& in, std::string_view expr) {

@@ -1,7 +1,10 @@
 // Statement handlers of the graphics subsystem. The drawing ones are defined by
-// the Win32 host and, as refusals, by the headless host.
+// the Win32 host only (the device list); the headless host installs refusals
+// in their place.
 #pragma once
 #include <string_view>
+
+#include "interp/handler_table.h"
 
 namespace tess {
 
@@ -30,5 +33,26 @@ void stmt_gprint(Exec&, std::string_view args);
 void draw_line(Exec&, std::string_view stripped);
 void get_image(Exec&, std::string_view args);
 void put_image(Exec&, std::string_view args);
+
+// Graphics statements every host defines (CLS: each host its own).
+inline constexpr StatementHandler kGraphicsStatements[] = {
+    {Stmt::kPmove, stmt_move_point},
+    {Stmt::kCls, stmt_cls},
+    {Stmt::kColor, stmt_color},
+    {Stmt::kGet, stmt_get},
+    {Stmt::kPut, stmt_put},
+    {Stmt::kLine, stmt_line},
+};
+
+// Graphics statements only a host with a display defines.
+inline constexpr StatementHandler kGraphicsDeviceStatements[] = {
+    {Stmt::kLoadImage, stmt_load_image},
+    {Stmt::kCircle, stmt_circle},
+    {Stmt::kPaint, stmt_paint},
+    {Stmt::kPreset, stmt_preset},
+    {Stmt::kPset, stmt_pset},
+    {Stmt::kScroll, stmt_scroll_graphics},
+    {Stmt::kGprint, stmt_gprint},
+};
 
 }  // namespace tess

@@ -9,6 +9,7 @@
 #include "graphics/surface_win32.h"
 #include "interp/evaluate.h"
 #include "interp/interpreter.h"
+#include "session/session.h"
 #include "startup/app_win32.h"
 #include "system/gdi_handles_win32.h"
 #include "system/wide_win32.h"
@@ -29,7 +30,7 @@ bool is_bitmap(int32_t number) {
 // deletes it with the error.
 void record_image(Interpreter& in, const std::string& variable, int32_t old_value, Bitmap fresh) {
   const bool old_is_image = is_bitmap(old_value);
-  in.graphics().images.record(old_value, old_is_image, as_number(fresh.get()));
+  in.session().graphics.images.record(old_value, old_is_image, as_number(fresh.get()));
   const int32_t number = as_number(fresh.give_up());
   if (old_is_image) delete_given_up(as_bitmap(old_value));
   assign(in, assignment_text(variable, number));
@@ -41,7 +42,7 @@ void stmt_load_image(Exec& ex, std::string_view args) {
   const LoadImageArgs load = parse_load_image(ex.in, args);
   // Relative names follow the interpreter's current directory, as file names do,
   // not the process's.
-  const std::string path = ex.in.files().resolve(load.file_name);
+  const std::string path = ex.session().files.resolve(load.file_name);
   const int32_t old_value = eval_int(ex.in, load.variable);
   Bitmap image(static_cast<HBITMAP>(LoadImageW(app().instance, wide(path).c_str(), IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE)));
   if (!image) raise_error(1, "load image: cannot load " + path);

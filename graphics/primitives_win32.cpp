@@ -14,6 +14,7 @@
 #include "graphics/graphics_handlers.h"
 #include "graphics/surface_win32.h"
 #include "interp/interpreter.h"
+#include "session/session.h"
 #include "startup/app_win32.h"
 #include "system/gdi_handles_win32.h"
 
@@ -69,7 +70,7 @@ class BitmapFillSurface : public FillSurface {
 
 void stmt_pset(Exec& ex, std::string_view args) {
   const PointArgs p = parse_point(ex.in, args);
-  ex.in.graphics().last_point = p.at;
+  ex.session().graphics.last_point = p.at;
   DrawingSurfaces s;
   s.draw([&](HDC dc) { SetPixel(dc, p.at.x, p.at.y, colour_rgb(p.colour)); });
   s.touched(p.at.x, p.at.y, int64_t{p.at.x} + 1, int64_t{p.at.y} + 1);
@@ -78,7 +79,7 @@ void stmt_pset(Exec& ex, std::string_view args) {
 // A transparent background has no colour to erase with: nothing is drawn.
 void stmt_preset(Exec& ex, std::string_view args) {
   const Point32 at = parse_lone_pair(ex.in, args, "erase point");
-  const Rgb background = ex.in.colours().background;
+  const Rgb background = ex.session().colours.background;
   if (background == kTransparentRgb) return;
   DrawingSurfaces s;
   s.draw([&](HDC dc) { SetPixel(dc, at.x, at.y, background); });
@@ -86,7 +87,7 @@ void stmt_preset(Exec& ex, std::string_view args) {
 }
 
 void draw_line(Exec& ex, std::string_view stripped) {
-  const LineArgs line = parse_line(ex.in, stripped, ex.in.graphics().last_point);
+  const LineArgs line = parse_line(ex.in, stripped, ex.session().graphics.last_point);
   const Rgb colour = colour_rgb(line.colour);
   DrawingSurfaces s;
   s.select_kept_pen(s.pen(colour));
@@ -100,7 +101,7 @@ void draw_line(Exec& ex, std::string_view stripped) {
   }
   s.touched(std::min(line.start.x, line.end.x), std::min(line.start.y, line.end.y),
             int64_t{std::max(line.start.x, line.end.x)} + 1, int64_t{std::max(line.start.y, line.end.y)} + 1);
-  ex.in.graphics().last_point = line.end;
+  ex.session().graphics.last_point = line.end;
 }
 
 namespace {

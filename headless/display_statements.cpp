@@ -1,5 +1,5 @@
 // Without a display the drawing, window and menu statements and the functions
-// that read the screen refuse to run (headless/refusals.cpp). The clear screen
+// that read the screen refuse to run (headless/refusals.h). The clear screen
 // runs: its text part empties the console grid; there are no graphics to clear.
 #include <string>
 

@@ -8,6 +8,7 @@
 #include "interp/interpreter.h"
 #include "interp/lock_release.h"
 #include "interp/value_text.h"
+#include "session/session.h"
 
 namespace tess {
 
@@ -36,7 +37,7 @@ void HeadlessHost::note(std::string_view line) {
 }
 
 void HeadlessHost::write_text(std::string_view value_text) {
-  const auto& colours = interp_->colours();
+  const auto& colours = interp_->session().colours;
   auto result = console_.write(value_text, colours.foreground, colours.background);
   scroll_to_fit(console_, grid_);
   emit(result.expanded);

@@ -2,9 +2,9 @@
 // compiled expression, and a string variable appending one character.
 #include <optional>
 
-#include "builtins/function_codes.h"
 #include "interp/compiled_expression.h"
 #include "interp/evaluate.h"
+#include "interp/function_codes.h"
 #include "interp/interpreter.h"
 #include "interp/numeric_assignment.h"
 #include "interp/statement_plan.h"

@@ -7,9 +7,6 @@
 
 namespace tess {
 
-// The handler of a table row whose subsystem is still to come.
-inline constexpr std::nullptr_t NOT_BUILT = nullptr;
-
 // The codes from the table's lowest up to that code + Size, each naming a row
 // of Rows (a table with a `code` member) or none. A row beyond Size stops the
 // build: the index is made at compile time.

@@ -3,8 +3,8 @@
 #include <cmath>
 #include <cstring>
 
-#include "builtins/function_codes.h"
 #include "interp/evaluate.h"
+#include "interp/function_codes.h"
 #include "interp/interpreter.h"
 #include "interp/number_text.h"
 #include "interp/operators.h"

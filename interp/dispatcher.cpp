@@ -81,8 +81,9 @@ bool Interpreter::run_statement(Exec& ex, std::string_view statement) {
     std::string expanded;
     std::string_view args = raw;
     if (!(row->flags & kNoExpand) && has_function_token(raw)) args = expanded = expand_calls(*this, raw);
-    if (!row->handler) raise_error(1, std::string(row->role) + ": not built yet");
-    row->handler(ex, args);
+    const Handler handler = handlers_.handler(*row);
+    if (!handler) raise_error(1, std::string(row->role) + ": not built yet");
+    handler(ex, args);
     return code == Stmt::kEnd ? !ex.end_thread : true;
   }
   if (first == '*') return true;  // a label

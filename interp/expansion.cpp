@@ -3,10 +3,10 @@
 // are expanded first; inserted text is never scanned again.
 #include "interp/expansion.h"
 
-#include "builtins/function_codes.h"
-#include "builtins/functions.h"
 #include "interp/eval_nesting.h"
 #include "interp/evaluate.h"
+#include "interp/function_codes.h"
+#include "interp/functions.h"
 #include "interp/text_scan.h"
 #include "interp/user_functions.h"
 #include "interp/value_limits.h"
@@ -60,8 +60,9 @@ std::size_t expand_one(Interpreter& in, std::string_view s, std::size_t at, std:
 std::string call_builtin(Interpreter& in, uint16_t code, std::string_view args) {
   const FunctionInfo* f = find_function(code);
   if (!f) return {};
-  if (!f->handler) raise_error(1, std::string(f->role) + ": not built yet");
-  return f->handler(in, strip_blanks(args));
+  const Builtin builtin = in.handlers().builtin(*f);
+  if (!builtin) raise_error(1, std::string(f->role) + ": not built yet");
+  return builtin(in, strip_blanks(args));
 }
 
 std::string expand_calls(Interpreter& in, std::string_view text) {

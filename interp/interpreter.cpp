@@ -3,18 +3,25 @@
 #include <cstdlib>
 
 #include "interp/control_flow.h"
+#include "interp/core_handlers.h"
 #include "interp/data_pointer.h"
 
 namespace tess {
 
-Interpreter::Interpreter(Host& host, ProgramText text)
+Interpreter::Interpreter(Host& host, ProgramText text, SessionLink link)
     : host_(host),
       text_(std::move(text)),
       runner_(static_cast<std::size_t>(text_.length())),
-      caches_on_(std::getenv("TESS_NO_CACHE") == nullptr) {}
+      caches_on_(std::getenv("TESS_NO_CACHE") == nullptr),
+      session_(link.session),
+      run_start_(link.run_start),
+      handlers_(link.handlers) {
+  // The runner's plans stand for these codes: their handlers are always there.
+  handlers_.install(kCoreStatements);
+}
 
 // The interpreter reset of a run start and of the restart and reset statements.
-// Each table that later subsystems add clears itself here; files, windows and
+// The subsystems' state clears through the session's hook; files, windows and
 // devices stay open.
 void Interpreter::reset() {
   variables_.numbers.clear();
@@ -23,11 +30,6 @@ void Interpreter::reset() {
   variables_.letters.clear();
   user_functions_.clear();
   clear_return_stacks(*this);
-  // Nothing can name the images any more: they are deleted, so that a program
-  // that loads and clears in a loop does not run out of them.
-  host_.delete_images(graphics_.images.entries());
-  graphics_.images.forget_all();
-  voices_ = VoiceRecords{};
   traps_.reset_mouse_traps();
   set_pending({});
   {
@@ -35,7 +37,7 @@ void Interpreter::reset() {
     queued_.clear();
     has_queued_ = false;
   }
-  files_.reset_directory();
+  if (run_start_) run_start_(session_, host_);
 }
 
 }  // namespace tess

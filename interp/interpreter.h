@@ -13,19 +13,17 @@
 #include <string_view>
 #include <vector>
 
-#include "builtins/random_generator.h"
-#include "graphics/graphics_state.h"
-#include "files/file_table.h"
-#include "interp/event_traps.h"
 #include "interp/error.h"
+#include "interp/event_traps.h"
+#include "interp/handler_table.h"
 #include "interp/host.h"
 #include "interp/program_text.h"
+#include "interp/session_link.h"
 #include "interp/source_map.h"
 #include "interp/statement_runner.h"
 #include "interp/thread_slots.h"
 #include "interp/user_functions.h"
 #include "interp/variable_store.h"
-#include "sound/note_language.h"
 
 namespace tess {
 
@@ -38,17 +36,13 @@ struct Exec {
   std::unique_lock<std::mutex>& lock;  // handlers that wait release it themselves
   bool end_thread = false;             // set by the end statement
   ThreadSlot& thread();
-};
-
-// The current text colours, stored with every written byte.
-struct TextColours {
-  uint32_t foreground = 0xFFFFFF;
-  uint32_t background = 0;  // 0xFFFFFFFF: transparent
+  Session& session();  // the subsystems' state of the run
 };
 
 class Interpreter {
  public:
-  Interpreter(Host& host, ProgramText text);
+  // The core's own handlers are installed here, the host's (link.handlers) first.
+  Interpreter(Host& host, ProgramText text, SessionLink link);
   Interpreter(const Interpreter&) = delete;
   Interpreter& operator=(const Interpreter&) = delete;
 
@@ -57,10 +51,11 @@ class Interpreter {
   // A map that matches the program text: errors then name the source place.
   void set_source_map(SourceMap map) { source_map_ = std::move(map); }
   ThreadSlot& slot(int t) { return slots_[static_cast<std::size_t>(t)]; }
-  TextColours& colours() { return colours_; }
-  RandomGenerator& random() { return random_; }
+  Session& session() { return session_; }
+  const HandlerTable& handlers() const { return handlers_; }
 
-  // Run start: clears the interpreter state (variables, tables) for a new run.
+  // Run start: clears the interpreter state (variables, tables) and, through the
+  // session's hook, the session's part, for a new run.
   void reset();
 
   // The statement runner of one execution thread; returns when the thread ends.
@@ -113,13 +108,9 @@ class Interpreter {
   EventTraps& traps() { return traps_; }
   int32_t& data_pointer() { return data_pointer_; }  // the next data item
 
-  FileTable& files() { return files_; }  // the nine file slots and the current directory
-
   VariableStore& variables() { return variables_; }
   UserFunctionTable& user_functions() { return user_functions_; }
   int& eval_depth() { return eval_depth_; }  // nesting of evaluations and calls
-  GraphicsState& graphics() { return graphics_; }  // last point and image table
-  VoiceRecords& voices() { return voices_; }  // the music voices' octave and tempo
 
  private:
   friend class StatementRunner;  // runs statements under lock_ and hands over between them
@@ -139,8 +130,9 @@ class Interpreter {
   StatementRunner runner_;  // its cut lengths, steps and plans
   bool caches_on_ = true;
   std::array<ThreadSlot, kThreadSlots> slots_;
-  TextColours colours_;
-  RandomGenerator random_;  // lives for the whole run, across run starts
+  Session& session_;
+  void (*run_start_)(Session&, Host&);
+  HandlerTable handlers_;
   std::mutex lock_;  // the interpreter lock
   std::atomic<bool> stop_{false};
   std::atomic<bool> running_{false};
@@ -155,13 +147,11 @@ class Interpreter {
   std::unique_lock<std::mutex>* held_lock_ = nullptr;
   int32_t data_pointer_ = 0;
   VariableStore variables_;
-  FileTable files_;  // kept open across run starts; closed at shutdown
   UserFunctionTable user_functions_;
   int eval_depth_ = 0;
-  GraphicsState graphics_;
-  VoiceRecords voices_;
 };
 
 inline ThreadSlot& Exec::thread() { return in.slot(slot); }
+inline Session& Exec::session() { return in.session(); }
 
 }  // namespace tess

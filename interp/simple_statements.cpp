@@ -1,5 +1,5 @@
 // Statements that do (almost) nothing of their own.
-#include "interp/handlers.h"
+#include "interp/core_handlers.h"
 #include "interp/interpreter.h"
 
 namespace tess {

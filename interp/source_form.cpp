@@ -2,8 +2,8 @@
 
 #include <cstdio>
 
-#include "builtins/function_codes.h"
-#include "builtins/functions.h"
+#include "interp/function_codes.h"
+#include "interp/functions.h"
 #include "interp/operators.h"
 #include "interp/statement_codes.h"
 #include "interp/statements.h"

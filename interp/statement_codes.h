@@ -11,7 +11,7 @@
 namespace tess {
 
 enum class Stmt : uint16_t {
-#define TESS_NAME(name, code, keyword, handler, flags, needs, refusal, role) name = code,
+#define TESS_NAME(name, code, keyword, flags, needs, refusal, role) name = code,
   TESS_STATEMENTS(TESS_NAME)
 #undef TESS_NAME
 };
@@ -39,7 +39,7 @@ constexpr bool starts_with_code(std::string_view statement, Stmt s) {
 // Bytes that open a statement code: the first bytes of the table's codes.
 inline constexpr std::array<bool, 256> kCodeFirstBytes = [] {
   std::array<bool, 256> first{};
-#define TESS_FIRST(name, code, keyword, handler, flags, needs, refusal, role) first[(code) >> 8] = true;
+#define TESS_FIRST(name, code, keyword, flags, needs, refusal, role) first[(code) >> 8] = true;
   TESS_STATEMENTS(TESS_FIRST)
 #undef TESS_FIRST
   return first;

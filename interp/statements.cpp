@@ -1,26 +1,22 @@
 #include "interp/statements.h"
 
 #include "interp/code_index.h"
-#include "interp/handlers.h"
-#include "interp/statement_table.h"
 
 namespace tess {
-namespace {
 
-constexpr StatementInfo kStatements[] = {
-#define TESS_ROW(name, code, keyword, handler, flags, needs, refusal, role) \
-  {code, keyword, handler, flags, Needs::needs, refusal, role},
+constexpr StatementInfo kStatementRows[kStatementCount] = {
+#define TESS_ROW(name, code, keyword, flags, needs, refusal, role) {code, keyword, flags, Needs::needs, refusal, role},
     TESS_STATEMENTS(TESS_ROW)
 #undef TESS_ROW
 };
 
+namespace {
+
 // Direct index over every code of the table: dispatch is one load, no search.
-constexpr CodeIndex<0x200> kStatementIndex(kStatements);
+constexpr CodeIndex<0x200> kStatementIndex(kStatementRows);
 
 }  // namespace
 
-std::span<const StatementInfo> all_statements() { return kStatements; }
-
-const StatementInfo* find_statement(uint16_t code) { return kStatementIndex.find(kStatements, code); }
+const StatementInfo* find_statement(uint16_t code) { return kStatementIndex.find(kStatementRows, code); }
 
 }  // namespace tess

@@ -1,10 +1,12 @@
-// Statement codes and their handlers, derived from statement_table.h.
+// The rows of the statement table (statement_table.h) and their lookup by code.
 #pragma once
+#include <cstddef>
 #include <cstdint>
 #include <span>
 #include <string_view>
 
 #include "interp/needs.h"
+#include "interp/statement_table.h"
 
 namespace tess {
 
@@ -21,15 +23,20 @@ enum StmtFlag : unsigned {
 struct StatementInfo {
   uint16_t code;
   std::string_view keyword;
-  Handler handler;  // null while the statement's subsystem is not built
   unsigned flags;
   Needs needs;
   std::string_view refusal;  // the statement's name in a refusal ("point")
   std::string_view role;
 };
 
-// Every listed statement, in code order.
-std::span<const StatementInfo> all_statements();
+#define TESS_COUNT(...) +1
+inline constexpr std::size_t kStatementCount = 0 TESS_STATEMENTS(TESS_COUNT);
+#undef TESS_COUNT
+
+// The rows, in code order; a row's place is the index of its handler.
+extern const StatementInfo kStatementRows[kStatementCount];
+inline std::span<const StatementInfo> all_statements() { return kStatementRows; }
+inline std::size_t row_index(const StatementInfo& row) { return static_cast<std::size_t>(&row - kStatementRows); }
 
 // The row for a code, or null when the code is not listed.
 const StatementInfo* find_statement(uint16_t code);

@@ -8,6 +8,7 @@
 #include "interp/interpreter.h"
 #include "interp/lock_release.h"
 #include "interp/value_text.h"
+#include "session/session.h"
 #include "sound/music_performance.h"
 #include "sound/sound_handlers.h"
 #include "startup/app_win32.h"
@@ -72,7 +73,7 @@ void stmt_play(Exec& ex, std::string_view args) {
   std::vector<std::vector<VoiceEvent>> voices;
   for (std::size_t v = 0; v < strings.size(); ++v) {
     const std::string text = strip_blanks(decode(eval_string(ex.in, strings[v]), false));
-    voices.push_back(parse_voice(text, ex.in.voices()[v]));
+    voices.push_back(parse_voice(text, ex.session().voices[v]));
   }
   Interpreter& in = ex.in;
   bool played = false;

@@ -11,6 +11,7 @@
 #include "console/layout_walk.h"
 #include "console/printer_win32.h"
 #include "interp/interpreter.h"
+#include "session/session.h"
 #include "startup/program_image.h"
 #include "sound/sound_win32.h"
 #include "startup/win32_host.h"
@@ -38,6 +39,7 @@ struct App {
   SoundDevice sound;
 
   Win32Host host;
+  std::unique_ptr<Session> session;  // the subsystems' state; outlives interp
   std::unique_ptr<Interpreter> interp;
   KernelHandle loader_thread;
   std::atomic<bool> shutting_down{false};

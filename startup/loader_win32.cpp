@@ -9,6 +9,7 @@
 
 #include "graphics/surface_win32.h"
 #include "interp/source_map.h"
+#include "session/win32_handlers.h"
 #include "startup/app_win32.h"
 #include "system/wide_win32.h"
 
@@ -88,7 +89,7 @@ void run_start() {
   App& a = app();
   a.current_text_window = a.console;
   SendMessageA(a.console, WM_KILLFOCUS, 0, 0);
-  a.interp->files().set_module_directory(a.module_directory);  // the reset makes it current
+  a.session->files.set_module_directory(a.module_directory);  // the reset makes it current
   a.interp->reset();
   printer_run_start();
 }
@@ -115,7 +116,8 @@ DWORD WINAPI loader_thread(LPVOID parameter) {
     ShowWindow(console, SW_SHOW);
     SetForegroundWindow(console);
   }
-  a.interp = std::make_unique<Interpreter>(a.host, ProgramText(image.text));
+  a.session = std::make_unique<Session>();
+  a.interp = std::make_unique<Interpreter>(a.host, ProgramText(image.text), session_link(*a.session, win32_handlers()));
   if (auto map = read_own_map(image.text)) {
     a.interp->set_source_map(std::move(*map));
     a.host.show_source_in_box(true);
@@ -143,19 +145,22 @@ void shutdown() {
   interp.clear_running();
   // Handles write through, so closing loses nothing; after a terminated thread
   // the process exit closes them instead of the heap-touching cleanup.
-  if (!a.threads_terminated) interp.files().close_all();
-  interp.colours() = TextColours{};
+  if (!a.threads_terminated) a.session->files.close_all();
+  a.session->colours = TextColours{};
   a.text_area = TextArea{};
   a.windows.release_all();
-  a.host.delete_images(interp.graphics().images.entries());
-  interp.graphics().images.forget_all();
+  a.host.delete_images(a.session->graphics.images.entries());
+  a.session->graphics.images.forget_all();
   printer_shutdown();  // an open document's page is printed
   close_midi();
   release_kept_drawing_objects();
   a.console_font.reset();
   a.control_font.reset();
   // A terminated thread may have held the heap lock: then nothing more is freed.
-  if (!a.threads_terminated) a.interp.reset();
+  if (!a.threads_terminated) {
+    a.interp.reset();
+    a.session.reset();
+  }
 }
 
 }  // namespace tess

@@ -4,6 +4,7 @@
 #include "interp/error.h"
 #include "interp/evaluate.h"
 #include "interp/interpreter.h"
+#include "session/session.h"
 #include "system/system_handlers.h"
 
 namespace tess {
@@ -16,7 +17,7 @@ void stmt_randomize(Exec& ex, std::string_view args) {
     seed = integer_view(eval_number(ex.in, args));
     if (seed < 0) raise_error(1, "negative seed");
   }
-  ex.in.random().seed(seed);
+  ex.session().random.seed(seed);
 }
 
 }  // namespace tess

@@ -4,6 +4,8 @@
 #include <string>
 #include <string_view>
 
+#include "interp/handler_table.h"
+
 namespace tess {
 
 class Interpreter;
@@ -14,5 +16,19 @@ std::string fn_clipboard(Interpreter&, std::string_view args);  // needs the cli
 std::string fn_command(Interpreter&, std::string_view args);
 std::string fn_environ(Interpreter&, std::string_view args);
 std::string fn_hwnd(Interpreter&, std::string_view args);  // needs a display
+
+// System built-ins every host defines.
+inline constexpr BuiltinHandler kSystemBuiltins[] = {
+    {Fn::kDate, fn_date},
+    {Fn::kTime, fn_time},
+    {Fn::kCommand, fn_command},
+    {Fn::kEnviron, fn_environ},
+};
+
+// System built-ins only a host with windows and the clipboard defines.
+inline constexpr BuiltinHandler kSystemDeviceBuiltins[] = {
+    {Fn::kHwnd, fn_hwnd},
+    {Fn::kClipboard, fn_clipboard},
+};
 
 }  // namespace tess

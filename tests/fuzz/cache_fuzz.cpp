@@ -14,12 +14,14 @@
 #include <string>
 #include <thread>
 
+#include "headless/headless_handlers.h"
 #include "headless/headless_host.h"
 #include "interp/compiled_expression.h"
 #include "interp/error.h"
 #include "interp/evaluate.h"
 #include "interp/expansion.h"
 #include "interp/interpreter.h"
+#include "session/session.h"
 #include "tests/fuzz/quiet_interpreter.h"
 #include "tools/tokenizer/tokenizer.h"
 
@@ -225,7 +227,8 @@ Outcome run(const std::vector<uint8_t>& text, bool caches) {
     options.err = err;
     options.typed = nullptr;
     HeadlessHost host(options);
-    Interpreter in(host, ProgramText(text));
+    Session session;
+    Interpreter in(host, ProgramText(text), session_link(session, headless_handlers()));
     in.set_caches(caches);
     host.attach(in);
     in.reset();

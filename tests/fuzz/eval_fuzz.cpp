@@ -6,11 +6,11 @@
 #include <cstdint>
 #include <string>
 
-#include "builtins/function_codes.h"
 #include "headless/headless_host.h"
 #include "interp/error.h"
 #include "interp/evaluate.h"
 #include "interp/expansion.h"
+#include "interp/function_codes.h"
 #include "interp/interpreter.h"
 #include "interp/user_functions.h"
 #include "tests/fuzz/quiet_interpreter.h"

@@ -14,10 +14,12 @@
 #include <thread>
 #include <variant>
 
+#include "headless/headless_handlers.h"
 #include "headless/headless_host.h"
 #include "headless/local_file_system.h"
 #include "interp/interpreter.h"
 #include "interp/statement_codes.h"
+#include "session/session.h"
 #include "startup/program_image.h"
 
 namespace {
@@ -68,9 +70,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
   defuse(image->text);
 
   HeadlessHost host(quiet());
-  Interpreter interp(host, ProgramText(image->text));
+  Session session;
+  Interpreter interp(host, ProgramText(image->text), session_link(session, headless_handlers()));
   host.attach(interp);
-  interp.files().set_module_directory(dir);
+  session.files.set_module_directory(dir);
   interp.reset();
   std::thread main_thread([&] {
     interp.begin_main_thread();

@@ -1,8 +1,10 @@
 // The interpreter a fuzz target drives: headless, printing nothing, with an
 // empty program text.
 #pragma once
+#include "headless/headless_handlers.h"
 #include "headless/headless_host.h"
 #include "interp/interpreter.h"
+#include "session/session.h"
 
 namespace tess::fuzz {
 
@@ -14,8 +16,9 @@ inline HeadlessHost::Options quiet() {
 }
 
 struct QuietInterpreter {
+  Session session;
   HeadlessHost host{quiet()};
-  Interpreter in{host, ProgramText()};
+  Interpreter in{host, ProgramText(), session_link(session, headless_handlers())};
   QuietInterpreter() { host.attach(in); }
 };
 

@@ -55,7 +55,7 @@ check "an image made by a statement that then fails goes with the error" $? "$(s
 # Every handle of the runtime has an owner: nothing is deleted or released by
 # hand, and each call that makes or fetches one hands it to an owner at once.
 owners='system/gdi_handles_win32'
-sources=(startup interp console graphics windows files sound system builtins)
+sources=(startup interp console graphics windows files sound system builtins session)
 by_hand="$(cd "$ROOT" && grep -rnE '\b(DeleteObject|DeleteDC|ReleaseDC|EndPaint)\(' "${sources[@]}" | grep -v "^$owners")"
 unowned="$(cd "$ROOT" && grep -rnE '\b(Create(CompatibleDC|CompatibleBitmap|Pen|SolidBrush|FontIndirect[AW]?|DC[AW]?|DIBSection|Bitmap)|GetDC(Ex)?|BeginPaint|LoadImage[AW]?)\(' "${sources[@]}" |
   grep -v "^$owners" | grep -vE '\b(Bitmap|Pen|Brush|Font|AnyObject|MadeDC|WindowDC|PaintDC)\b|memory_dc_like')"

@@ -1,5 +1,5 @@
 // The assignment, erase and definition statements through the dispatcher.
-#include "builtins/function_codes.h"
+#include "interp/function_codes.h"
 #include "interp/statement_codes.h"
 #include "program_runner.h"
 #include "values_fixture.h"

@@ -6,9 +6,11 @@
 #include <string_view>
 #include <vector>
 
+#include "headless/headless_handlers.h"
 #include "headless/headless_host.h"
 #include "interp/error.h"
 #include "interp/interpreter.h"
+#include "session/session.h"
 
 namespace tess::testing {
 
@@ -44,8 +46,9 @@ class BuiltinCalls : public ::testing::Test {
     for (const auto& a : args) EXPECT_THROW(call(function, a), ProgramError) << "arguments " << a;
   }
 
+  Session session_;
   HeadlessHost host_{quiet_host()};
-  Interpreter in_{host_, ProgramText("")};
+  Interpreter in_{host_, ProgramText(""), session_link(session_, headless_handlers())};
 };
 
 }  // namespace tess::testing

@@ -6,11 +6,11 @@
 #include <cstdio>
 #include <string>
 
-#include "builtins/function_codes.h"
-#include "interp/statement_codes.h"
 #include "builtin_calls.h"
 #include "builtins/numeric_builtins.h"
 #include "builtins/random_generator.h"
+#include "interp/function_codes.h"
+#include "interp/statement_codes.h"
 #include "program_runner.h"
 
 namespace {

@@ -4,13 +4,13 @@
 #include <set>
 #include <string>
 
-#include "builtins/function_codes.h"
-#include "interp/statement_codes.h"
 #include "builtin_calls.h"
 #include "builtins/character_width.h"
 #include "builtins/string_builtins.h"
 #include "builtins/string_to_number.h"
+#include "interp/function_codes.h"
 #include "interp/sjis.h"
+#include "interp/statement_codes.h"
 #include "program_runner.h"
 
 namespace {

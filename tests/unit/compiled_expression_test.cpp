@@ -10,8 +10,8 @@
 #include <string>
 #include <vector>
 
-#include "builtins/function_codes.h"
 #include "interp/compiled_expression.h"
+#include "interp/function_codes.h"
 #include "interp/number_text.h"
 #include "interp/variables.h"
 #include "program_runner.h"

@@ -5,8 +5,8 @@
 #include <algorithm>
 #include <string>
 
-#include "builtins/function_codes.h"
-#include "builtins/functions.h"
+#include "interp/function_codes.h"
+#include "interp/functions.h"
 #include "interp/statement_codes.h"
 #include "interp/statements.h"
 #include "tests/unit/program_runner.h"

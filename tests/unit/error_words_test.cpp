@@ -6,10 +6,10 @@
 #include <set>
 #include <string>
 
-#include "builtins/function_codes.h"
-#include "interp/statement_codes.h"
 #include "interp/error_words.h"
+#include "interp/function_codes.h"
 #include "interp/host.h"
+#include "interp/statement_codes.h"
 
 namespace tess {
 namespace {

@@ -1,9 +1,9 @@
 // Call expansion, built-in dispatch and user functions.
 #include <cmath>
 
-#include "builtins/function_codes.h"
-#include "builtins/functions.h"
 #include "interp/expansion.h"
+#include "interp/function_codes.h"
+#include "interp/functions.h"
 #include "interp/user_functions.h"
 #include "interp/value_text.h"
 #include "values_fixture.h"
@@ -38,15 +38,6 @@ TEST_F(Expansion, UnknownCodesGiveAnEmptyText) {
       {UNKNOWN.substr(0, 3), ""},                  // a cut-off token
   };
   for (const auto& [text, want] : cases) EXPECT_EQ(expand(text), want);
-}
-
-TEST_F(Expansion, BuiltInsNotYetBuiltAreRuntimeErrors) {
-  for (const FunctionInfo& f : all_functions()) {
-    if (f.handler || f.code == code_of(Fn::kUserFunction)) continue;  // user functions are called by name
-    EXPECT_EQ(error_of([&] { expand(token(f.code) + "(1)"); }), std::string(f.role) + ": not built yet");
-    return;
-  }
-  GTEST_SKIP() << "every built-in is built";
 }
 
 TEST_F(Expansion, BuiltInsReplaceTheirCallByValueText) {

@@ -14,8 +14,10 @@
 #include <thread>
 #include <vector>
 
+#include "headless/headless_handlers.h"
 #include "interp/statement_codes.h"
 #include "program_runner.h"
+#include "session/session.h"
 
 namespace tess::testing {
 
@@ -95,7 +97,8 @@ inline RunResult run_with(std::string_view program_text, const Hooks& hooks) {
   options.out = out.file();
   options.err = err.file();
   HeadlessHost host(options);
-  Interpreter interp(host, ProgramText(program_text));
+  Session session;
+  Interpreter interp(host, ProgramText(program_text), session_link(session, headless_handlers()));
   host.attach(interp);
   interp.reset();
   if (hooks.before) hooks.before(interp);

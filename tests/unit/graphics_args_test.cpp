@@ -2,10 +2,10 @@
 // queue, and the statements that work without a display.
 #include <gtest/gtest.h>
 
-#include "builtins/function_codes.h"
-#include "interp/statement_codes.h"
 #include "graphics/figure_args.h"
 #include "graphics/image_args.h"
+#include "interp/function_codes.h"
+#include "interp/statement_codes.h"
 #include "program_runner.h"
 #include "values_fixture.h"
 #include "windows/event_queue.h"

@@ -6,11 +6,11 @@
 #include <string>
 #include <vector>
 
-#include "builtins/function_codes.h"
-#include "interp/statement_codes.h"
 #include "builtin_calls.h"
 #include "console/print.h"
 #include "console/print_file.h"
+#include "interp/function_codes.h"
+#include "interp/statement_codes.h"
 #include "program_runner.h"
 
 using tess::Stmt;

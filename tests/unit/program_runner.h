@@ -6,8 +6,10 @@
 #include <string_view>
 #include <thread>
 
+#include "headless/headless_handlers.h"
 #include "headless/headless_host.h"
 #include "interp/interpreter.h"
+#include "session/session.h"
 
 namespace tess::testing {
 
@@ -40,8 +42,10 @@ class MemoryStream {
   std::FILE* file_;
 };
 
-// `typed`: the bytes typed at the console (a line feed is Enter).
-inline RunResult run_text(std::string_view program_text, std::string_view typed = "") {
+// `typed`: the bytes typed at the console (a line feed is Enter); `handlers`:
+// what the host installs (the headless host's unless a test says otherwise).
+inline RunResult run_text(std::string_view program_text, std::string_view typed = "",
+                          const HandlerTable& handlers = headless_handlers()) {
   MemoryStream out, err;
   std::string typed_copy(typed);
   std::FILE* typed_file = typed_copy.empty() ? nullptr : fmemopen(typed_copy.data(), typed_copy.size(), "r");
@@ -50,7 +54,8 @@ inline RunResult run_text(std::string_view program_text, std::string_view typed 
   options.err = err.file();
   options.typed = typed_file;
   HeadlessHost host(options);
-  Interpreter interp(host, ProgramText(program_text));
+  Session session;
+  Interpreter interp(host, ProgramText(program_text), session_link(session, handlers));
   host.attach(interp);
   interp.reset();
   std::thread main_thread([&] {

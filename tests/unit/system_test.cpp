@@ -6,9 +6,11 @@
 #include <string>
 
 #include "builtin_calls.h"
+#include "headless/headless_handlers.h"
 #include "headless/headless_host.h"
 #include "interp/interpreter.h"
 #include "program_runner.h"
+#include "session/session.h"
 #include "system/clock_text.h"
 #include "system/shell_request.h"
 #include "system/system_builtins.h"
@@ -81,7 +83,8 @@ TEST(SystemStatements, CommandLineValueIsQuotedEncodedText) {
   HeadlessHost::Options options = tess::testing::quiet_host();
   options.command_line = "-x \"file\"";
   HeadlessHost host(options);
-  Interpreter in(host, ProgramText(""));
+  Session session;
+  Interpreter in(host, ProgramText(""), session_link(session, headless_handlers()));
   host.attach(in);
   EXPECT_EQ(fn_command(in, ""), "\"-x \x01" "Dfile\x01" "D\"");
 }
@@ -106,7 +109,7 @@ TEST(SystemStatements, DeviceStatementsNeedTheirDevicesHeadless) {
 }
 
 TEST_F(SystemFunctions, ShellFileAndParameters) {
-  const std::string dir = in_.files().current_directory();
+  const std::string dir = in_.session().files.current_directory();
   ShellRequest r = shell_request(in_, "\"x.exe\",\"-a \"+\"b\"");
   EXPECT_EQ(r.file, dir + "\\x.exe");
   EXPECT_EQ(r.parameters, "-a b");

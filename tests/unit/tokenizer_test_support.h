@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-#include "builtins/function_codes.h"
+#include "interp/function_codes.h"
 #include "interp/statement_codes.h"
 #include "tools/tokenizer/tokenizer.h"
 

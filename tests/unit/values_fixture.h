@@ -5,16 +5,18 @@
 #include <string>
 #include <string_view>
 
+#include "headless/headless_handlers.h"
 #include "headless/headless_host.h"
 #include "interp/error.h"
 #include "interp/evaluate.h"
 #include "interp/interpreter.h"
+#include "session/session.h"
 
 namespace tess::testing {
 
 class ValuesTest : public ::testing::Test {
  protected:
-  ValuesTest() : host_(quiet()), in(host_, ProgramText()) {
+  ValuesTest() : host_(quiet()), in(host_, ProgramText(), session_link(session_, headless_handlers())) {
     host_.attach(in);
     in.reset();
   }
@@ -43,6 +45,7 @@ class ValuesTest : public ::testing::Test {
     o.err = nullptr;
     return o;
   }
+  Session session_;
   HeadlessHost host_;
 
  protected:

@@ -17,10 +17,12 @@
 #include <optional>
 #include <thread>
 
+#include "headless/headless_handlers.h"
 #include "headless/headless_host.h"
 #include "headless/local_file_system.h"
 #include "interp/counted_new.h"
 #include "interp/interpreter.h"
+#include "session/session.h"
 #include "startup/program_loader.h"
 #include "tools/tokenizer/tokenizer.h"
 
@@ -117,11 +119,12 @@ int main(int argc, char** argv) {
   options.typed = stdin;
   options.command_line = command_line;
   tess::HeadlessHost host(options);
-  tess::Interpreter interp(host, tess::ProgramText(image.text));
+  tess::Session session;
+  tess::Interpreter interp(host, tess::ProgramText(image.text), tess::session_link(session, tess::headless_handlers()));
   host.attach(interp);
   if (map) interp.set_source_map(std::move(*map));
   // The run starts in the program's own directory, as the runtime does in its executable's.
-  interp.files().set_module_directory(tess::host_directory_name(program_directory(path)));
+  session.files.set_module_directory(tess::host_directory_name(program_directory(path)));
   interp.reset();
 
   std::thread main_thread([&] {

@@ -6,8 +6,8 @@
 #include <map>
 #include <vector>
 
-#include "builtins/function_codes.h"
-#include "builtins/functions.h"
+#include "interp/function_codes.h"
+#include "interp/functions.h"
 #include "interp/statement_codes.h"
 #include "tools/tokenizer/cursor.h"
 #include "tools/tokenizer/keywords.h"

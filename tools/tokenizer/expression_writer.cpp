@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <cstring>
 
-#include "builtins/function_codes.h"
-#include "builtins/functions.h"
+#include "interp/function_codes.h"
+#include "interp/functions.h"
 #include "interp/sjis.h"
 #include "tools/tokenizer/foreign_words.h"
 #include "tools/tokenizer/keywords.h"

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cctype>
 
-#include "builtins/function_codes.h"
+#include "interp/function_codes.h"
 #include "interp/operators.h"
 #include "interp/statement_codes.h"
 
@@ -11,13 +11,13 @@ namespace tess::tok {
 namespace {
 
 constexpr CodeName kStatements[] = {
-#define TESS_ROW(name, code, keyword, handler, flags, needs, refusal, role) {code, keyword},
+#define TESS_ROW(name, code, keyword, flags, needs, refusal, role) {code, keyword},
     TESS_STATEMENTS(TESS_ROW)
 #undef TESS_ROW
 };
 
 constexpr CodeName kFunctions[] = {
-#define TESS_ROW(name, code, keyword, handler, needs, refusal, role) {code, keyword},
+#define TESS_ROW(name, code, keyword, needs, refusal, role) {code, keyword},
     TESS_FUNCTIONS(TESS_ROW)
 #undef TESS_ROW
 };

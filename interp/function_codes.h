@@ -1,16 +1,16 @@
-// The built-in function codes by name, generated from builtins/function_table.h,
+// The built-in function codes by name, generated from interp/function_table.h,
 // and the function token that names one in program text: 0x01 'f' and the
 // code's two bytes, high byte first.
 #pragma once
 #include <cstdint>
 #include <string>
 
-#include "builtins/function_table.h"
+#include "interp/function_table.h"
 
 namespace tess {
 
 enum class Fn : uint16_t {
-#define TESS_NAME(name, code, keyword, handler, needs, refusal, role) name = code,
+#define TESS_NAME(name, code, keyword, needs, refusal, role) name = code,
   TESS_FUNCTIONS(TESS_NAME)
 #undef TESS_NAME
 };

@@ -1,0 +1,18 @@
+#include "headless/headless_handlers.h"
+
+namespace tess {
+
+static_assert(handles_every_code(kHeadlessStatementLists, kHeadlessBuiltinLists),
+              "a code has neither a handler nor a refusal");
+
+const HandlerTable& headless_handlers() {
+  static const HandlerTable table = [] {
+    HandlerTable t;
+    install_all<StatementList>(t, kHeadlessStatementLists);
+    install_all<BuiltinList>(t, kHeadlessBuiltinLists);
+    return t;
+  }();
+  return table;
+}
+
+}  // namespace tess

@@ -1,0 +1,19 @@
+#include "session/win32_handlers.h"
+
+#include "session/handler_lists.h"
+
+namespace tess {
+
+static_assert(handles_every_code(kWin32StatementLists, kWin32BuiltinLists), "a code has no handler in runtime.exe");
+
+const HandlerTable& win32_handlers() {
+  static const HandlerTable table = [] {
+    HandlerTable t;
+    install_all<StatementList>(t, kWin32StatementLists);
+    install_all<BuiltinList>(t, kWin32BuiltinLists);
+    return t;
+  }();
+  return table;
+}
+
+}  // namespace tess
