@@ -1,0 +1,18 @@
+// The console text settings of the run: the program's font record, the console
+// font made from it, and the text-area setting.
+#pragma once
+#include <windows.h>
+
+#include "console/layout_walk.h"
+#include "startup/program_image.h"
+#include "system/gdi_handles_win32.h"
+
+namespace tess {
+
+struct ConsoleText {
+  FontRecord font;     // as the program image gives it; GPRINT and the printer start from it
+  Font console_font;   // made from the record when the run starts
+  TextArea text_area;  // the console text-area setting, in pixels
+};
+
+}  // namespace tess
