@@ -59,7 +59,7 @@ std::string fn_point(Interpreter& in, std::string_view args) {
   Display& display = win32(in).display;
   COLORREF rgb = CLR_INVALID;
   if (WindowRecord* record = display.current_record()) {
-    const auto backing = lock_backing_bitmaps();
+    const auto backing = display.windows.lock_backing_bitmaps();
     rgb = GetPixel(record->memory_dc(), x, y);
   } else {
     rgb = GetPixel(WindowDC(display.current_text_window).get(), x, y);

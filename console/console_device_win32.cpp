@@ -83,7 +83,7 @@ int16_t Win32Console::key_state(int virtual_key) { return static_cast<int16_t>(G
 
 void Win32Console::edit_current_layer(const std::function<void(TextLayer&)>& edit) {
   Display& display = services_.display;
-  const auto surfaces = lock_backing_bitmaps();
+  const auto surfaces = display.windows.lock_backing_bitmaps();
   if (WindowRecord* record = display.current_record(); record && record->layer) {
     edit(*record->layer);
     mark_all_dirty(display, *record);

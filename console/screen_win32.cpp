@@ -38,8 +38,8 @@ void paint_area(Win32Services& services, HWND hwnd, HDC dc, const RECT& area) {
   IntersectClipRect(dc, area.left, area.top, area.right, area.bottom);
   std::unique_ptr<TextSnapshot> text;
   {
-    const auto surfaces = lock_backing_bitmaps();
     Display& display = services.display;
+    const auto surfaces = display.windows.lock_backing_bitmaps();
     WindowRecord* record = display.windows.find(hwnd);
     if (record && record->memory_dc() && !display.shutting_down) {
       BitBlt(dc, area.left, area.top, area.right - area.left, area.bottom - area.top, record->memory_dc(), area.left,
@@ -71,7 +71,7 @@ std::vector<PendingArea> take_dirty_areas(Display& display, bool flushing) {
   if (!display.any_dirty.exchange(false)) return pending;
   const DWORD self = GetCurrentThreadId(), now = GetTickCount();
   bool deferred = false;
-  const auto surfaces = lock_backing_bitmaps();
+  const auto surfaces = display.windows.lock_backing_bitmaps();
   display.windows.for_each([&](WindowRecord& r) {
     if (is_empty(r.dirty)) return;
     if (area_of(r.dirty) >= kLargeArea) {
@@ -115,7 +115,7 @@ void mark_all_dirty(Display& display, WindowRecord& record) {
 }
 
 void mark_all_dirty(Display& display, HWND hwnd) {
-  const auto surfaces = lock_backing_bitmaps();
+  const auto surfaces = display.windows.lock_backing_bitmaps();
   if (WindowRecord* record = display.windows.find(hwnd)) mark_all_dirty(display, *record);
 }
 
@@ -123,7 +123,7 @@ void place_caret(Display& display, HWND hwnd) {
   POINT caret{};
   COMPOSITIONFORM composition{};
   {
-    const auto surfaces = lock_backing_bitmaps();
+    const auto surfaces = display.windows.lock_backing_bitmaps();
     WindowRecord* record = display.windows.find(hwnd);
     if (!record || !record->caret_enabled) return;
     caret = record->caret;
@@ -172,7 +172,7 @@ void flush_screen(Win32Services& services) {
   // Windows of this thread that show a caret are painted by this thread.
   std::vector<HWND> own;
   {
-    const auto surfaces = lock_backing_bitmaps();
+    const auto surfaces = display.windows.lock_backing_bitmaps();
     display.windows.for_each([&](WindowRecord& r) {
       if (r.caret_enabled && GetWindowThreadProcessId(r.hwnd, nullptr) == GetCurrentThreadId()) own.push_back(r.hwnd);
     });

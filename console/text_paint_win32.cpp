@@ -190,7 +190,7 @@ void draw_text(const TextSnapshot& text, HFONT console_font, HDC dc, const RECT&
 }
 
 void relayout_text(Display& display, const ConsoleText& text, WindowRecord& record) {
-  const auto surfaces = lock_backing_bitmaps();
+  const auto surfaces = display.windows.lock_backing_bitmaps();
   if (!record.layer) return;
   FontMeasure& m = font_measure(display, text, record);
   TextLayer& layer = *record.layer;
@@ -204,7 +204,7 @@ void relayout_text(Display& display, const ConsoleText& text, WindowRecord& reco
 TextLayer::WriteResult text_write(Win32Services& services, std::string_view value_text) {
   Display& display = services.display;
   const TextColours colours = services.interp ? services.interp->colours() : TextColours{};
-  const auto surfaces = lock_backing_bitmaps();
+  const auto surfaces = display.windows.lock_backing_bitmaps();
   WindowRecord* record = display.current_record();
   if (!record || !record->layer) return {};
   TextLayer& layer = *record->layer;

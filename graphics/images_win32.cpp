@@ -56,7 +56,7 @@ void get_image(Exec& ex, std::string_view args) {
   {
     // The image is made like the backing bitmap; a window without a record gives
     // what its own device context holds.
-    const auto surfaces = lock_backing_bitmaps();
+    const auto surfaces = display.windows.lock_backing_bitmaps();
     WindowRecord* record = display.current_record();
     const WindowDC window_dc = record ? WindowDC() : WindowDC(display.current_text_window);
     HDC source = record ? record->memory_dc() : window_dc.get();

@@ -152,7 +152,7 @@ void stmt_paint(Exec& ex, std::string_view args) {
   const Rgb paint_rgb = colour_rgb(paint.paint_colour);
   {
     const Pen pen(CreatePen(PS_SOLID, 1, paint_rgb));
-    const auto backing = lock_backing_bitmaps();
+    const auto backing = services.display.windows.lock_backing_bitmaps();
     const Selected spans(record->memory_dc(), pen.get());
     BitmapFillSurface surface(*record, services.display.screen);
     surface.set_paint(paint_rgb);
@@ -169,14 +169,14 @@ void stmt_cls(Exec& ex, std::string_view args) {
   WindowRecord* record = services.display.windows.find(hwnd);
   if ((mode == 1 || mode == 3) && record) {
     if (GetForegroundWindow() == hwnd && record->caret_enabled) SendMessageA(hwnd, WM_KILLFOCUS, 0, 0);
-    const auto surfaces = lock_backing_bitmaps();
+    const auto surfaces = display.windows.lock_backing_bitmaps();
     if (record->layer) record->layer->clear();
   }
   if ((mode == 2 || mode == 3) && record) {
     char class_name[64] = {};
     GetClassNameA(hwnd, class_name, sizeof class_name);
     const bool dark = hwnd == display.console || lstrcmpiA(class_name, kPromptClass) == 0;
-    const auto backing = lock_backing_bitmaps();
+    const auto backing = services.display.windows.lock_backing_bitmaps();
     const Selected fill(record->memory_dc(), GetStockObject(dark ? BLACK_BRUSH : WHITE_BRUSH));
     PatBlt(record->memory_dc(), 0, 0, display.screen.cx, display.screen.cy, PATCOPY);
   }
@@ -190,7 +190,7 @@ void stmt_scroll_graphics(Exec& ex, std::string_view args) {
   Win32Services& services = win32(ex);
   const SIZE screen = services.display.screen;
   if (WindowRecord* record = services.display.current_record()) {
-    const auto backing = lock_backing_bitmaps();
+    const auto backing = services.display.windows.lock_backing_bitmaps();
     HDC target = record->memory_dc();
     const MadeDC copy = memory_dc_like(target);
     const Bitmap copy_bitmap(CreateCompatibleBitmap(target, screen.cx, screen.cy));

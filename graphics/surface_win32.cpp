@@ -13,7 +13,7 @@
 namespace tess {
 
 DrawingSurfaces::DrawingSurfaces(Display& display)
-    : display_(display), surfaces_(lock_backing_bitmaps()), record_(display.current_record()) {}
+    : display_(display), surfaces_(display.windows.lock_backing_bitmaps()), record_(display.current_record()) {}
 
 // The last selection is given back first.
 DrawingSurfaces::~DrawingSurfaces() {
@@ -108,7 +108,7 @@ HGDIOBJ DrawingSurfaces::font(const LOGFONTA& description) {
 }
 
 void release_kept_drawing_objects(Display& display) {
-  const auto surfaces = lock_backing_bitmaps();
+  const auto surfaces = display.windows.lock_backing_bitmaps();
   for (const auto& [description, font] : kept_objects().fonts) take_out_of_bitmaps(display.windows, font.get());
   kept_objects() = KeptObjects{};
 }
