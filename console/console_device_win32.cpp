@@ -7,8 +7,8 @@
 #include "console/console_text_win32.h"
 #include "console/screen_win32.h"
 #include "console/text_paint_win32.h"
+#include "interp/host.h"
 #include "interp/interpreter.h"
-#include "startup/win32_host.h"
 #include "system/gdi_handles_win32.h"
 #include "system/wide_win32.h"
 

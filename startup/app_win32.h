@@ -26,8 +26,9 @@ struct App {
   UserWindows user_windows;
   PrinterDevice printer;
   SoundDevice sound;
-  Win32Services services{display, text, user_windows, printer, sound, host};
+  // The host is made first: it only keeps the reference to the services.
   Win32Host host{services};
+  Win32Services services{display, text, user_windows, printer, sound, host};
 
   std::string module_directory;  // drive and directory, with a trailing backslash
   std::unique_ptr<Interpreter> interp;

@@ -13,7 +13,7 @@ struct ConsoleText;
 struct UserWindows;
 struct PrinterDevice;
 struct SoundDevice;
-class Win32Host;
+class Host;
 class Interpreter;
 struct Exec;
 
@@ -23,7 +23,7 @@ struct Win32Services {
   UserWindows& user_windows;
   PrinterDevice& printer;
   SoundDevice& sound;
-  Win32Host& host;
+  Host& host;  // the Win32 host: the console device, writing to the current text window
   // The running program: set once the loader has read it, cleared at shutdown.
   Interpreter* interp = nullptr;
   // The ordered shutdown, run when the console window is destroyed.

@@ -3,8 +3,8 @@
 #include "console/console_device.h"
 #include "console/prompt_window_win32.h"
 #include "console/screen_win32.h"
+#include "interp/host.h"
 #include "interp/interpreter.h"
-#include "startup/win32_host.h"
 #include "system/win32_services.h"
 #include "windows/char_messages.h"
 
