@@ -15,4 +15,8 @@ struct ConsoleText {
   TextArea text_area;  // the console text-area setting, in pixels
 };
 
+// The font record as a LOGFONTW, its face name read as code page 932 (the
+// printer scales its height).
+LOGFONTW to_logfont(const FontRecord& font);
+
 }  // namespace tess

@@ -14,7 +14,6 @@
 #include "interp/evaluate.h"
 #include "interp/interpreter.h"
 #include "interp/value_text.h"
-#include "startup/loader_win32.h"
 #include "system/gdi_handles_win32.h"
 #include "system/system_handlers.h"
 #include "system/wide_win32.h"

@@ -10,11 +10,6 @@ struct App;
 // Its parameter is the App.
 DWORD WINAPI loader_thread(LPVOID app);
 
-// The console font record as a LOGFONTW, its face name read as code page 932
-// (the printer scales its height).
-struct FontRecord;
-LOGFONTW to_logfont(const FontRecord& font);
-
 // The run start: console as current text window, caret removed, interpreter reset.
 void run_start(App& app);
 
