@@ -41,7 +41,7 @@ void on_create(Win32Services& s, HWND hwnd) {
   display.console = hwnd;
   display.windows.create(hwnd, true, display.screen);
   display.current_text_window = hwnd;
-  text_write(s, "");
+  text_write(s, "", TextLayer::Stream::kDrop);
   mark_all_dirty(display, hwnd);
   // The frame: what statements changed reaches the screen at the display's rate.
   SetTimer(hwnd, kFrameTimer, kFrameMilliseconds, nullptr);
@@ -105,7 +105,10 @@ LRESULT CALLBACK console_window_procedure(HWND hwnd, UINT message, WPARAM wparam
     case WM_CREATE: on_create(s, hwnd); return 0;
     case WM_DESTROY: on_destroy(s); return 0;
     case WM_CLOSE: DestroyWindow(hwnd); return 0;
-    case WM_SIZE: relayout(s, hwnd); return 0;
+    case WM_SIZE:
+      note_client_size(s.display, hwnd, wparam, lparam);
+      relayout(s, hwnd);
+      return 0;
     case WM_PAINT: paint_window(s, hwnd); return 0;
     case WM_TIMER:
       if (wparam != kFrameTimer) return DefWindowProcA(hwnd, message, wparam, lparam);

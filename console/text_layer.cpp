@@ -10,6 +10,15 @@ namespace {
 
 constexpr std::size_t kWorkBuffer = TextLayer::kSize - 1;
 
+// Plain text (no "\r", no escape, within the work buffer) is written as it
+// stands: most prints are, and copying them twice showed in profiles.
+bool needs_folding(std::string_view value_text) {
+  if (value_text.size() > kWorkBuffer) return true;
+  for (const char c : value_text)
+    if (c == '\r' || c == '\x01') return true;
+  return false;
+}
+
 }  // namespace
 
 std::string fold_and_decode(std::string_view value_text) {
@@ -74,15 +83,18 @@ void TextLayer::open_gap(int count, uint32_t fg, uint32_t bg) {
   }
 }
 
-TextLayer::WriteResult TextLayer::write(std::string_view value_text, uint32_t fg, uint32_t bg) {
+TextLayer::WriteResult TextLayer::write(std::string_view value_text, uint32_t fg, uint32_t bg, Stream stream) {
   WriteResult result;
   ++revision_;
   result.start = cursor;
-  std::string input = fold_and_decode(value_text);
+  std::string folded;
+  std::string_view input = value_text;
+  if (needs_folding(value_text)) input = folded = fold_and_decode(value_text);
   if (!input.empty() && input.back() == '\n') {
-    input.pop_back();
+    input.remove_suffix(1);
     result.ends_line = true;
   }
+  const bool keep = stream == Stream::kKeep;
 
   // The logical line's start, for tab stops counted in bytes.
   int line_start = cursor;
@@ -90,7 +102,7 @@ TextLayer::WriteResult TextLayer::write(std::string_view value_text, uint32_t fg
 
   bool append = false;
   std::string& out = result.expanded;
-  out.reserve(input.size());
+  if (keep) out.reserve(input.size());
   std::size_t next = 0;   // next input byte
   int pending_spaces = 0;  // the rest of an expanded tab
   auto remaining = [&] { return pending_spaces + static_cast<int>(input.size() - next); };
@@ -111,11 +123,13 @@ TextLayer::WriteResult TextLayer::write(std::string_view value_text, uint32_t fg
     if (!append && text_[static_cast<std::size_t>(cursor)] == '\n') open_gap(remaining() + 1, fg, bg);
     if (c == '\n') line_start = cursor + 1;
     store(c, fg, bg);
-    out += c;
+    if (keep) out += c;
   }
   // Whatever did not fit is dropped, but the stream still shows it as written.
-  for (; pending_spaces > 0; --pending_spaces) out += ' ';
-  for (; next < input.size(); ++next) out += input[next] == '\t' ? ' ' : input[next];
+  if (keep) {
+    for (; pending_spaces > 0; --pending_spaces) out += ' ';
+    for (; next < input.size(); ++next) out += input[next] == '\t' ? ' ' : input[next];
+  }
 
   if (append) {
     if (result.ends_line && cursor < kSize) store('\n', fg, bg);

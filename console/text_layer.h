@@ -21,8 +21,13 @@ class TextLayer {
     bool ends_line = false;
   };
 
+  // Whether a write hands back the stream form of what it wrote (`expanded`):
+  // a screen without a transcript has no use for it.
+  enum class Stream { kKeep, kDrop };
+
   // The write operation: store a value text at the cursor with the given colours.
-  WriteResult write(std::string_view value_text, uint32_t foreground, uint32_t background);
+  WriteResult write(std::string_view value_text, uint32_t foreground, uint32_t background,
+                    Stream stream = Stream::kKeep);
 
   void clear();
 

@@ -88,16 +88,8 @@ FontMeasure& font_measure(Display& display, const ConsoleText& text, WindowRecor
   return measure;
 }
 
-RECT client_rectangle(WindowRecord& record) {
-  RECT client{};
-  if (IsIconic(record.hwnd)) return record.saved_client;
-  GetClientRect(record.hwnd, &client);
-  record.saved_client = client;
-  return client;
-}
-
 LayoutBounds bounds_for(WindowRecord& record, const FontMeasure& m, const TextArea& area) {
-  const RECT client = client_rectangle(record);
+  const RECT& client = record.client;
   return {m.line_height, static_cast<int>(client.right), static_cast<int>(client.bottom), area};
 }
 
@@ -201,7 +193,16 @@ void relayout_text(Display& display, const ConsoleText& text, WindowRecord& reco
   mark_all_dirty(display, record);
 }
 
-TextLayer::WriteResult text_write(Win32Services& services, std::string_view value_text) {
+// Every write lays out in the client rectangle; asking the window for it each
+// time cost two system calls a print under Wine. A minimised window keeps the
+// size it had, so its text does not reflow into nothing.
+void note_client_size(Display& display, HWND hwnd, WPARAM kind, LPARAM size) {
+  if (kind == SIZE_MINIMIZED) return;
+  const auto surfaces = display.windows.lock_backing_bitmaps();
+  if (WindowRecord* record = display.windows.find(hwnd)) record->client = {0, 0, LOWORD(size), HIWORD(size)};
+}
+
+TextLayer::WriteResult text_write(Win32Services& services, std::string_view value_text, TextLayer::Stream stream) {
   Display& display = services.display;
   const TextColours colours = services.interp ? services.interp->colours() : TextColours{};
   const auto surfaces = display.windows.lock_backing_bitmaps();
@@ -215,7 +216,7 @@ TextLayer::WriteResult text_write(Win32Services& services, std::string_view valu
   // Text added at the end of what the layout saw is laid out from where it ended.
   const bool appends = record->layout.fits(layer, bounds) && layer.cursor == record->layout.end().i;
   const int first_row = record->layout.end().y;
-  auto written = layer.write(value_text, colours.foreground, colours.background);
+  auto written = layer.write(value_text, colours.foreground, colours.background, stream);
   LayoutResult result = appends ? record->layout.extend(layer, width) : record->layout.rebuild(layer, bounds, width);
   const bool scrolled = scroll_to_fit(*record, m, result);
   place_caret_point(*record, m, result);

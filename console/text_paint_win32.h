@@ -34,6 +34,10 @@ void relayout_text(Display& display, const ConsoleText& text, WindowRecord& reco
 // The write operation on the current text window: the text goes into the layer,
 // is laid out, and its area is marked to be painted. Returns what the write
 // produced, for the transcript.
-TextLayer::WriteResult text_write(Win32Services& services, std::string_view value_text);
+// Keeps the window's client rectangle for layout; every window procedure calls
+// it on WM_SIZE, before anything lays out.
+void note_client_size(Display& display, HWND hwnd, WPARAM kind, LPARAM size);
+
+TextLayer::WriteResult text_write(Win32Services& services, std::string_view value_text, TextLayer::Stream stream);
 
 }  // namespace tess

@@ -119,7 +119,7 @@ void DrawingSurfaces::touched(int64_t left, int64_t top, int64_t right, int64_t 
 
 void whole_window_refresh(Win32Services& services) {
   mark_all_dirty(services.display, services.display.current_text_window);
-  text_write(services, "");
+  text_write(services, "", TextLayer::Stream::kDrop);
 }
 
 }  // namespace tess

@@ -3,37 +3,42 @@
 // by exactly one source file of each such program; the unit tests and fuzz
 // targets keep their sanitizers' own allocation functions.
 #pragma once
-#include <malloc.h>
-
+#include <cstddef>
+#include <cstdint>
 #include <cstdlib>
+#include <cstring>
 #include <new>
 
 #include "interp/memory_budget.h"
 
 namespace tess::memory_budget {
 
-inline std::size_t usable_size(void* p) {
-#if defined(_WIN32)
-  return _msize(p);
-#else
-  return malloc_usable_size(p);
-#endif
-}
+// Each block carries its size in front of it: asking the allocator for a
+// block's size takes the Windows heap's lock once more on every allocation and
+// release, which showed in profiles. Sixteen bytes keep the default alignment.
+inline constexpr std::size_t kHeader = 16;
+static_assert(kHeader >= sizeof(std::size_t) && kHeader % alignof(std::max_align_t) == 0);
 
 inline void* counted_allocate(std::size_t n) {
-  void* p = std::malloc(n == 0 ? 1 : n);
-  if (!p) return nullptr;
-  if (!take(usable_size(p))) {
-    std::free(p);
+  if (n > SIZE_MAX - kHeader) return nullptr;
+  const std::size_t total = n + kHeader;
+  if (!take(total)) return nullptr;
+  void* block = std::malloc(total);
+  if (!block) {
+    give_back(total);
     return nullptr;
   }
-  return p;
+  std::memcpy(block, &total, sizeof total);
+  return static_cast<char*>(block) + kHeader;
 }
 
 inline void counted_release(void* p) {
   if (!p) return;
-  give_back(usable_size(p));
-  std::free(p);
+  char* block = static_cast<char*>(p) - kHeader;
+  std::size_t total;
+  std::memcpy(&total, block, sizeof total);
+  give_back(total);
+  std::free(block);
 }
 
 }  // namespace tess::memory_budget

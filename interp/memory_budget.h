@@ -18,18 +18,18 @@ inline std::atomic<std::size_t>& counted() {
   return bytes;
 }
 
-// Counts a block of `usable` bytes; false when it does not fit the budget.
-inline bool take(std::size_t usable) {
-  if (usable < kLargeBlock) return true;
+// Counts a block of `bytes`; false when it does not fit the budget.
+inline bool take(std::size_t bytes) {
+  if (bytes < kLargeBlock) return true;
   std::size_t now = counted().load(std::memory_order_relaxed);
   do {
-    if (usable > kBudget - now) return false;
-  } while (!counted().compare_exchange_weak(now, now + usable, std::memory_order_relaxed));
+    if (bytes > kBudget - now) return false;
+  } while (!counted().compare_exchange_weak(now, now + bytes, std::memory_order_relaxed));
   return true;
 }
 
-inline void give_back(std::size_t usable) {
-  if (usable >= kLargeBlock) counted().fetch_sub(usable, std::memory_order_relaxed);
+inline void give_back(std::size_t bytes) {
+  if (bytes >= kLargeBlock) counted().fetch_sub(bytes, std::memory_order_relaxed);
 }
 
 }  // namespace tess::memory_budget

@@ -67,9 +67,13 @@ run_wine() {  # image, work base, source base
     done <"$3.in"
   fi
   # A driver that leaves no log never started, and one that could not start the
-  # program says so (Wine hiccups, not the program's doing): one more try.
+  # program says so (Wine hiccups, not the program's doing): one more try,
+  # said where the driver says its own (TESS_DRIVER_NOTES).
   local attempt
   for attempt in 1 2; do
+    if [ "$attempt" = 2 ] && [ -n "${TESS_DRIVER_NOTES:-}" ]; then
+      echo "program-test-started-again $2" >>"$(winepath -u "$TESS_DRIVER_NOTES")"
+    fi
     rm -f "$2.transcript" "$2.driver"
     TESSALY_TRANSCRIPT="$2.transcript" timeout 60 wine "$WIN_DIR/uidriver.exe" --out "$(winepath -w "$2.driver")" \
       start "$(winepath -w "$2.exe")" "" "${answers[@]}" run-to-end 20000 >/dev/null 2>&1
@@ -105,7 +109,8 @@ while IFS= read -r src; do
       cat "$w.native.diagnostic" >>"$w.expected-transcript"
     fi
     if ! cmp -s "$w.expected-transcript" "$w.transcript" 2>/dev/null; then
-      fail "$name (wine)" "$(diff <(od -c "$w.expected-transcript") <(od -c "$w.transcript" 2>/dev/null) | head -20)"; continue
+      fail "$name (wine)" "$(diff <(od -c "$w.expected-transcript") <(od -c "$w.transcript" 2>/dev/null) | head -20
+        echo "driver:"; iconv -f CP932 -t UTF-8 "$w.driver" 2>/dev/null | tail -8)"; continue
     fi
     # A runtime error shows exactly one box, the fixed one; a normal end shows none.
     # A rejected answer shows the warning box where the headless run warns.

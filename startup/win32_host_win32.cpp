@@ -43,7 +43,7 @@ void Transcript::diagnostic(std::string_view line) {
 }
 
 void Win32Host::write_text(std::string_view value_text) {
-  auto result = text_write(services_, value_text);
+  auto result = text_write(services_, value_text, transcript_.active() ? TextLayer::Stream::kKeep : TextLayer::Stream::kDrop);
   if (transcript_.active()) {
     transcript_.write(result.expanded);
     if (result.ends_line) transcript_.write("\n");

@@ -3,6 +3,7 @@
 #include "console/console_device.h"
 #include "console/prompt_window_win32.h"
 #include "console/screen_win32.h"
+#include "console/text_paint_win32.h"
 #include "interp/host.h"
 #include "interp/interpreter.h"
 #include "system/win32_services.h"
@@ -55,6 +56,7 @@ LRESULT CALLBACK normal_window_procedure(HWND hwnd, UINT message, WPARAM wparam,
   Win32Services* services = services_of(hwnd, message, lparam);
   if (!services) return DefWindowProcW(hwnd, message, wparam, lparam);
   record_code_page_events(*services, hwnd, message, wparam, lparam);
+  if (message == WM_SIZE) note_client_size(services->display, hwnd, wparam, lparam);
   switch (message) {
     case WM_CLOSE: return 0;
     case WM_PAINT: paint_window(*services, hwnd); break;
@@ -78,6 +80,7 @@ LRESULT CALLBACK prompt_window_procedure(HWND hwnd, UINT message, WPARAM wparam,
     return 0;
   }
   record_code_page_events(s, hwnd, message, wparam, lparam);
+  if (message == WM_SIZE) note_client_size(s.display, hwnd, wparam, lparam);
   if (prompt_text_message(s, hwnd, message, wparam, lparam)) return 0;
   switch (message) {
     case WM_CLOSE: return 0;

@@ -38,6 +38,7 @@ bool WindowTable::create(HWND hwnd, bool dark, SIZE screen) {
   record->layout = {};
   record->dirty = {};
 
+  GetClientRect(hwnd, &record->client);
   record->backing = BackingBitmap(WindowDC(hwnd).get(), screen, dark);
   record->kept_font = nullptr;
   record->hwnd = hwnd;

@@ -48,7 +48,7 @@ struct WindowRecord {
   std::unique_ptr<TextLayer> layer;
   POINT caret{};                   // bottom-left of the cursor cell at the last paint
   bool caret_enabled = false;
-  RECT saved_client{};             // client rectangle at the last paint while not minimised
+  RECT client{};                   // client rectangle: at creation, then from each WM_SIZE not minimising
   COMPOSITIONFORM composition{};
   LayoutCache layout;              // the text layer's layout at the last change
   RECT dirty{};                    // changed since the screen last showed it

@@ -102,7 +102,7 @@ press_box() { timeout 60 wine "$WIN_DIR/uidriver.exe" --out "$(win "$1")" wait-d
 press_box "$WORK/box.log"
 wait
 [ "$(cat "$WORK/run.status")" = 1 ] && [ "$(cat "$WORK/run.err")" = "$want" ]
-check "tessc run prints the runtime diagnostic with the source line and a caret, status 1" $? "$(cat "$WORK/run.status" "$WORK/run.err")"
+check "tessc run prints the runtime diagnostic with the source line and a caret, status 1" $? "$(cat "$WORK/run.status" "$WORK/run.err" "$WORK/box.log" 2>&1)"
 box_text="$(iconv -f CP932 -t UTF-8 "$WORK/box.log" | tr -d '\r')"
 grep -q '^dialog-text プログラム内でエラーが起きました$' <<<"$box_text" && grep -qx 'fail.bas:2:3: runtime error 6: RETURN without GOSUB' <<<"$box_text" && grep -qx '  RETURN' <<<"$box_text"
 check "with a map the box shows the failing line under its fixed text" $? "$box_text"
@@ -111,7 +111,7 @@ cp "$WORK/fail.bas" "$BINW/fail.bas"
 press_box "$WORK/box2.log"
 wait
 [ "$(cat "$BINW/run.status")" = 1 ] && [ "$(tr -d '\r' <"$BINW/err")" = "$want" ]
-check "tessc.exe run does the same on Windows" $? "$(cat "$BINW/run.status" "$BINW/err")"
+check "tessc.exe run does the same on Windows" $? "$(cat "$BINW/run.status" "$BINW/err" "$WORK/box2.log" 2>&1)"
 # Released without the map: the fixed box alone.
 "$TESSC" build "$WORK/fail.bas" -o "$WORK/released.exe" --runtime "$WIN_DIR/runtime.exe"
 rm -f "$WORK/released.map"

@@ -2,6 +2,7 @@
 // insertion at a line end, the full buffer.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 
 #include "console/grid_layout.h"
@@ -101,6 +102,24 @@ TEST(TextLayer, InsertedBytesKeepTheirColoursAndShiftTheOthers) {
   EXPECT_EQ(layer.background(2), tess::kTransparent);
   EXPECT_EQ(layer.foreground(4), kRed);
   EXPECT_EQ(layer.foreground(0), kWhite);
+}
+
+// A screen without a transcript drops the stream form; the layer must end up the
+// same, byte for byte and colour for colour, whichever path a text takes.
+TEST(TextLayer, DroppingTheStreamStoresTheSameLayer) {
+  const std::string texts[] = {"plain\n", "tab\there\r\n", "esc\x01Zx\n", "lone\rcr", std::string(9000, 'w'),
+                               "after the cut\n", "\t\n"};
+  TextLayer kept, dropped;
+  for (const auto& t : texts) {
+    const auto k = kept.write(t, kWhite, kBlack);
+    const auto d = dropped.write(t, kRed, kBlack, TextLayer::Stream::kDrop);
+    EXPECT_TRUE(d.expanded.empty());
+    EXPECT_EQ(d.ends_line, k.ends_line) << t.substr(0, 20);
+    EXPECT_EQ(d.start, k.start);
+    kept.cursor = dropped.cursor = std::min(kept.cursor, 200);  // write over the start again
+  }
+  EXPECT_EQ(dropped.text(), kept.text());
+  for (int i = 0; i < kept.length(); ++i) EXPECT_EQ(dropped.foreground(i), kRed) << i;
 }
 
 TEST(TextLayer, AFullBufferTakesNoMoreCharacters) {

@@ -351,8 +351,10 @@ int run(int argc, char** argv) {
       STARTUPINFOW si{};
       si.cb = sizeof si;
       std::wstring buf = units(line);
-      // Wine now and then fails a process start with ERROR_INTERNAL_ERROR
-      // before the program runs at all; such a start is made again.
+      // Wine now and then fails a process start before the program runs at
+      // all, with ERROR_INTERNAL_ERROR or (seen once in hundreds of starts of
+      // a program that starts at once on every other try) ERROR_INVALID_PARAMETER;
+      // such a start is made again, and said (note_retry).
       DWORD error = 0;
       int attempt = 0;
       for (; attempt < 5; ++attempt) {
@@ -361,7 +363,7 @@ int run(int argc, char** argv) {
           break;
         }
         error = GetLastError();
-        if (error != ERROR_INTERNAL_ERROR) break;
+        if (error != ERROR_INTERNAL_ERROR && error != ERROR_INVALID_PARAMETER) break;
         Sleep(200);
       }
       if (error != 0) {
@@ -435,7 +437,11 @@ int run(int argc, char** argv) {
           Sleep(10);
         }
       } else {
-        say("no-caret");
+        // Which window was active says whether the console lost its activation
+        // (a focus glitch) or an input never began.
+        char name[256] = "none";
+        if (HWND hwnd = GetForegroundWindow()) GetClassNameA(hwnd, name, sizeof name);
+        say(std::string("no-caret foreground=") + name);
       }
       i += 2;
     } else if (cmd == "foreground") {
