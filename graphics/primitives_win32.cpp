@@ -21,18 +21,17 @@
 namespace tess {
 namespace {
 
+// Polyline draws each segment as LineTo does (the end pixel left out), in one
+// call where MoveToEx and LineTo take two.
 void line_with_end(HDC dc, Point32 from, Point32 to, Rgb rgb) {
-  MoveToEx(dc, from.x, from.y, nullptr);
-  LineTo(dc, to.x, to.y);
-  SetPixel(dc, to.x, to.y, rgb);  // LineTo leaves the end pixel out
+  const POINT ends[2] = {{from.x, from.y}, {to.x, to.y}};
+  Polyline(dc, ends, 2);
+  SetPixel(dc, to.x, to.y, rgb);
 }
 
 void box_sides(HDC dc, Point32 a, Point32 b) {
-  const Point32 corners[5] = {{a.x, a.y}, {a.x, b.y}, {b.x, b.y}, {b.x, a.y}, {a.x, a.y}};
-  for (int i = 0; i < 4; ++i) {
-    MoveToEx(dc, corners[i].x, corners[i].y, nullptr);
-    LineTo(dc, corners[i + 1].x, corners[i + 1].y);
-  }
+  const POINT corners[5] = {{a.x, a.y}, {a.x, b.y}, {b.x, b.y}, {b.x, a.y}, {a.x, a.y}};
+  Polyline(dc, corners, 5);
 }
 
 // The backing bitmap's pixels, read once into memory so that the fill does not
@@ -91,7 +90,7 @@ void draw_line(Exec& ex, std::string_view stripped) {
   const LineArgs line = parse_line(ex.in, stripped, ex.in.graphics().last_point);
   const Rgb colour = colour_rgb(line.colour);
   DrawingSurfaces s(win32(ex).display);
-  s.select(s.pen(colour));
+  s.select_kept_pen(s.pen(colour));
   if (line.mode == LineMode::FilledBox) s.select(s.brush(colour_rgb(line.fill_colour)));
   if (line.mode == LineMode::Line) {
     s.draw([&](HDC dc) { line_with_end(dc, line.start, line.end, colour); });

@@ -35,6 +35,12 @@ void DrawingSurfaces::select_kept_font(HGDIOBJ font) {
   record_->kept_font_advance = std::max(metrics.tmMaxCharWidth, metrics.tmHeight);
 }
 
+void DrawingSurfaces::select_kept_pen(HGDIOBJ pen) {
+  if (!record_ || !record_->memory_dc() || record_->kept_pen == pen) return;
+  SelectObject(record_->memory_dc(), pen);
+  record_->kept_pen = pen;
+}
+
 int64_t DrawingSurfaces::kept_font_advance() const { return record_ ? record_->kept_font_advance : 0; }
 
 namespace {
@@ -56,9 +62,14 @@ KeptObjects& kept_objects() {
 // A kept font about to be deleted leaves every bitmap that still has it selected.
 void take_out_of_bitmaps(WindowTable& windows, HGDIOBJ object) {
   windows.for_each([&](WindowRecord& r) {
-    if (r.kept_font != object) return;
-    SelectObject(r.memory_dc(), GetStockObject(SYSTEM_FONT));
-    r.kept_font = nullptr;
+    if (r.kept_font == object) {
+      SelectObject(r.memory_dc(), GetStockObject(SYSTEM_FONT));
+      r.kept_font = nullptr;
+    }
+    if (r.kept_pen == object) {
+      SelectObject(r.memory_dc(), GetStockObject(BLACK_PEN));
+      r.kept_pen = nullptr;
+    }
   });
 }
 
@@ -110,6 +121,7 @@ HGDIOBJ DrawingSurfaces::font(const LOGFONTA& description) {
 void release_kept_drawing_objects(Display& display) {
   const auto surfaces = display.windows.lock_backing_bitmaps();
   for (const auto& [description, font] : kept_objects().fonts) take_out_of_bitmaps(display.windows, font.get());
+  for (const auto& [colour, pen] : kept_objects().pens) take_out_of_bitmaps(display.windows, pen.get());
   kept_objects() = KeptObjects{};
 }
 

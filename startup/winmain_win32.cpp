@@ -9,6 +9,7 @@
 #include "interp/value_text.h"
 #include "startup/app_win32.h"
 #include "startup/handle_report_win32.h"
+#include "startup/heap_win32.h"
 #include "startup/loader_win32.h"
 #include "system/wide_win32.h"
 #include "windows/user_window_win32.h"
@@ -110,5 +111,6 @@ std::string arguments_after_program_name() {
 }  // namespace
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
+  tess::use_low_fragmentation_heaps();
   return tess::run_window_thread(instance, arguments_after_program_name());
 }

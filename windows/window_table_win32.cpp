@@ -41,6 +41,7 @@ bool WindowTable::create(HWND hwnd, bool dark, SIZE screen) {
   GetClientRect(hwnd, &record->client);
   record->backing = BackingBitmap(WindowDC(hwnd).get(), screen, dark);
   record->kept_font = nullptr;
+  record->kept_pen = nullptr;
   record->hwnd = hwnd;
   return true;
 }
@@ -80,6 +81,7 @@ void WindowTable::release(HWND hwnd) {
   record->layer.reset();
   record->dirty = {};
   record->kept_font = nullptr;
+  record->kept_pen = nullptr;
   record->backing.reset();
 }
 

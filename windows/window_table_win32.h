@@ -44,6 +44,7 @@ struct WindowRecord {
   HDC memory_dc() const { return backing.dc(); }      // the backing bitmap's context
   uint32_t* pixels() const { return backing.pixels(); }  // its own pixels when it is a DIB section
   HGDIOBJ kept_font = nullptr;  // the font left selected after the last text drawn (owned by the kept fonts)
+  HGDIOBJ kept_pen = nullptr;   // the pen left selected after the last line drawn (owned by the kept pens)
   LONG kept_font_advance = 0;   // no character of it is wider: max(widest character, height)
   std::unique_ptr<TextLayer> layer;
   POINT caret{};                   // bottom-left of the cursor cell at the last paint
