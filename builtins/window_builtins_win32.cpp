@@ -8,9 +8,10 @@
 #include "graphics/argument_text.h"
 #include "graphics/colour_rule.h"
 #include "interp/value_text.h"
-#include "startup/app_win32.h"
 #include "system/gdi_handles_win32.h"
 #include "system/wide_win32.h"
+#include "system/win32_services.h"
+#include "windows/display_win32.h"
 #include "windows/handle_numbers_win32.h"
 
 namespace tess {
@@ -55,13 +56,13 @@ std::string fn_get_system_menu(Interpreter& in, std::string_view args) {
 std::string fn_point(Interpreter& in, std::string_view args) {
   const auto [x_text, y_text] = two_parts(args, "Point");
   const int32_t x = eval_int(in, x_text), y = eval_int(in, y_text);
-  App& a = app();
+  Display& display = win32(in).display;
   COLORREF rgb = CLR_INVALID;
-  if (WindowRecord* record = a.windows.find(a.current_text_window)) {
-    const auto backing = lock_backing_bitmaps();
+  if (WindowRecord* record = display.current_record()) {
+    const auto backing = display.windows.lock_backing_bitmaps();
     rgb = GetPixel(record->memory_dc(), x, y);
   } else {
-    rgb = GetPixel(WindowDC(a.current_text_window).get(), x, y);
+    rgb = GetPixel(WindowDC(display.current_text_window).get(), x, y);
   }
   return std::to_string(colour_number_of(rgb));
 }

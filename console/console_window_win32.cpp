@@ -1,29 +1,32 @@
 #include "console/console_window_win32.h"
 
 #include "console/console_device_win32.h"
+#include "console/console_text_win32.h"
 #include "console/screen_win32.h"
 #include "console/text_paint_win32.h"
 #include "interp/event_traps.h"
-#include "startup/app_win32.h"
-#include "startup/loader_win32.h"
+#include "interp/host.h"
+#include "interp/interpreter.h"
+#include "sound/sound_win32.h"
 #include "system/gdi_handles_win32.h"
+#include "system/win32_services.h"
 #include "windows/char_messages.h"
 
 namespace tess {
 namespace {
 
-DWORD WINAPI cleanup_thread(LPVOID) {
-  shutdown();
+DWORD WINAPI cleanup_thread(LPVOID parameter) {
+  static_cast<Win32Services*>(parameter)->shutdown();
   return 0;
 }
 
 // Runs the shutdown on its own thread and waits for it, still answering messages
 // sent by execution threads (painting sends focus messages) so none of them can
 // block the shutdown.
-void on_destroy() {
-  if (app().shutting_down.exchange(true)) return;
+void on_destroy(Win32Services& s) {
+  if (s.display.shutting_down.exchange(true)) return;
   {
-    const KernelHandle cleanup(CreateThread(nullptr, 0, cleanup_thread, nullptr, 0, nullptr));
+    const KernelHandle cleanup(CreateThread(nullptr, 0, cleanup_thread, &s, 0, nullptr));
     HANDLE waited = cleanup.get();
     while (waited && MsgWaitForMultipleObjects(1, &waited, FALSE, INFINITE, QS_SENDMESSAGE) == WAIT_OBJECT_0 + 1) {
       MSG msg;
@@ -33,19 +36,19 @@ void on_destroy() {
   PostQuitMessage(0);
 }
 
-void on_create(HWND hwnd) {
-  App& a = app();
-  a.console = hwnd;
-  a.windows.create(hwnd, true, a.screen);
-  a.current_text_window = hwnd;
-  text_write("", TextLayer::Stream::kDrop);
-  mark_all_dirty(hwnd);
+void on_create(Win32Services& s, HWND hwnd) {
+  Display& display = s.display;
+  display.console = hwnd;
+  display.windows.create(hwnd, true, display.screen);
+  display.current_text_window = hwnd;
+  text_write(s, "", TextLayer::Stream::kDrop);
+  mark_all_dirty(display, hwnd);
   // The frame: what statements changed reaches the screen at the display's rate.
   SetTimer(hwnd, kFrameTimer, kFrameMilliseconds, nullptr);
 }
 
-void relayout(HWND hwnd) {
-  if (WindowRecord* record = app().windows.find(hwnd)) relayout_text(*record);
+void relayout(Win32Services& s, HWND hwnd) {
+  if (WindowRecord* record = s.display.windows.find(hwnd)) relayout_text(s.display, s.text, *record);
 }
 
 // Cursor keys become the last key as the codes 0x1C-0x1F.
@@ -65,10 +68,10 @@ constexpr MouseMessage kMouseMessages[] = {
 
 }  // namespace
 
-bool cursor_key_pressed(WPARAM virtual_key) {
+bool cursor_key_pressed(Win32Services& s, WPARAM virtual_key) {
   for (const auto& k : kCursorKeys)
     if (k.virtual_key == virtual_key) {
-      if (ConsoleDevice* device = app().host.console_device()) device->keyboard().set_last_key(k.code);
+      if (ConsoleDevice* device = s.host.console_device()) device->keyboard().set_last_key(k.code);
       return true;
     }
   return false;
@@ -76,17 +79,17 @@ bool cursor_key_pressed(WPARAM virtual_key) {
 
 namespace {
 
-void key_down(WPARAM virtual_key) {
-  if (cursor_key_pressed(virtual_key)) return;
-  if (virtual_key >= VK_F1 && virtual_key <= VK_F12 && app().interp)
-    raise_key_event(*app().interp, static_cast<int>(virtual_key - VK_F1));
+void key_down(Win32Services& s, WPARAM virtual_key) {
+  if (cursor_key_pressed(s, virtual_key)) return;
+  if (virtual_key >= VK_F1 && virtual_key <= VK_F12 && s.interp)
+    raise_key_event(*s.interp, static_cast<int>(virtual_key - VK_F1));
 }
 
 // The position is recorded even while the trap is off.
-bool mouse_message(UINT message, LPARAM lparam) {
+bool mouse_message(Win32Services& s, UINT message, LPARAM lparam) {
   for (const auto& m : kMouseMessages)
     if (m.message == message) {
-      if (app().interp) raise_mouse_event(*app().interp, m.trap, LOWORD(lparam), HIWORD(lparam));
+      if (s.interp) raise_mouse_event(*s.interp, m.trap, LOWORD(lparam), HIWORD(lparam));
       return true;
     }
   return false;
@@ -95,30 +98,33 @@ bool mouse_message(UINT message, LPARAM lparam) {
 }  // namespace
 
 LRESULT CALLBACK console_window_procedure(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam) {
+  Win32Services* services = services_of(hwnd, message, lparam);
+  if (!services) return DefWindowProcW(hwnd, message, wparam, lparam);
+  Win32Services& s = *services;
   switch (message) {
-    case WM_CREATE: on_create(hwnd); return 0;
-    case WM_DESTROY: on_destroy(); return 0;
+    case WM_CREATE: on_create(s, hwnd); return 0;
+    case WM_DESTROY: on_destroy(s); return 0;
     case WM_CLOSE: DestroyWindow(hwnd); return 0;
     case WM_SIZE:
-      note_client_size(hwnd, wparam, lparam);
-      relayout(hwnd);
+      note_client_size(s.display, hwnd, wparam, lparam);
+      relayout(s, hwnd);
       return 0;
-    case WM_PAINT: paint_window(hwnd); return 0;
+    case WM_PAINT: paint_window(s, hwnd); return 0;
     case WM_TIMER:
       if (wparam != kFrameTimer) return DefWindowProcA(hwnd, message, wparam, lparam);
-      paint_dirty_windows(false);
+      paint_dirty_windows(s, false);
       return 0;
-    case kPaintNowMessage: paint_dirty_windows(true); return 1;
-    case WM_SETFOCUS: show_caret(hwnd); return 0;
+    case kPaintNowMessage: paint_dirty_windows(s, true); return 1;
+    case WM_SETFOCUS: show_caret(s, hwnd); return 0;
     case WM_KILLFOCUS: hide_caret(hwnd); return 0;
-    case WM_KEYDOWN: key_down(wparam); return 0;
+    case WM_KEYDOWN: key_down(s, wparam); return 0;
     case WM_CHAR:
       for (const uint64_t byte : code_page_wparams(message, wparam))
-        type_into_window(hwnd, static_cast<uint8_t>(byte), TypingRole::Console);
+        type_into_window(s, hwnd, static_cast<uint8_t>(byte), TypingRole::Console);
       return 0;
-    case MM_MCINOTIFY: mci_notified(); return 0;
+    case MM_MCINOTIFY: mci_notified(s); return 0;
     default:
-      if (mouse_message(message, lparam)) return 0;
+      if (mouse_message(s, message, lparam)) return 0;
       return DefWindowProcW(hwnd, message, wparam, lparam);
   }
 }

@@ -6,17 +6,19 @@
 #include <utility>
 #include <vector>
 
+#include "console/console_text_win32.h"
 #include "console/print.h"
 #include "console/printer_handlers.h"
+#include "console/printer_win32.h"
 #include "interp/error.h"
 #include "interp/evaluate.h"
 #include "interp/interpreter.h"
 #include "interp/value_text.h"
-#include "startup/app_win32.h"
-#include "startup/loader_win32.h"
 #include "system/gdi_handles_win32.h"
-#include "system/wide_win32.h"
 #include "system/system_handlers.h"
+#include "system/wide_win32.h"
+#include "system/win32_services.h"
+#include "windows/display_win32.h"
 
 namespace tess {
 namespace {
@@ -76,16 +78,15 @@ std::string default_printer_name() {
   return {};
 }
 
-Font make_printer_font(HDC dc) {
-  const App& a = app();
-  LOGFONTW lf = to_logfont(a.font);
-  lf.lfHeight = -MulDiv(a.font.point_size, GetDeviceCaps(dc, LOGPIXELSY), 72);
+Font make_printer_font(const FontRecord& font, HDC dc) {
+  LOGFONTW lf = to_logfont(font);
+  lf.lfHeight = -MulDiv(font.point_size, GetDeviceCaps(dc, LOGPIXELSY), 72);
   return Font(CreateFontIndirectW(&lf));
 }
 
 // Ends an open document (its page is printed rather than lost with the
 // context), then lets the context and its font go.
-void release_printer(PrinterDevice& p) {
+void release(PrinterDevice& p) {
   if (p.dc) {
     GdiPrinterSurface surface(p);
     p.job.end_document(surface);
@@ -96,23 +97,36 @@ void release_printer(PrinterDevice& p) {
 }
 
 // A new printer device context replaces the old one.
-void replace_printer_dc(MadeDC dc) {
-  PrinterDevice& p = app().printer;
-  release_printer(p);
-  p.font = make_printer_font(dc.get());
+void replace_printer_dc(Win32Services& s, MadeDC dc) {
+  PrinterDevice& p = s.printer;
+  release(p);
+  p.font = make_printer_font(s.text.font, dc.get());
   p.dc = std::move(dc);
+}
+
+// The print-setup dialog (the choose-printer statement without a name).
+void printer_setup_dialog(Win32Services& s) {
+  PRINTDLGW dialog{};
+  dialog.lStructSize = sizeof(dialog);
+  dialog.hwndOwner = s.display.current_text_window;
+  dialog.Flags = PD_RETURNDC | PD_PRINTSETUP;
+  MadeDC chosen(PrintDlgW(&dialog) ? dialog.hDC : nullptr);
+  if (dialog.hDevMode) GlobalFree(dialog.hDevMode);
+  if (dialog.hDevNames) GlobalFree(dialog.hDevNames);
+  if (chosen) replace_printer_dc(s, std::move(chosen));
 }
 
 }  // namespace
 
 void stmt_lprint(Exec& ex, std::string_view args) {
-  PrinterDevice& p = app().printer;
+  Win32Services& s = win32(ex);
+  PrinterDevice& p = s.printer;
   if (!p.dc) {
     const std::string name = default_printer_name();
     if (name.empty()) raise_error(kNoPrinterError, "no default printer");
     MadeDC dc(CreateDCW(nullptr, wide(name).c_str(), nullptr, nullptr));
     if (!dc) raise_error(kNoPrinterError, "printer " + name + " cannot be opened");
-    replace_printer_dc(std::move(dc));
+    replace_printer_dc(s, std::move(dc));
   }
   const std::string text = print_text(ex.in, args, true);
   GdiPrinterSurface surface(p);
@@ -121,28 +135,17 @@ void stmt_lprint(Exec& ex, std::string_view args) {
 
 void stmt_choose_printer(Exec& ex, std::string_view args) {
   if (strip_blanks(args).empty()) {
-    printer_setup_dialog();
+    printer_setup_dialog(win32(ex));
     return;
   }
   const std::string name = decode(eval_string(ex.in, args), false);
   MadeDC dc(CreateDCW(nullptr, wide(name).c_str(), nullptr, nullptr));
   if (!dc) raise_error(kNoPrinterError, "printer " + name + " cannot be opened");
-  replace_printer_dc(std::move(dc));
+  replace_printer_dc(win32(ex), std::move(dc));
 }
 
-void printer_setup_dialog() {
-  PRINTDLGW dialog{};
-  dialog.lStructSize = sizeof(dialog);
-  dialog.hwndOwner = app().current_text_window;
-  dialog.Flags = PD_RETURNDC | PD_PRINTSETUP;
-  MadeDC chosen(PrintDlgW(&dialog) ? dialog.hDC : nullptr);
-  if (dialog.hDevMode) GlobalFree(dialog.hDevMode);
-  if (dialog.hDevNames) GlobalFree(dialog.hDevNames);
-  if (chosen) replace_printer_dc(std::move(chosen));
-}
+void printer_run_start(PrinterDevice& printer) { printer.job.reset_position(); }
 
-void printer_run_start() { app().printer.job.reset_position(); }
-
-void printer_shutdown() { release_printer(app().printer); }
+void printer_shutdown(PrinterDevice& printer) { release(printer); }
 
 }  // namespace tess

@@ -1,5 +1,5 @@
 // The printer: device context, printer font and the open document, owned by the
-// process for the whole run.
+// process entry for the whole run.
 #pragma once
 #include <windows.h>
 
@@ -15,14 +15,11 @@ struct PrinterDevice {
   PrinterJob job;
 };
 
-// The print-setup dialog (the choose-printer statement without a name).
-void printer_setup_dialog();
-
 // Run start: the print position returns to the left margin of the first line.
-void printer_run_start();
+void printer_run_start(PrinterDevice& printer);
 
 // Shutdown: an open document is ended (its page printed), then the context and
 // the font are deleted.
-void printer_shutdown();
+void printer_shutdown(PrinterDevice& printer);
 
 }  // namespace tess

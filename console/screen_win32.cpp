@@ -3,19 +3,16 @@
 #include <imm.h>
 
 #include <algorithm>
-#include <atomic>
 #include <memory>
 #include <vector>
 
+#include "console/console_text_win32.h"
 #include "console/text_paint_win32.h"
-#include "startup/app_win32.h"
 #include "system/gdi_handles_win32.h"
+#include "system/win32_services.h"
 
 namespace tess {
 namespace {
-
-// Set whenever an area is marked; the frame clears it when it takes the areas.
-std::atomic<bool> any_dirty{false};
 
 constexpr int kPaintedCaretLift = 7;
 
@@ -34,22 +31,23 @@ void exclude_children(HWND hwnd, HDC dc) {
 
 // The backing bitmap, then the text layer, inside the area. The text is drawn
 // from a copy, without the surface lock, so that statements go on meanwhile.
-void paint_area(HWND hwnd, HDC dc, const RECT& area) {
+void paint_area(Win32Services& services, HWND hwnd, HDC dc, const RECT& area) {
   if (is_empty(area)) return;
   const int saved = SaveDC(dc);
   exclude_children(hwnd, dc);
   IntersectClipRect(dc, area.left, area.top, area.right, area.bottom);
   std::unique_ptr<TextSnapshot> text;
   {
-    const auto surfaces = lock_backing_bitmaps();
-    WindowRecord* record = app().windows.find(hwnd);
-    if (record && record->memory_dc() && !app().shutting_down) {
+    Display& display = services.display;
+    const auto surfaces = display.windows.lock_backing_bitmaps();
+    WindowRecord* record = display.windows.find(hwnd);
+    if (record && record->memory_dc() && !display.shutting_down) {
       BitBlt(dc, area.left, area.top, area.right - area.left, area.bottom - area.top, record->memory_dc(), area.left,
              area.top, SRCCOPY);
       text = snapshot_text(*record);
     }
   }
-  if (text) draw_text(*text, dc, area);
+  if (text) draw_text(*text, services.text.console_font.get(), dc, area);
   RestoreDC(dc, saved);
 }
 
@@ -68,13 +66,13 @@ constexpr DWORD kLargeFrameMilliseconds = 50;
 long area_of(const RECT& r) { return static_cast<long>(r.right - r.left) * (r.bottom - r.top); }
 
 // Takes the dirty areas that are due, clearing them.
-std::vector<PendingArea> take_dirty_areas(bool flushing) {
+std::vector<PendingArea> take_dirty_areas(Display& display, bool flushing) {
   std::vector<PendingArea> pending;
-  if (!any_dirty.exchange(false)) return pending;
+  if (!display.any_dirty.exchange(false)) return pending;
   const DWORD self = GetCurrentThreadId(), now = GetTickCount();
   bool deferred = false;
-  const auto surfaces = lock_backing_bitmaps();
-  app().windows.for_each([&](WindowRecord& r) {
+  const auto surfaces = display.windows.lock_backing_bitmaps();
+  display.windows.for_each([&](WindowRecord& r) {
     if (is_empty(r.dirty)) return;
     if (area_of(r.dirty) >= kLargeArea) {
       if (!flushing && now - r.last_large_paint < kLargeFrameMilliseconds) {
@@ -87,45 +85,46 @@ std::vector<PendingArea> take_dirty_areas(bool flushing) {
     pending.push_back({r.hwnd, r.dirty, owned || r.caret_enabled});
     r.dirty = {};
   });
-  if (deferred) any_dirty.store(true);
+  if (deferred) display.any_dirty.store(true);
   return pending;
 }
 
 // Paints on a window of another thread through a device context of its own; its
 // owner may be busy running statements for a long time.
-void paint_from_here(const PendingArea& p) {
+void paint_from_here(Win32Services& services, const PendingArea& p) {
   const WindowDC dc(p.hwnd, DCX_CACHE | DCX_CLIPSIBLINGS | DCX_CLIPCHILDREN);
-  if (dc) paint_area(p.hwnd, dc.get(), p.area);
+  if (dc) paint_area(services, p.hwnd, dc.get(), p.area);
 }
 
 }  // namespace
 
-RECT clipped_area(int64_t left, int64_t top, int64_t right, int64_t bottom) {
-  const SIZE screen = app().screen;
+RECT clipped_area(SIZE screen, int64_t left, int64_t top, int64_t right, int64_t bottom) {
   auto cut = [](int64_t v, LONG limit) { return static_cast<LONG>(std::clamp<int64_t>(v, 0, limit)); };
   return {cut(left, screen.cx), cut(top, screen.cy), cut(right, screen.cx), cut(bottom, screen.cy)};
 }
 
-void mark_dirty(WindowRecord& record, const RECT& area) {
+void mark_dirty(Display& display, WindowRecord& record, const RECT& area) {
   if (is_empty(area)) return;
   if (is_empty(record.dirty)) record.dirty = area;
   else UnionRect(&record.dirty, &record.dirty, &area);
-  any_dirty.store(true, std::memory_order_release);
+  display.any_dirty.store(true, std::memory_order_release);
 }
 
-void mark_all_dirty(WindowRecord& record) { mark_dirty(record, {0, 0, app().screen.cx, app().screen.cy}); }
-
-void mark_all_dirty(HWND hwnd) {
-  const auto surfaces = lock_backing_bitmaps();
-  if (WindowRecord* record = app().windows.find(hwnd)) mark_all_dirty(*record);
+void mark_all_dirty(Display& display, WindowRecord& record) {
+  mark_dirty(display, record, {0, 0, display.screen.cx, display.screen.cy});
 }
 
-void place_caret(HWND hwnd) {
+void mark_all_dirty(Display& display, HWND hwnd) {
+  const auto surfaces = display.windows.lock_backing_bitmaps();
+  if (WindowRecord* record = display.windows.find(hwnd)) mark_all_dirty(display, *record);
+}
+
+void place_caret(Display& display, HWND hwnd) {
   POINT caret{};
   COMPOSITIONFORM composition{};
   {
-    const auto surfaces = lock_backing_bitmaps();
-    WindowRecord* record = app().windows.find(hwnd);
+    const auto surfaces = display.windows.lock_backing_bitmaps();
+    WindowRecord* record = display.windows.find(hwnd);
     if (!record || !record->caret_enabled) return;
     caret = record->caret;
     composition = record->composition;
@@ -137,32 +136,33 @@ void place_caret(HWND hwnd) {
   }
 }
 
-void paint_window(HWND hwnd) {
+void paint_window(Win32Services& services, HWND hwnd) {
   {
     const PaintDC dc(hwnd);
-    paint_area(hwnd, dc.get(), dc.area());
+    paint_area(services, hwnd, dc.get(), dc.area());
   }
-  place_caret(hwnd);
+  place_caret(services.display, hwnd);
 }
 
-void paint_dirty_windows(bool flushing) {
-  if (app().shutting_down) return;
-  for (const PendingArea& p : take_dirty_areas(flushing)) {
+void paint_dirty_windows(Win32Services& services, bool flushing) {
+  if (services.display.shutting_down) return;
+  for (const PendingArea& p : take_dirty_areas(services.display, flushing)) {
     if (p.by_owner) {
       InvalidateRect(p.hwnd, &p.area, FALSE);
       if (GetWindowThreadProcessId(p.hwnd, nullptr) == GetCurrentThreadId()) UpdateWindow(p.hwnd);
     } else {
-      paint_from_here(p);
+      paint_from_here(services, p);
     }
   }
 }
 
-void flush_screen() {
-  if (!any_dirty.load(std::memory_order_acquire) || app().shutting_down) return;
-  const HWND console = app().console;
+void flush_screen(Win32Services& services) {
+  Display& display = services.display;
+  if (!display.any_dirty.load(std::memory_order_acquire) || display.shutting_down) return;
+  const HWND console = display.console;
   if (!console) return;
   if (GetWindowThreadProcessId(console, nullptr) == GetCurrentThreadId()) {
-    paint_dirty_windows(true);
+    paint_dirty_windows(services, true);
     return;
   }
   // The window thread never waits for this thread, so waiting for it is safe;
@@ -172,8 +172,8 @@ void flush_screen() {
   // Windows of this thread that show a caret are painted by this thread.
   std::vector<HWND> own;
   {
-    const auto surfaces = lock_backing_bitmaps();
-    app().windows.for_each([&](WindowRecord& r) {
+    const auto surfaces = display.windows.lock_backing_bitmaps();
+    display.windows.for_each([&](WindowRecord& r) {
       if (r.caret_enabled && GetWindowThreadProcessId(r.hwnd, nullptr) == GetCurrentThreadId()) own.push_back(r.hwnd);
     });
   }

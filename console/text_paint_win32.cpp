@@ -4,11 +4,13 @@
 #include <string>
 #include <vector>
 
+#include "console/console_text_win32.h"
 #include "console/layout_walk.h"
 #include "console/screen_win32.h"
 #include "session/session.h"
-#include "startup/app_win32.h"
+#include "interp/interpreter.h"
 #include "system/gdi_handles_win32.h"
+#include "system/win32_services.h"
 
 namespace tess {
 namespace {
@@ -80,16 +82,16 @@ class FontMeasure {
 
 // Under the surface lock, like everything else it serves; it measures on the
 // backing bitmap's context of the window written to.
-FontMeasure& font_measure(WindowRecord& record) {
+FontMeasure& font_measure(Display& display, const ConsoleText& text, WindowRecord& record) {
   static FontMeasure measure;
-  if (measure.use(app().console_font.get(), record.memory_dc()))
-    app().windows.for_each([](WindowRecord& r) { r.layout.invalidate(); });
+  if (measure.use(text.console_font.get(), record.memory_dc()))
+    display.windows.for_each([](WindowRecord& r) { r.layout.invalidate(); });
   return measure;
 }
 
-LayoutBounds bounds_for(WindowRecord& record, const FontMeasure& m) {
+LayoutBounds bounds_for(WindowRecord& record, const FontMeasure& m, const TextArea& area) {
   const RECT& client = record.client;
-  return {m.line_height, static_cast<int>(client.right), static_cast<int>(client.bottom), app().text_area};
+  return {m.line_height, static_cast<int>(client.right), static_cast<int>(client.bottom), area};
 }
 
 // Whole logical lines scroll away until the text fits; answers whether any did.
@@ -147,12 +149,12 @@ std::unique_ptr<TextSnapshot> snapshot_text(const WindowRecord& record) {
 
 // Units of one row and one pair of colours are drawn together, each at the
 // place the layout gave it. Each painting thread measures with its own context.
-void draw_text(const TextSnapshot& text, HDC dc, const RECT& area) {
+void draw_text(const TextSnapshot& text, HFONT console_font, HDC dc, const RECT& area) {
   const TextLayer& layer = text.layer;
   const LayoutBounds& bounds = text.bounds;
   thread_local FontMeasure m;
-  m.use(app().console_font.get(), dc);
-  const Selected font(dc, font_or_system(app().console_font.get()));
+  m.use(console_font, dc);
+  const Selected font(dc, font_or_system(console_font));
   Run run;
   walk_layout(
       layer, bounds, [&](const LayoutUnit& u) { return m.width(layer, u); },
@@ -180,35 +182,36 @@ void draw_text(const TextSnapshot& text, HDC dc, const RECT& area) {
   draw_run(dc, run);
 }
 
-void relayout_text(WindowRecord& record) {
-  const auto surfaces = lock_backing_bitmaps();
+void relayout_text(Display& display, const ConsoleText& text, WindowRecord& record) {
+  const auto surfaces = display.windows.lock_backing_bitmaps();
   if (!record.layer) return;
-  FontMeasure& m = font_measure(record);
+  FontMeasure& m = font_measure(display, text, record);
   TextLayer& layer = *record.layer;
-  LayoutResult result = record.layout.rebuild(layer, bounds_for(record, m), [&](const LayoutUnit& u) { return m.width(layer, u); });
+  LayoutResult result = record.layout.rebuild(layer, bounds_for(record, m, text.text_area),
+                                               [&](const LayoutUnit& u) { return m.width(layer, u); });
   scroll_to_fit(record, m, result);
   place_caret_point(record, m, result);
-  mark_all_dirty(record);
+  mark_all_dirty(display, record);
 }
 
 // Every write lays out in the client rectangle; asking the window for it each
 // time cost two system calls a print under Wine. A minimised window keeps the
 // size it had, so its text does not reflow into nothing.
-void note_client_size(HWND hwnd, WPARAM kind, LPARAM size) {
+void note_client_size(Display& display, HWND hwnd, WPARAM kind, LPARAM size) {
   if (kind == SIZE_MINIMIZED) return;
-  const auto surfaces = lock_backing_bitmaps();
-  if (WindowRecord* record = app().windows.find(hwnd)) record->client = {0, 0, LOWORD(size), HIWORD(size)};
+  const auto surfaces = display.windows.lock_backing_bitmaps();
+  if (WindowRecord* record = display.windows.find(hwnd)) record->client = {0, 0, LOWORD(size), HIWORD(size)};
 }
 
-TextLayer::WriteResult text_write(std::string_view value_text, TextLayer::Stream stream) {
-  App& a = app();
-  const TextColours colours = a.interp ? a.interp->session().colours : TextColours{};
-  const auto surfaces = lock_backing_bitmaps();
-  WindowRecord* record = a.windows.find(a.current_text_window);
+TextLayer::WriteResult text_write(Win32Services& services, std::string_view value_text, TextLayer::Stream stream) {
+  Display& display = services.display;
+  const TextColours colours = services.interp ? services.interp->session().colours : TextColours{};
+  const auto surfaces = display.windows.lock_backing_bitmaps();
+  WindowRecord* record = display.current_record();
   if (!record || !record->layer) return {};
   TextLayer& layer = *record->layer;
-  FontMeasure& m = font_measure(*record);
-  const LayoutBounds bounds = bounds_for(*record, m);
+  FontMeasure& m = font_measure(display, services.text, *record);
+  const LayoutBounds bounds = bounds_for(*record, m, services.text.text_area);
   auto width = [&](const LayoutUnit& u) { return m.width(layer, u); };
 
   // Text added at the end of what the layout saw is laid out from where it ended.
@@ -218,8 +221,8 @@ TextLayer::WriteResult text_write(std::string_view value_text, TextLayer::Stream
   LayoutResult result = appends ? record->layout.extend(layer, width) : record->layout.rebuild(layer, bounds, width);
   const bool scrolled = scroll_to_fit(*record, m, result);
   place_caret_point(*record, m, result);
-  if (appends && !scrolled) mark_dirty(*record, clipped_area(0, first_row, bounds.right, result.bottom));
-  else mark_all_dirty(*record);
+  if (appends && !scrolled) mark_dirty(display, *record, clipped_area(display.screen, 0, first_row, bounds.right, result.bottom));
+  else mark_all_dirty(display, *record);
   return written;
 }
 

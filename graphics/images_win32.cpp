@@ -2,6 +2,7 @@
 #include <cstring>
 #include <utility>
 
+#include "console/console_text_win32.h"
 #include "files/file_table.h"
 #include "graphics/argument_text.h"
 #include "graphics/graphics_handlers.h"
@@ -10,9 +11,9 @@
 #include "interp/evaluate.h"
 #include "interp/interpreter.h"
 #include "session/session.h"
-#include "startup/app_win32.h"
 #include "system/gdi_handles_win32.h"
 #include "system/wide_win32.h"
+#include "system/win32_services.h"
 #include "windows/handle_numbers_win32.h"
 #include "windows/window_args.h"
 
@@ -44,21 +45,21 @@ void stmt_load_image(Exec& ex, std::string_view args) {
   // not the process's.
   const std::string path = ex.session().files.resolve(load.file_name);
   const int32_t old_value = eval_int(ex.in, load.variable);
-  Bitmap image(static_cast<HBITMAP>(LoadImageW(app().instance, wide(path).c_str(), IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE)));
+  Bitmap image(static_cast<HBITMAP>(LoadImageW(win32(ex).display.instance, wide(path).c_str(), IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE)));
   if (!image) raise_error(1, "load image: cannot load " + path);
   record_image(ex.in, load.variable, old_value, std::move(image));
 }
 
 void get_image(Exec& ex, std::string_view args) {
   const GetImageArgs get = parse_get_image(ex.in, args);
-  App& a = app();
+  Display& display = win32(ex).display;
   Bitmap image;
   {
     // The image is made like the backing bitmap; a window without a record gives
     // what its own device context holds.
-    const auto surfaces = lock_backing_bitmaps();
-    WindowRecord* record = a.windows.find(a.current_text_window);
-    const WindowDC window_dc = record ? WindowDC() : WindowDC(a.current_text_window);
+    const auto surfaces = display.windows.lock_backing_bitmaps();
+    WindowRecord* record = display.current_record();
+    const WindowDC window_dc = record ? WindowDC() : WindowDC(display.current_text_window);
     HDC source = record ? record->memory_dc() : window_dc.get();
     image = Bitmap(CreateCompatibleBitmap(source, get.width(), get.height()));
     const MadeDC memory = memory_dc_like(source);
@@ -74,7 +75,7 @@ void put_image(Exec& ex, std::string_view args) {
   const PutImageArgs put = parse_put_image(ex.in, args);
   BITMAP info{};
   if (!bitmap_size(put.image, info)) raise_error(1, "put image: the value is not an image");
-  DrawingSurfaces s;
+  DrawingSurfaces s(win32(ex).display);
   if (!s.bitmap()) return;
   {
     const MadeDC memory = memory_dc_like(s.bitmap());
@@ -104,7 +105,8 @@ void text_out(HDC dc, int x, int y, std::string_view text, BYTE char_set) {
 
 void stmt_gprint(Exec& ex, std::string_view args) {
   const TextArgs t = parse_text(ex.in, args);
-  const FontRecord& base = app().font;
+  Win32Services& services = win32(ex);
+  const FontRecord& base = services.text.font;
   LOGFONTA lf{};
   lf.lfHeight = t.height.value_or(base.height);
   lf.lfWidth = t.width;
@@ -119,7 +121,7 @@ void stmt_gprint(Exec& ex, std::string_view args) {
   lf.lfPitchAndFamily = base.pitch_and_family;
   if (t.face.empty()) std::memcpy(lf.lfFaceName, base.face_name.data(), sizeof lf.lfFaceName);
   else std::strncpy(lf.lfFaceName, t.face.c_str(), sizeof lf.lfFaceName - 1);  // longer names are cut
-  DrawingSurfaces s;
+  DrawingSurfaces s(services.display);
   s.select_kept_font(s.font(lf));
   s.draw([&](HDC dc) {
     SetTextColor(dc, t.colour);
@@ -135,7 +137,7 @@ void stmt_gprint(Exec& ex, std::string_view args) {
   // drawing it): no more characters than bytes, none wider than the font's
   // widest; widened by one more on both sides for overhanging and slanted glyphs.
   if (lf.lfEscapement != 0) {
-    s.touched(0, 0, app().screen.cx, app().screen.cy);  // turned text: any direction
+    s.touched(0, 0, services.display.screen.cx, services.display.screen.cy);  // turned text: any direction
   } else {
     const int64_t advance = s.kept_font_advance();
     const int64_t width = static_cast<int64_t>(t.text.size()) * advance;

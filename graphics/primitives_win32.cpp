@@ -15,8 +15,9 @@
 #include "graphics/surface_win32.h"
 #include "interp/interpreter.h"
 #include "session/session.h"
-#include "startup/app_win32.h"
 #include "system/gdi_handles_win32.h"
+#include "system/win32_services.h"
+#include "windows/display_win32.h"
 
 namespace tess {
 namespace {
@@ -71,7 +72,7 @@ class BitmapFillSurface : public FillSurface {
 void stmt_pset(Exec& ex, std::string_view args) {
   const PointArgs p = parse_point(ex.in, args);
   ex.session().graphics.last_point = p.at;
-  DrawingSurfaces s;
+  DrawingSurfaces s(win32(ex).display);
   s.draw([&](HDC dc) { SetPixel(dc, p.at.x, p.at.y, colour_rgb(p.colour)); });
   s.touched(p.at.x, p.at.y, int64_t{p.at.x} + 1, int64_t{p.at.y} + 1);
 }
@@ -81,7 +82,7 @@ void stmt_preset(Exec& ex, std::string_view args) {
   const Point32 at = parse_lone_pair(ex.in, args, "erase point");
   const Rgb background = ex.session().colours.background;
   if (background == kTransparentRgb) return;
-  DrawingSurfaces s;
+  DrawingSurfaces s(win32(ex).display);
   s.draw([&](HDC dc) { SetPixel(dc, at.x, at.y, background); });
   s.touched(at.x, at.y, int64_t{at.x} + 1, int64_t{at.y} + 1);
 }
@@ -89,7 +90,7 @@ void stmt_preset(Exec& ex, std::string_view args) {
 void draw_line(Exec& ex, std::string_view stripped) {
   const LineArgs line = parse_line(ex.in, stripped, ex.session().graphics.last_point);
   const Rgb colour = colour_rgb(line.colour);
-  DrawingSurfaces s;
+  DrawingSurfaces s(win32(ex).display);
   s.select_kept_pen(s.pen(colour));
   if (line.mode == LineMode::FilledBox) s.select(s.brush(colour_rgb(line.fill_colour)));
   if (line.mode == LineMode::Line) {
@@ -128,7 +129,7 @@ bool draw_circle_stamped(DrawingSurfaces& s, const CircleArgs& circle, const Cir
     return false;
   std::optional<COLORREF> inside;
   if (plan.figure == CircleFigure::FilledEllipse) inside = colour_rgb(circle.fill_colour);
-  return draw_stamped_ellipse(*s.record(), app().screen, {plan.left, plan.top, plan.right, plan.bottom},
+  return draw_stamped_ellipse(*s.record(), s.screen(), {plan.left, plan.top, plan.right, plan.bottom},
                               colour_rgb(circle.colour), inside);
 }
 
@@ -137,7 +138,7 @@ bool draw_circle_stamped(DrawingSurfaces& s, const CircleArgs& circle, const Cir
 void stmt_circle(Exec& ex, std::string_view args) {
   const CircleArgs circle = parse_circle(ex.in, args);
   const CirclePlan plan = plan_circle(circle);
-  DrawingSurfaces s;
+  DrawingSurfaces s(win32(ex).display);
   if (!draw_circle_stamped(s, circle, plan)) draw_circle_with_gdi(s, circle, plan);
   // A pixel of margin: the figure's outline may reach its box's right and bottom edge.
   s.touched(int64_t{plan.left} - 1, int64_t{plan.top} - 1, int64_t{plan.right} + 2, int64_t{plan.bottom} + 2);
@@ -145,61 +146,63 @@ void stmt_circle(Exec& ex, std::string_view args) {
 
 void stmt_paint(Exec& ex, std::string_view args) {
   const PaintArgs paint = parse_paint(ex.in, args);
-  App& a = app();
-  WindowRecord* record = a.windows.find(a.current_text_window);
+  Win32Services& services = win32(ex);
+  WindowRecord* record = services.display.current_record();
   if (!record) return;  // no backing bitmap to fill
   const Rgb paint_rgb = colour_rgb(paint.paint_colour);
   {
     const Pen pen(CreatePen(PS_SOLID, 1, paint_rgb));
-    const auto backing = lock_backing_bitmaps();
+    const auto backing = services.display.windows.lock_backing_bitmaps();
     const Selected spans(record->memory_dc(), pen.get());
-    BitmapFillSurface surface(*record, a.screen);
+    BitmapFillSurface surface(*record, services.display.screen);
     surface.set_paint(paint_rgb);
     flood_fill(surface, paint.seed.x, paint.seed.y, paint_rgb, colour_rgb(paint.border_colour));
   }
-  whole_window_refresh();
+  whole_window_refresh(services);
 }
 
 void stmt_cls(Exec& ex, std::string_view args) {
   const int32_t mode = args.empty() ? 1 : eval_int(ex.in, args);
-  App& a = app();
-  const HWND hwnd = a.current_text_window;
-  WindowRecord* record = a.windows.find(hwnd);
+  Win32Services& services = win32(ex);
+  const Display& display = services.display;
+  const HWND hwnd = display.current_text_window;
+  WindowRecord* record = services.display.windows.find(hwnd);
   if ((mode == 1 || mode == 3) && record) {
     if (GetForegroundWindow() == hwnd && record->caret_enabled) SendMessageA(hwnd, WM_KILLFOCUS, 0, 0);
-    const auto surfaces = lock_backing_bitmaps();
+    const auto surfaces = display.windows.lock_backing_bitmaps();
     if (record->layer) record->layer->clear();
   }
   if ((mode == 2 || mode == 3) && record) {
     char class_name[64] = {};
     GetClassNameA(hwnd, class_name, sizeof class_name);
-    const bool dark = hwnd == a.console || lstrcmpiA(class_name, kPromptClass) == 0;
-    const auto backing = lock_backing_bitmaps();
+    const bool dark = hwnd == display.console || lstrcmpiA(class_name, kPromptClass) == 0;
+    const auto backing = services.display.windows.lock_backing_bitmaps();
     const Selected fill(record->memory_dc(), GetStockObject(dark ? BLACK_BRUSH : WHITE_BRUSH));
-    PatBlt(record->memory_dc(), 0, 0, a.screen.cx, a.screen.cy, PATCOPY);
+    PatBlt(record->memory_dc(), 0, 0, display.screen.cx, display.screen.cy, PATCOPY);
   }
-  whole_window_refresh();
+  whole_window_refresh(services);
 }
 
 void stmt_scroll_graphics(Exec& ex, std::string_view args) {
   const auto parts = split_all(args);
   if (parts.size() != 2) argument_error("scroll graphics", "dx and dy");
   const int32_t dx = eval_int(ex.in, parts[0]), dy = eval_int(ex.in, parts[1]);
-  App& a = app();
-  if (WindowRecord* record = a.windows.find(a.current_text_window)) {
-    const auto backing = lock_backing_bitmaps();
+  Win32Services& services = win32(ex);
+  const SIZE screen = services.display.screen;
+  if (WindowRecord* record = services.display.current_record()) {
+    const auto backing = services.display.windows.lock_backing_bitmaps();
     HDC target = record->memory_dc();
     const MadeDC copy = memory_dc_like(target);
-    const Bitmap copy_bitmap(CreateCompatibleBitmap(target, a.screen.cx, a.screen.cy));
+    const Bitmap copy_bitmap(CreateCompatibleBitmap(target, screen.cx, screen.cy));
     const Selected copied(copy.get(), copy_bitmap.get());
-    BitBlt(copy.get(), 0, 0, a.screen.cx, a.screen.cy, target, 0, 0, SRCCOPY);
+    BitBlt(copy.get(), 0, 0, screen.cx, screen.cy, target, 0, 0, SRCCOPY);
     {
       const Selected fill(target, GetStockObject(BLACK_BRUSH));
-      PatBlt(target, 0, 0, a.screen.cx, a.screen.cy, PATCOPY);
+      PatBlt(target, 0, 0, screen.cx, screen.cy, PATCOPY);
     }
-    BitBlt(target, dx, dy, a.screen.cx, a.screen.cy, copy.get(), 0, 0, SRCCOPY);
+    BitBlt(target, dx, dy, screen.cx, screen.cy, copy.get(), 0, 0, SRCCOPY);
   }
-  whole_window_refresh();
+  whole_window_refresh(services);
 }
 
 }  // namespace tess

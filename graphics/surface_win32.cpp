@@ -7,13 +7,13 @@
 
 #include "console/screen_win32.h"
 #include "console/text_paint_win32.h"
-#include "startup/app_win32.h"
 #include "system/wide_win32.h"
+#include "system/win32_services.h"
 
 namespace tess {
 
-DrawingSurfaces::DrawingSurfaces()
-    : surfaces_(lock_backing_bitmaps()), record_(app().windows.find(app().current_text_window)) {}
+DrawingSurfaces::DrawingSurfaces(Display& display)
+    : display_(display), surfaces_(display.windows.lock_backing_bitmaps()), record_(display.current_record()) {}
 
 // The last selection is given back first.
 DrawingSurfaces::~DrawingSurfaces() {
@@ -60,8 +60,8 @@ KeptObjects& kept_objects() {
 }
 
 // A kept font about to be deleted leaves every bitmap that still has it selected.
-void take_out_of_bitmaps(HGDIOBJ object) {
-  app().windows.for_each([&](WindowRecord& r) {
+void take_out_of_bitmaps(WindowTable& windows, HGDIOBJ object) {
+  windows.for_each([&](WindowRecord& r) {
     if (r.kept_font == object) {
       SelectObject(r.memory_dc(), GetStockObject(SYSTEM_FONT));
       r.kept_font = nullptr;
@@ -75,12 +75,12 @@ void take_out_of_bitmaps(HGDIOBJ object) {
 
 // The last few objects of one kind; the oldest goes when a new one comes.
 template <class Key, class Make>
-HGDIOBJ kept(Kept<Key>& cache, const Key& key, Make make, bool (*same)(const Key&, const Key&)) {
+HGDIOBJ kept(WindowTable& windows, Kept<Key>& cache, const Key& key, Make make, bool (*same)(const Key&, const Key&)) {
   for (auto& [k, object] : cache)
     if (same(k, key)) return object.get();
   constexpr std::size_t kKept = 16;
   if (cache.size() == kKept) {
-    take_out_of_bitmaps(cache.front().second.get());
+    take_out_of_bitmaps(windows, cache.front().second.get());
     cache.erase(cache.begin());
   }
   cache.emplace_back(key, make());
@@ -93,11 +93,11 @@ bool same_font(const LOGFONTA& a, const LOGFONTA& b) { return std::memcmp(&a, &b
 }  // namespace
 
 HGDIOBJ DrawingSurfaces::pen(COLORREF colour) {
-  return kept(kept_objects().pens, colour, [&] { return AnyObject(CreatePen(PS_SOLID, 1, colour)); }, same_colour);
+  return kept(display_.windows, kept_objects().pens, colour, [&] { return AnyObject(CreatePen(PS_SOLID, 1, colour)); }, same_colour);
 }
 
 HGDIOBJ DrawingSurfaces::brush(COLORREF colour) {
-  return kept(kept_objects().brushes, colour, [&] { return AnyObject(CreateSolidBrush(colour)); }, same_colour);
+  return kept(display_.windows, kept_objects().brushes, colour, [&] { return AnyObject(CreateSolidBrush(colour)); }, same_colour);
 }
 
 namespace {
@@ -115,24 +115,23 @@ AnyObject create_font(const LOGFONTA& a) {
 }  // namespace
 
 HGDIOBJ DrawingSurfaces::font(const LOGFONTA& description) {
-  return kept(kept_objects().fonts, description, [&] { return create_font(description); }, same_font);
+  return kept(display_.windows, kept_objects().fonts, description, [&] { return create_font(description); }, same_font);
 }
 
-void release_kept_drawing_objects() {
-  const auto surfaces = lock_backing_bitmaps();
-  for (const auto& [description, font] : kept_objects().fonts) take_out_of_bitmaps(font.get());
-  for (const auto& [colour, pen] : kept_objects().pens) take_out_of_bitmaps(pen.get());
+void release_kept_drawing_objects(Display& display) {
+  const auto surfaces = display.windows.lock_backing_bitmaps();
+  for (const auto& [description, font] : kept_objects().fonts) take_out_of_bitmaps(display.windows, font.get());
+  for (const auto& [colour, pen] : kept_objects().pens) take_out_of_bitmaps(display.windows, pen.get());
   kept_objects() = KeptObjects{};
 }
 
 void DrawingSurfaces::touched(int64_t left, int64_t top, int64_t right, int64_t bottom) {
-  if (record_) mark_dirty(*record_, clipped_area(left, top, right, bottom));
+  if (record_) mark_dirty(display_, *record_, clipped_area(display_.screen, left, top, right, bottom));
 }
 
-void whole_window_refresh() {
-  App& a = app();
-  mark_all_dirty(a.current_text_window);
-  text_write("", TextLayer::Stream::kDrop);
+void whole_window_refresh(Win32Services& services) {
+  mark_all_dirty(services.display, services.display.current_text_window);
+  text_write(services, "", TextLayer::Stream::kDrop);
 }
 
 }  // namespace tess

@@ -8,13 +8,15 @@
 #include <mutex>
 
 #include "system/gdi_handles_win32.h"
-#include "windows/window_table_win32.h"
+#include "windows/display_win32.h"
 
 namespace tess {
 
+struct Win32Services;
+
 class DrawingSurfaces {
  public:
-  DrawingSurfaces();
+  explicit DrawingSurfaces(Display& display);
   ~DrawingSurfaces();
   DrawingSurfaces(const DrawingSurfaces&) = delete;
   DrawingSurfaces& operator=(const DrawingSurfaces&) = delete;
@@ -22,6 +24,7 @@ class DrawingSurfaces {
   // Null when the current text window has no record: then nothing is drawn.
   HDC bitmap() const { return record_ ? record_->memory_dc() : nullptr; }
   WindowRecord* record() const { return record_; }
+  SIZE screen() const { return display_.screen; }
 
   // Selects into the bitmap; the previous objects come back at the end.
   void select(HGDIOBJ object);
@@ -53,6 +56,7 @@ class DrawingSurfaces {
   void touched(int64_t left, int64_t top, int64_t right, int64_t bottom);
 
  private:
+  Display& display_;
   std::unique_lock<std::recursive_mutex> surfaces_;
   WindowRecord* record_;
   std::array<Selected, 4> selected_{};  // a statement selects at most a pen and a brush
@@ -60,10 +64,10 @@ class DrawingSurfaces {
 };
 
 // The run's end: the kept pens, brushes and fonts are deleted (under the surface lock).
-void release_kept_drawing_objects();
+void release_kept_drawing_objects(Display& display);
 
 // After a statement changed the whole destination bitmap: the window is painted
 // whole, and its text layer laid out again over it.
-void whole_window_refresh();
+void whole_window_refresh(Win32Services& services);
 
 }  // namespace tess

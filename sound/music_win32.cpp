@@ -11,8 +11,9 @@
 #include "session/session.h"
 #include "sound/music_performance.h"
 #include "sound/sound_handlers.h"
-#include "startup/app_win32.h"
+#include "sound/sound_win32.h"
 #include "system/wide_win32.h"
+#include "system/win32_services.h"
 
 namespace tess {
 namespace {
@@ -46,8 +47,7 @@ class MidiOut : public MidiSink {
 
 // The first music statement opens the last device and sets every channel to
 // the instrument of tone 0.
-HMIDIOUT open_midi() {
-  SoundDevice& s = app().sound;
+HMIDIOUT open_midi(SoundDevice& s) {
   if (s.midi) return s.midi;
   const UINT devices = midiOutGetNumDevs();
   if (devices == 0) raise_error(kSoundError, kNoMidiDevice);
@@ -68,7 +68,7 @@ HMIDIOUT open_midi() {
 // stop request ends every voice within one sleep check.
 void stmt_play(Exec& ex, std::string_view args) {
   if (is_alloc_form(args)) return;  // nothing to allocate
-  MidiOut out(open_midi());
+  MidiOut out(open_midi(win32(ex).sound));
   const std::vector<std::string> strings = split_voices(args);
   std::vector<std::vector<VoiceEvent>> voices;
   for (std::size_t v = 0; v < strings.size(); ++v) {
@@ -87,8 +87,7 @@ void stmt_play(Exec& ex, std::string_view args) {
   if (!played) raise_error(kSoundError, midi_error_text(out.failure()));
 }
 
-void close_midi() {
-  SoundDevice& s = app().sound;
+void close_midi(SoundDevice& s) {
   if (!s.midi) return;
   midiOutReset(s.midi);
   midiOutClose(s.midi);

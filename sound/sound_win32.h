@@ -9,6 +9,8 @@
 
 namespace tess {
 
+struct Win32Services;
+
 struct SoundDevice {
   HMIDIOUT midi = nullptr;
   std::mutex notify_mutex;        // the window thread reads what the MCI statement writes
@@ -17,9 +19,9 @@ struct SoundDevice {
 
 // MM_MCINOTIFY on the console window: the notify assignment is queued for the
 // main thread (the window thread never takes the interpreter lock).
-void mci_notified();
+void mci_notified(Win32Services& services);
 
 // Shutdown: the MIDI output is closed.
-void close_midi();
+void close_midi(SoundDevice& sound);
 
 }  // namespace tess

@@ -2,7 +2,6 @@
 
 #include <imm.h>
 
-#include <cstring>
 #include <optional>
 #include <string>
 #include <vector>
@@ -37,9 +36,9 @@ bool read_own_file(std::vector<uint8_t>& bytes) {
 }
 
 
-void create_console_font(HWND console, const FontRecord& font) {
-  LOGFONTW lf = to_logfont(font);
-  app().console_font = Font(CreateFontIndirectW(&lf));
+void create_console_font(HWND console, ConsoleText& text) {
+  LOGFONTW lf = to_logfont(text.font);
+  text.console_font = Font(CreateFontIndirectW(&lf));
   if (HIMC context = ImmGetContext(console)) {
     ImmSetCompositionFontW(context, &lf);
     ImmReleaseContext(console, context);
@@ -73,30 +72,17 @@ std::optional<SourceMap> read_own_map(const std::vector<uint8_t>& text) {
 
 }  // namespace
 
-LOGFONTW to_logfont(const FontRecord& f) {
-  LOGFONTW lf{};
-  lf.lfHeight = f.height, lf.lfWidth = f.width, lf.lfEscapement = f.escapement;
-  lf.lfOrientation = f.orientation, lf.lfWeight = f.weight, lf.lfItalic = f.italic;
-  lf.lfUnderline = f.underline, lf.lfStrikeOut = f.strike_out, lf.lfCharSet = f.char_set;
-  lf.lfOutPrecision = f.out_precision, lf.lfClipPrecision = f.clip_precision;
-  lf.lfQuality = f.quality, lf.lfPitchAndFamily = f.pitch_and_family;
-  const std::wstring face = wide(std::string_view(f.face_name.data(), strnlen(f.face_name.data(), f.face_name.size())));
-  face.copy(lf.lfFaceName, std::size(lf.lfFaceName) - 1);
-  return lf;
-}
-
-void run_start() {
-  App& a = app();
-  a.current_text_window = a.console;
-  SendMessageA(a.console, WM_KILLFOCUS, 0, 0);
+void run_start(App& a) {
+  a.display.current_text_window = a.display.console;
+  SendMessageA(a.display.console, WM_KILLFOCUS, 0, 0);
   a.session->files.set_module_directory(a.module_directory);  // the reset makes it current
   a.interp->reset();
-  printer_run_start();
+  printer_run_start(a.printer);
 }
 
 DWORD WINAPI loader_thread(LPVOID parameter) {
-  HWND console = static_cast<HWND>(parameter);
-  App& a = app();
+  App& a = *static_cast<App*>(parameter);
+  HWND console = a.display.console;
   std::vector<uint8_t> file;
   if (!read_own_file(file)) {
     stop_before_running(console, kFileSystemError, "Error", console);
@@ -110,7 +96,7 @@ DWORD WINAPI loader_thread(LPVOID parameter) {
   }
   ProgramImage& image = std::get<ProgramImage>(parsed);
   file = {};
-  a.font = image.font;
+  a.text.font = image.font;
   if (!image.start_hidden) {
     UpdateWindow(console);
     ShowWindow(console, SW_SHOW);
@@ -118,20 +104,20 @@ DWORD WINAPI loader_thread(LPVOID parameter) {
   }
   a.session = std::make_unique<Session>();
   a.interp = std::make_unique<Interpreter>(a.host, ProgramText(image.text), session_link(*a.session, win32_handlers()));
+  a.services.interp = a.interp.get();
   if (auto map = read_own_map(image.text)) {
     a.interp->set_source_map(std::move(*map));
     a.host.show_source_in_box(true);
   }
   image.text = {};
-  create_console_font(console, a.font);
-  run_start();
+  create_console_font(console, a.text);
+  run_start(a);
   a.interp->begin_main_thread();
   a.interp->run_thread(0);
   return 0;
 }
 
-void shutdown() {
-  App& a = app();
+void shutdown(App& a) {
   if (!a.interp || !a.interp->running()) return;
   Interpreter& interp = *a.interp;
   interp.request_stop();
@@ -147,17 +133,18 @@ void shutdown() {
   // the process exit closes them instead of the heap-touching cleanup.
   if (!a.threads_terminated) a.session->files.close_all();
   a.session->colours = TextColours{};
-  a.text_area = TextArea{};
-  a.windows.release_all();
+  a.text.text_area = TextArea{};
+  a.display.windows.release_all();
   a.host.delete_images(a.session->graphics.images.entries());
   a.session->graphics.images.forget_all();
-  printer_shutdown();  // an open document's page is printed
-  close_midi();
-  release_kept_drawing_objects();
-  a.console_font.reset();
-  a.control_font.reset();
+  printer_shutdown(a.printer);  // an open document's page is printed
+  close_midi(a.sound);
+  release_kept_drawing_objects(a.display);
+  a.text.console_font.reset();
+  a.user_windows.control_font.reset();
   // A terminated thread may have held the heap lock: then nothing more is freed.
   if (!a.threads_terminated) {
+    a.services.interp = nullptr;
     a.interp.reset();
     a.session.reset();
   }

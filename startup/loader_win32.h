@@ -5,17 +5,15 @@
 
 namespace tess {
 
-DWORD WINAPI loader_thread(LPVOID console_window);
+struct App;
 
-// The console font record as a LOGFONTW, its face name read as code page 932
-// (the printer scales its height).
-struct FontRecord;
-LOGFONTW to_logfont(const FontRecord& font);
+// Its parameter is the App.
+DWORD WINAPI loader_thread(LPVOID app);
 
 // The run start: console as current text window, caret removed, interpreter reset.
-void run_start();
+void run_start(App& app);
 
 // The ordered shutdown, run on the window thread when the console window is destroyed.
-void shutdown();
+void shutdown(App& app);
 
 }  // namespace tess

@@ -6,10 +6,12 @@
 #include <cstdio>
 #include <map>
 #include <mutex>
+#include <string>
 
 #include "console/console_device_win32.h"
 #include "interp/host.h"
 #include "system/gdi_handles_win32.h"
+#include "system/win32_services.h"
 
 namespace tess {
 
@@ -33,6 +35,9 @@ class Transcript {
 
 class Win32Host : public Host {
  public:
+  explicit Win32Host(Win32Services& services) : services_(services), console_(services) {}
+  Win32Services& services() { return services_; }
+
   void write_text(std::string_view value_text) override;
   void report_error(const Diagnostic& diagnostic) override;
   void end_program() override;
@@ -41,7 +46,8 @@ class Win32Host : public Host {
   uint32_t start_thread(std::function<void()> body) override;
   uint32_t current_thread_id() override { return GetCurrentThreadId(); }
   ConsoleDevice* console_device() override { return &console_; }
-  std::string command_line_value() override;
+  std::string command_line_value() override { return command_line_value_; }
+  void set_command_line_value(std::string value) { command_line_value_ = std::move(value); }
   void delete_images(std::span<const int32_t> handles) override;
 
   // A thread's handle is closed as soon as its body returns: a program that
@@ -57,6 +63,8 @@ class Win32Host : public Host {
   void show_source_in_box(bool on) { source_in_box_ = on; }
 
  private:
+  Win32Services& services_;
+  std::string command_line_value_;
   Transcript transcript_;
   bool source_in_box_ = false;
   Win32Console console_;

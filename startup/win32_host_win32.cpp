@@ -6,10 +6,11 @@
 
 #include "console/screen_win32.h"
 #include "console/text_paint_win32.h"
-#include "startup/app_win32.h"
+#include "interp/interpreter.h"
 #include "startup/win32_host.h"
 #include "system/gdi_handles_win32.h"
 #include "system/wide_win32.h"
+#include "windows/display_win32.h"
 
 namespace tess {
 
@@ -42,14 +43,14 @@ void Transcript::diagnostic(std::string_view line) {
 }
 
 void Win32Host::write_text(std::string_view value_text) {
-  auto result = text_write(value_text, transcript_.active() ? TextLayer::Stream::kKeep : TextLayer::Stream::kDrop);
+  auto result = text_write(services_, value_text, transcript_.active() ? TextLayer::Stream::kKeep : TextLayer::Stream::kDrop);
   if (transcript_.active()) {
     transcript_.write(result.expanded);
     if (result.ends_line) transcript_.write("\n");
   }
 }
 
-void Win32Host::before_wait() { flush_screen(); }
+void Win32Host::before_wait() { flush_screen(services_); }
 
 // TESSALY_DIAGNOSTICS names a file for the diagnostic alone (what `tessc run` prints).
 static void write_diagnostics_file(const std::string& text) {
@@ -63,7 +64,7 @@ static void write_diagnostics_file(const std::string& text) {
 }
 
 void Win32Host::report_error(const Diagnostic& diagnostic) {
-  flush_screen();
+  flush_screen(services_);
   const std::string line = diagnostic.format();
   OutputDebugStringW(wide(line + "\n").c_str());
   transcript_.diagnostic(line);
@@ -75,9 +76,11 @@ void Win32Host::report_error(const Diagnostic& diagnostic) {
 
 // Posted rather than sent: the thread that ends the program must be free to
 // finish while the window thread shuts down.
-void Win32Host::end_program() { PostMessageA(app().console, WM_DESTROY, 0, 0); }
+void Win32Host::end_program() { PostMessageA(services_.display.console, WM_DESTROY, 0, 0); }
 
-std::string Win32Host::command_line_value() { return app().command_line_value; }
+// runtime.exe has no other host.
+Win32Services& win32(Interpreter& in) { return static_cast<Win32Host&>(in.host()).services(); }
+Win32Services& win32(Exec& ex) { return win32(ex.in); }
 
 namespace {
 

@@ -16,11 +16,6 @@
 
 namespace tess {
 
-App& app() {
-  static App instance;
-  return instance;
-}
-
 namespace {
 
 // Unicode classes: titles, texts and typed characters reach the windows as
@@ -69,9 +64,12 @@ void pump_messages() {
 
 int run_window_thread(HINSTANCE instance, const std::string& command_line) {
   note_handles_at_start();
-  App& a = app();
-  a.instance = instance;
-  a.screen = {GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+  // Too large for the stack (a record for each of 1024 windows).
+  const auto app = std::make_unique<App>();
+  App& a = *app;
+  a.display.instance = instance;
+  a.display.screen = {GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+  a.services.shutdown = [&a] { shutdown(a); };
 
   if (!register_class(instance, kConsoleClass, console_window_procedure) ||
       !register_class(instance, kNormalClass, normal_window_procedure) ||
@@ -80,11 +78,11 @@ int run_window_thread(HINSTANCE instance, const std::string& command_line) {
 
   std::string title;
   split_module_path(a, title);
-  a.console = CreateWindowExW(WS_EX_CLIENTEDGE | WS_EX_ACCEPTFILES, wide(kConsoleClass).c_str(), wide(title).c_str(),
-                              WS_OVERLAPPEDWINDOW, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
-                              CW_USEDEFAULT, nullptr, nullptr, instance, nullptr);
-  a.command_line_value = encode(command_line);
-  a.loader_thread = KernelHandle(CreateThread(nullptr, 0, loader_thread, a.console, 0, nullptr));
+  a.display.console = CreateWindowExW(WS_EX_CLIENTEDGE | WS_EX_ACCEPTFILES, wide(kConsoleClass).c_str(),
+                                      wide(title).c_str(), WS_OVERLAPPEDWINDOW, CW_USEDEFAULT, CW_USEDEFAULT,
+                                      CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr, instance, &a.services);
+  a.host.set_command_line_value(encode(command_line));
+  a.loader_thread = KernelHandle(CreateThread(nullptr, 0, loader_thread, &a, 0, nullptr));
   pump_messages();
   write_handle_report();
   if (a.threads_terminated) TerminateProcess(GetCurrentProcess(), 0);  // see shutdown

@@ -7,11 +7,12 @@
 #include "interp/evaluate.h"
 #include "interp/interpreter.h"
 #include "interp/value_text.h"
-#include "startup/app_win32.h"
 #include "system/shell_request.h"
 #include "system/system_builtins.h"
 #include "system/system_handlers.h"
 #include "system/wide_win32.h"
+#include "system/win32_services.h"
+#include "windows/display_win32.h"
 
 namespace tess {
 namespace {
@@ -104,8 +105,8 @@ std::string fn_clipboard(Interpreter&, std::string_view) {
   return encode(narrow(clipboard_data<wchar_t>(CF_UNICODETEXT)), true);
 }
 
-std::string fn_hwnd(Interpreter&, std::string_view) {
-  return std::to_string(static_cast<int32_t>(reinterpret_cast<intptr_t>(app().console)));
+std::string fn_hwnd(Interpreter& in, std::string_view) {
+  return std::to_string(static_cast<int32_t>(reinterpret_cast<intptr_t>(win32(in).display.console)));
 }
 
 }  // namespace tess

@@ -4,7 +4,9 @@
 #include "console/prompt_window_win32.h"
 #include "console/screen_win32.h"
 #include "console/text_paint_win32.h"
-#include "startup/app_win32.h"
+#include "interp/host.h"
+#include "interp/interpreter.h"
+#include "system/win32_services.h"
 #include "windows/char_messages.h"
 
 namespace tess {
@@ -12,15 +14,15 @@ namespace {
 
 int32_t low32(uintptr_t value) { return static_cast<int32_t>(static_cast<uint32_t>(value)); }
 
-void store_last_key(WPARAM wparam) {
-  if (ConsoleDevice* device = app().host.console_device())
+void store_last_key(Win32Services& s, WPARAM wparam) {
+  if (ConsoleDevice* device = s.host.console_device())
     device->keyboard().set_last_key(static_cast<uint8_t>(wparam & 0xFF));
 }
 
 }  // namespace
 
-int current_event_slot() {
-  Interpreter* in = app().interp.get();
+int current_event_slot(const Win32Services& services) {
+  Interpreter* in = services.interp;
   if (!in) return -1;
   const uint32_t id = GetCurrentThreadId();
   for (int t = 0; t < kThreadSlots; ++t)
@@ -28,10 +30,10 @@ int current_event_slot() {
   return -1;
 }
 
-void record_window_event(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam) {
-  const int slot = current_event_slot();
+void record_window_event(Win32Services& services, HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam) {
+  const int slot = current_event_slot(services);
   if (slot < 0) return;
-  app().event_queues[static_cast<std::size_t>(slot)].record(
+  services.user_windows.event_queues[static_cast<std::size_t>(slot)].record(
       {low32(reinterpret_cast<uintptr_t>(hwnd)), static_cast<int32_t>(message), low32(wparam),
        low32(static_cast<uintptr_t>(lparam))});
 }
@@ -40,10 +42,10 @@ namespace {
 
 // A typed character is recorded as its code page bytes, one event each, as a
 // code page 932 window gets them; the last key is the last byte.
-void record_code_page_events(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam) {
+void record_code_page_events(Win32Services& s, HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam) {
   for (const uint64_t value : code_page_wparams(message, wparam)) {
-    record_window_event(hwnd, message, static_cast<WPARAM>(value), lparam);
-    if (message == WM_CHAR) store_last_key(static_cast<WPARAM>(value));
+    record_window_event(s, hwnd, message, static_cast<WPARAM>(value), lparam);
+    if (message == WM_CHAR) store_last_key(s, static_cast<WPARAM>(value));
   }
 }
 
@@ -51,11 +53,13 @@ void record_code_page_events(HWND hwnd, UINT message, WPARAM wparam, LPARAM lpar
 
 // Every message becomes an event; the close box only asks the program.
 LRESULT CALLBACK normal_window_procedure(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam) {
-  record_code_page_events(hwnd, message, wparam, lparam);
-  if (message == WM_SIZE) note_client_size(hwnd, wparam, lparam);
+  Win32Services* services = services_of(hwnd, message, lparam);
+  if (!services) return DefWindowProcW(hwnd, message, wparam, lparam);
+  record_code_page_events(*services, hwnd, message, wparam, lparam);
+  if (message == WM_SIZE) note_client_size(services->display, hwnd, wparam, lparam);
   switch (message) {
     case WM_CLOSE: return 0;
-    case WM_PAINT: paint_window(hwnd); break;
+    case WM_PAINT: paint_window(*services, hwnd); break;
     default: break;
   }
   return DefWindowProcW(hwnd, message, wparam, lparam);
@@ -64,21 +68,25 @@ LRESULT CALLBACK normal_window_procedure(HWND hwnd, UINT message, WPARAM wparam,
 // Console-style user windows: events like "NORMAL" windows, the text layer
 // painted over the backing bitmap.
 LRESULT CALLBACK prompt_window_procedure(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam) {
+  Win32Services* services = services_of(hwnd, message, lparam);
+  if (!services) return DefWindowProcW(hwnd, message, wparam, lparam);
+  Win32Services& s = *services;
   if (message == WM_CHAR) {
     for (const uint64_t byte : code_page_wparams(message, wparam)) {
-      record_window_event(hwnd, message, static_cast<WPARAM>(byte), lparam);
-      if (!prompt_text_message(hwnd, message, static_cast<WPARAM>(byte), lparam)) store_last_key(static_cast<WPARAM>(byte));
+      record_window_event(s, hwnd, message, static_cast<WPARAM>(byte), lparam);
+      if (!prompt_text_message(s, hwnd, message, static_cast<WPARAM>(byte), lparam))
+        store_last_key(s, static_cast<WPARAM>(byte));
     }
     return 0;
   }
-  record_code_page_events(hwnd, message, wparam, lparam);
-  if (message == WM_SIZE) note_client_size(hwnd, wparam, lparam);
-  if (prompt_text_message(hwnd, message, wparam, lparam)) return 0;
+  record_code_page_events(s, hwnd, message, wparam, lparam);
+  if (message == WM_SIZE) note_client_size(s.display, hwnd, wparam, lparam);
+  if (prompt_text_message(s, hwnd, message, wparam, lparam)) return 0;
   switch (message) {
     case WM_CLOSE: return 0;
     case WM_PAINT:
-      if (app().windows.find(hwnd)) {
-        paint_window(hwnd);
+      if (s.display.windows.find(hwnd)) {
+        paint_window(s, hwnd);
         return 0;
       }
       break;

@@ -9,12 +9,15 @@
 #include "console/screen_win32.h"
 #include "graphics/argument_text.h"
 #include "interp/evaluate.h"
+#include "interp/interpreter.h"
+#include "interp/lock_release.h"
 #include "interp/value_limits.h"
 #include "interp/value_text.h"
-#include "startup/app_win32.h"
 #include "system/wide_win32.h"
+#include "system/win32_services.h"
+#include "windows/display_win32.h"
 #include "windows/handle_numbers_win32.h"
-#include "interp/lock_release.h"
+#include "windows/user_window_win32.h"
 #include "windows/window_args.h"
 #include "windows/window_handlers.h"
 
@@ -99,8 +102,8 @@ bool is_own_class(std::string_view class_name) {
 // font in its Shift-JIS charset, which the font mapper finds in a face that has
 // them; on a code page 932 system the system font already is that, and nothing
 // changes. Made once (statements run one at a time), kept for the whole run.
-HFONT control_font() {
-  Font& font = app().control_font;
+HFONT control_font(UserWindows& windows) {
+  Font& font = windows.control_font;
   if (!font) {
     LOGFONTW lf{};
     GetObjectW(GetStockObject(SYSTEM_FONT), sizeof lf, &lf);
@@ -115,31 +118,40 @@ HFONT control_font() {
 
 void stmt_window(Exec& ex, std::string_view args) {
   const CreateWindowArgs w = parse_create_window(ex.in, args);
-  App& a = app();
-  HWND hwnd = CreateWindowExW(0, wide(w.class_name).c_str(), wide(w.caption).c_str(), static_cast<DWORD>(w.style), w.x,
-                              w.y, w.width, w.height, as_window(w.parent),
-                              reinterpret_cast<HMENU>(static_cast<intptr_t>(w.id)), a.instance, nullptr);
+  Win32Services& services = win32(ex);
+  Display& display = services.display;
+  // The runtime's own classes find the services through their creation parameter;
+  // other classes may read it as something else.
+  const bool own = is_own_class(w.class_name);
+  HWND hwnd = nullptr;
+  {
+    const CreatingWindow creating(services);
+    hwnd = CreateWindowExW(0, wide(w.class_name).c_str(), wide(w.caption).c_str(), static_cast<DWORD>(w.style), w.x,
+                           w.y, w.width, w.height, as_window(w.parent),
+                           reinterpret_cast<HMENU>(static_cast<intptr_t>(w.id)), display.instance,
+                           own ? &services : nullptr);
+  }
   set_variable(ex.in, w.variable, as_number(hwnd));
   if (!hwnd) raise_error(1, "create window: the window of class " + w.class_name + " was not created");
-  if (HFONT font = control_font(); font && !is_own_class(w.class_name))
+  if (HFONT font = control_font(services.user_windows); font && !own)
     SendMessageW(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
-  if (!a.windows.create(hwnd, is_dark_class(w.class_name), a.screen))
+  if (!display.windows.create(hwnd, is_dark_class(w.class_name), display.screen))
     raise_error(1, "create window: all 1024 window records are in use");
   // The runtime's own windows show their fill at the next frame; controls paint
   // themselves until a program draws into them.
-  if (lstrcmpiA(w.class_name.c_str(), kNormalClass) == 0 || is_dark_class(w.class_name)) mark_all_dirty(hwnd);
+  if (lstrcmpiA(w.class_name.c_str(), kNormalClass) == 0 || is_dark_class(w.class_name)) mark_all_dirty(display, hwnd);
 }
 
 void stmt_wclose(Exec& ex, std::string_view args) {
-  App& a = app();
+  Display& display = win32(ex).display;
   HWND hwnd = as_window(eval_int(ex.in, args));
-  if (hwnd == a.current_text_window) a.current_text_window = a.console;
+  if (hwnd == display.current_text_window) display.current_text_window = display.console;
   DestroyWindow(hwnd);
-  a.windows.release(hwnd);
+  display.windows.release(hwnd);
 }
 
 void stmt_wselect(Exec& ex, std::string_view args) {
-  app().current_text_window = as_window(eval_int(ex.in, strip_blanks(args)));
+  win32(ex).display.current_text_window = as_window(eval_int(ex.in, strip_blanks(args)));
 }
 
 void stmt_wshow(Exec& ex, std::string_view args) {
@@ -148,7 +160,7 @@ void stmt_wshow(Exec& ex, std::string_view args) {
   if (parts.size() < 2) argument_error("show window", "window and show command");
   HWND hwnd = as_window(eval_int(ex.in, parts[0]));
   ShowWindow(hwnd, eval_int(ex.in, parts[1]));
-  mark_all_dirty(hwnd);
+  mark_all_dirty(win32(ex).display, hwnd);
 }
 
 void stmt_wmove(Exec& ex, std::string_view args) {
@@ -162,13 +174,14 @@ void stmt_wmove(Exec& ex, std::string_view args) {
   MoveWindow(hwnd, edge[0], edge[1], edge[2] - edge[0], edge[3] - edge[1], TRUE);
   if (m.size_mode == 1) ShowWindow(hwnd, SW_MAXIMIZE);
   else if (m.size_mode == 2) ShowWindow(hwnd, SW_MINIMIZE);
-  mark_all_dirty(hwnd);
+  mark_all_dirty(win32(ex).display, hwnd);
 }
 
 void stmt_wevent(Exec& ex, std::string_view args) {
   const auto variables = parse_wait_event(args);
-  EventQueue& queue = app().event_queues[static_cast<std::size_t>(ex.slot)];
-  flush_screen();
+  Win32Services& services = win32(ex);
+  EventQueue& queue = services.user_windows.event_queues[static_cast<std::size_t>(ex.slot)];
+  flush_screen(services);
   {
     LockReleased released(ex);
     while (queue.empty() && !ex.in.stop_requested()) {
@@ -190,7 +203,7 @@ void stmt_wevent(Exec& ex, std::string_view args) {
 void stmt_msgbox(Exec& ex, std::string_view args) {
   const MessageBoxArgs box = parse_message_box(ex.in, args);
   int answer = 0;
-  flush_screen();
+  flush_screen(win32(ex));
   {
     LockReleased released(ex);
     answer = MessageBoxW(as_window(box.owner), wide(box.text).c_str(), wide(box.title).c_str(), box.style);

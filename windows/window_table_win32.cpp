@@ -73,11 +73,6 @@ void BackingBitmap::reset() {
   dc_.reset();
 }
 
-std::unique_lock<std::recursive_mutex> lock_backing_bitmaps() {
-  static std::recursive_mutex backing_bitmaps;
-  return std::unique_lock(backing_bitmaps);
-}
-
 void WindowTable::release(HWND hwnd) {
   const auto surfaces = lock_backing_bitmaps();
   WindowRecord* record = find(hwnd);

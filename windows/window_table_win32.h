@@ -56,17 +56,19 @@ struct WindowRecord {
   DWORD last_large_paint = 0;      // tick of the last paint of a large dirty area
 };
 
-// The surface lock. Wine fails a GDI call on a DC while another thread is inside
-// a call on the same DC, and the drawing is lost; the window thread paints from a
-// backing bitmap and a text layer while execution threads change them. So every
-// use of a backing bitmap's DC, every change of a text layer or a record, and
-// every paint is made under this one lock, which is never held while a message
-// is sent (the other thread may be waiting for it).
-[[nodiscard]] std::unique_lock<std::recursive_mutex> lock_backing_bitmaps();
-
 class WindowTable {
  public:
   static constexpr int kCapacity = 1024;
+
+  // The surface lock. Wine fails a GDI call on a DC while another thread is
+  // inside a call on the same DC, and the drawing is lost; the window thread
+  // paints from a backing bitmap and a text layer while execution threads change
+  // them. So every use of a backing bitmap's DC, every change of a text layer or
+  // a record, and every paint is made under this one lock, which is never held
+  // while a message is sent (the other thread may be waiting for it).
+  [[nodiscard]] std::unique_lock<std::recursive_mutex> lock_backing_bitmaps() const {
+    return std::unique_lock(surfaces_);
+  }
 
   // The record of a window, or null (a null handle has none).
   WindowRecord* find(HWND hwnd);
@@ -86,6 +88,7 @@ class WindowTable {
 
  private:
   std::array<WindowRecord, kCapacity> records_;
+  mutable std::recursive_mutex surfaces_;
 };
 
 }  // namespace tess

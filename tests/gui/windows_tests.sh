@@ -132,6 +132,12 @@ drive strays run-to-end 15000
 said strays "survived  2406" && logged strays "exit 0" && ! grep -q '^box ' "$WORK/strays.log"
 check "a gone window's backing bitmap is drawn, copied and read; a number that is no window draws nothing" $? "$(story strays)"
 
+# --- The messages of a window's creation are its first events ---
+build "$ROOT/tests/gui/windows/creation.bas" creation
+drive creation run-to-end 15000
+said creation "first  36  129 -1 -1" && logged creation "exit 0"
+check "a new window's first events: the size limits sent before it exists, then its creation" $? "$(story creation)"
+
 # --- Menu items and menus made, changed and taken apart ---
 build "$ROOT/tests/gui/windows/menus.bas" menus
 drive menus run-to-end 15000
