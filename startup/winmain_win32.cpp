@@ -84,6 +84,9 @@ int run_window_thread(HINSTANCE instance, const std::string& command_line) {
   a.host.set_command_line_value(encode(command_line));
   a.loader_thread = KernelHandle(CreateThread(nullptr, 0, loader_thread, &a, 0, nullptr));
   pump_messages();
+  // The App goes when this returns; the loader thread may still be leaving the
+  // runner it ran, so it is given a moment to end first.
+  if (a.loader_thread) WaitForSingleObject(a.loader_thread.get(), 2000);
   write_handle_report();
   if (a.threads_terminated) TerminateProcess(GetCurrentProcess(), 0);  // see shutdown
   return 0;
