@@ -121,6 +121,58 @@ Extent extent_of(const TextLayer& layer, const LayoutBounds& bounds) {
 
 }  // namespace
 
+namespace {
+
+// A line of single cells wraps every period cells (see walk_line).
+int period_of(const LayoutBounds& bounds) { return bounds.right >= 2 ? bounds.right - 1 : 1; }
+
+}  // namespace
+
+void GridFit::add_lines(std::string_view text, int from, int period) {
+  for (auto nl = text.find('\n', static_cast<std::size_t>(from)); nl != std::string_view::npos;
+       nl = text.find('\n', nl + 1)) {
+    complete_rows_ += (static_cast<int>(nl) - last_start_) / period + 1;
+    last_start_ = static_cast<int>(nl) + 1;
+  }
+  end_ = static_cast<int>(text.size());
+}
+
+void GridFit::measure(const TextLayer& layer, const LayoutBounds& bounds) {
+  const std::string_view text = layer.text();
+  revision_ = layer.revision();
+  known_ = !bounds.area.on && only_single_cells(text);
+  complete_rows_ = last_start_ = 0;
+  if (known_) add_lines(text, 0, period_of(bounds));
+}
+
+void GridFit::after_write(TextLayer& layer, const Grid& grid, int start) {
+  const LayoutBounds bounds = bounds_of(grid);
+  std::string_view text = layer.text();
+  const bool appended = known_ && layer.revision() == revision_ + 1 && start == end_ && !bounds.area.on &&
+                        static_cast<int>(text.size()) >= end_ && only_single_cells(text.substr(static_cast<std::size_t>(end_)));
+  if (!appended) {
+    scroll_to_fit(layer, grid);
+    measure(layer, bounds);
+    return;
+  }
+  const int period = period_of(bounds);
+  add_lines(text, end_, period);
+  while (end_ > 0 && needs_scroll(LayoutResult{bottom(period), false, {}}, bounds)) {
+    const auto nl = text.find('\n');
+    layer.scroll_first_line();  // cuts through the first '\n', or everything without one
+    if (nl == std::string_view::npos) {
+      complete_rows_ = last_start_ = end_ = 0;
+    } else {
+      const int cut = static_cast<int>(nl) + 1;
+      complete_rows_ -= static_cast<int>(nl) / period + 1;
+      last_start_ -= cut;
+      end_ -= cut;
+    }
+    text = layer.text();
+  }
+  revision_ = layer.revision();
+}
+
 int rows_used(const TextLayer& layer, const Grid& grid) { return extent_of(layer, bounds_of(grid)).bottom; }
 
 void scroll_to_fit(TextLayer& layer, const Grid& grid) {

@@ -39,7 +39,7 @@ void HeadlessHost::note(std::string_view line) {
 void HeadlessHost::write_text(std::string_view value_text) {
   const auto& colours = interp_->session().colours;
   auto result = console_.write(value_text, colours.foreground, colours.background);
-  scroll_to_fit(console_, grid_);
+  fit_.after_write(console_, grid_, result.start);
   emit(result.expanded);
   if (result.ends_line) emit("\n");
 }

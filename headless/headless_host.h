@@ -52,6 +52,7 @@ class HeadlessHost : public Host {
   Interpreter* interp_ = nullptr;
   TextLayer console_;
   Grid grid_;
+  GridFit fit_;  // the console's measure between prints
   HeadlessConsole device_;
   std::mutex mutex_;
   std::condition_variable ended_cv_;

@@ -181,3 +181,34 @@ TEST(GridLayout, AgreesWithTheWholeLayerWalk) {
 }
 
 }  // namespace grid_against_walk
+
+namespace kept_fit {
+
+using namespace tess;
+
+// The kept measure of GridFit must scroll exactly as a fit from scratch after
+// every write: appends of plain text (its fast path), and writes that end its
+// knowledge (double-byte characters, escapes, writes inside the text, a cursor
+// moved, the text area).
+TEST(GridFit, ScrollsAsAFitFromScratchAfterEveryWrite) {
+  const std::vector<std::string> pieces = {"line 1\n", "x", "\n", std::string(83, 'w'), "ab\ncd\nef", "\t\n",
+                                           "\x82\xa0\n", "\x01L", std::string(158, 'q') + "\n", "z\n\n"};
+  for (const Grid& grid : {Grid{}, Grid{4, 3, {}}, Grid{1, 2, {}}, Grid{80, 25, {true, 5, 3}}, Grid{10, 6, {}}}) {
+    TextLayer kept, fresh;
+    GridFit fit;
+    unsigned seed = 12345;
+    for (int step = 0; step < 600; ++step) {
+      seed = seed * 1103515245u + 12345u;
+      const std::string& piece = pieces[(seed >> 16) % pieces.size()];
+      if ((seed >> 8) % 17 == 0) kept.cursor = fresh.cursor = static_cast<int>((seed >> 4) % (kept.length() + 1));
+      const auto written = kept.write(piece, kWhite, 0, TextLayer::Stream::kDrop);
+      fresh.write(piece, kWhite, 0, TextLayer::Stream::kDrop);
+      fit.after_write(kept, grid, written.start);
+      scroll_to_fit(fresh, grid);
+      ASSERT_EQ(kept.text(), fresh.text()) << "grid " << grid.columns << "x" << grid.rows << ", step " << step;
+      ASSERT_EQ(kept.cursor, fresh.cursor) << "step " << step;
+    }
+  }
+}
+
+}  // namespace kept_fit
