@@ -355,7 +355,7 @@ int run(int argc, char** argv) {
       // all, with ERROR_INTERNAL_ERROR or (seen once in hundreds of starts of
       // a program that starts at once on every other try) ERROR_INVALID_PARAMETER;
       // such a start is made again, and said (note).
-      DWORD error = 0;
+      DWORD error = 0, first_error = 0;
       int attempt = 0;
       for (; attempt < 5; ++attempt) {
         if (CreateProcessW(nullptr, buf.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &t.process)) {
@@ -363,6 +363,7 @@ int run(int argc, char** argv) {
           break;
         }
         error = GetLastError();
+        if (first_error == 0) first_error = error;
         if (error != ERROR_INTERNAL_ERROR && error != ERROR_INVALID_PARAMETER) break;
         Sleep(200);
       }
@@ -370,7 +371,7 @@ int run(int argc, char** argv) {
         say("start-failed " + std::to_string(error));
         return 1;
       }
-      if (attempt > 0) note("start-retried " + std::to_string(attempt));
+      if (attempt > 0) note("start-retried " + std::to_string(attempt) + " after error " + std::to_string(first_error));
       WaitForInputIdle(t.process.hProcess, 5000);
       i += 2;
     } else if (cmd == "wait-window") {
