@@ -8,6 +8,9 @@ namespace {
 
 LayoutBounds bounds_of(const Grid& grid) { return {1, grid.columns, grid.rows, grid.area}; }
 
+// A line of single cells wraps every period cells (see walk_line).
+int period_of(const LayoutBounds& bounds) { return bounds.right >= 2 ? bounds.right - 1 : 1; }
+
 // The walk of walk_layout taken one logical line at a time: x starts at 0 on
 // every line, so a line's rows do not depend on the lines before it. Every
 // printed line costs one pass over the layer, not two or more whole layouts.
@@ -49,7 +52,7 @@ LineWalk walk_line(const TextLayer& layer, std::string_view text, int i, const L
     bool plain = true;
     for (std::size_t k = from; k < end; ++k) plain &= is_single_cell(static_cast<uint8_t>(text[k]));
     if (plain) {
-      const int period = bounds.right >= 2 ? bounds.right - 1 : 1;
+      const int period = period_of(bounds);
       const int cells = static_cast<int>(end - from);
       w.rows = cells / period;
       if (nl) {
@@ -92,7 +95,7 @@ Extent extent_of(const TextLayer& layer, const LayoutBounds& bounds) {
   const std::string_view text = layer.text();
   if (!bounds.area.on && only_single_cells(text)) {
     // Each line's rows from its length alone (see walk_line).
-    const int period = bounds.right >= 2 ? bounds.right - 1 : 1;
+    const int period = period_of(bounds);
     std::size_t from = 0;
     for (;;) {
       const void* nl = std::memchr(text.data() + from, '\n', text.size() - from);
@@ -118,13 +121,6 @@ Extent extent_of(const TextLayer& layer, const LayoutBounds& bounds) {
   if (e.end != 0) e.bottom += bounds.line_height;
   return e;
 }
-
-}  // namespace
-
-namespace {
-
-// A line of single cells wraps every period cells (see walk_line).
-int period_of(const LayoutBounds& bounds) { return bounds.right >= 2 ? bounds.right - 1 : 1; }
 
 }  // namespace
 

@@ -6,12 +6,7 @@ static_assert(handles_every_code(kHeadlessStatementLists, kHeadlessBuiltinLists)
               "a code has neither a handler nor a refusal");
 
 const HandlerTable& headless_handlers() {
-  static const HandlerTable table = [] {
-    HandlerTable t;
-    install_all<StatementList>(t, kHeadlessStatementLists);
-    install_all<BuiltinList>(t, kHeadlessBuiltinLists);
-    return t;
-  }();
+  static const HandlerTable table = make_handler_table(kHeadlessStatementLists, kHeadlessBuiltinLists);
   return table;
 }
 

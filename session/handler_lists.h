@@ -60,9 +60,12 @@ inline constexpr StatementList kCoreStatementList[] = {kCoreStatements};
 inline constexpr auto kWin32StatementLists = join_lists(kCoreStatementList, kSharedStatementLists, kDeviceStatementLists);
 inline constexpr auto kWin32BuiltinLists = join_lists(kSharedBuiltinLists, kDeviceBuiltinLists);
 
-template <typename List>
-void install_all(HandlerTable& table, std::span<const List> lists) {
-  for (const List& list : lists) table.install(list);
+// A host's table, made once from its lists.
+inline HandlerTable make_handler_table(std::span<const StatementList> statements, std::span<const BuiltinList> builtins) {
+  HandlerTable table;
+  for (const StatementList& list : statements) table.install(list);
+  for (const BuiltinList& list : builtins) table.install(list);
+  return table;
 }
 
 namespace handler_check {

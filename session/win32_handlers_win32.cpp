@@ -7,12 +7,7 @@ namespace tess {
 static_assert(handles_every_code(kWin32StatementLists, kWin32BuiltinLists), "a code has no handler in runtime.exe");
 
 const HandlerTable& win32_handlers() {
-  static const HandlerTable table = [] {
-    HandlerTable t;
-    install_all<StatementList>(t, kWin32StatementLists);
-    install_all<BuiltinList>(t, kWin32BuiltinLists);
-    return t;
-  }();
+  static const HandlerTable table = make_handler_table(kWin32StatementLists, kWin32BuiltinLists);
   return table;
 }
 
