@@ -148,3 +148,28 @@ tess_start_wine() {
 }
 
 tess_stop_wine() { wineserver -k 2>/dev/null || true; }
+
+# tess_drive SECONDS LOG DRIVER-COMMANDS... : the UI driver (tests/gui/driver)
+# with its lines in LOG and Wine's own words in LOG.wine. Now and then Wine
+# starts no process at all: the driver leaves no log, or says start-failed
+# before the program ran. Such a start is made once more and said on stderr and
+# in TESS_DRIVER_NOTES, where the driver says its own; a run can count them.
+tess_drive() {
+  local seconds="$1" log="$2" attempt status=0; shift 2
+  for attempt in 1 2; do
+    rm -f "$log"
+    timeout "$seconds" wine "$WIN_DIR/uidriver.exe" --out "$(winepath -w "$log")" "$@" >/dev/null 2>"$log.wine" </dev/null
+    status=$?
+    if [ -s "$log" ] && ! grep -q '^start-failed' "$log"; then return "$status"; fi
+    [ "$attempt" = 2 ] && break
+    local why; why="$(head -n 1 "$log" 2>/dev/null; head -c 300 "$log.wine" | tr '\n' ' ')"
+    tess_driver_note "driver-started-again $(basename "$log") status $status: $why"
+  done
+  return "$status"
+}
+
+tess_driver_note() {
+  printf '[tessaly] %s\n' "$1" >&2
+  [ -n "${TESS_DRIVER_NOTES:-}" ] && printf '%s\n' "$1" >>"$(winepath -u "$TESS_DRIVER_NOTES")"
+  return 0
+}

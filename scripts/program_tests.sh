@@ -66,19 +66,7 @@ run_wine() {  # image, work base, source base
       answers+=(answer "$(escape_typed "${line%$'\r'}")" 10000)
     done <"$3.in"
   fi
-  # A driver that leaves no log never started, and one that could not start the
-  # program says so (Wine hiccups, not the program's doing): one more try,
-  # said where the driver says its own (TESS_DRIVER_NOTES).
-  local attempt
-  for attempt in 1 2; do
-    if [ "$attempt" = 2 ] && [ -n "${TESS_DRIVER_NOTES:-}" ]; then
-      echo "program-test-started-again $2" >>"$(winepath -u "$TESS_DRIVER_NOTES")"
-    fi
-    rm -f "$2.transcript" "$2.driver"
-    TESSALY_TRANSCRIPT="$2.transcript" timeout 60 wine "$WIN_DIR/uidriver.exe" --out "$(winepath -w "$2.driver")" \
-      start "$(winepath -w "$2.exe")" "" "${answers[@]}" run-to-end 20000 >/dev/null 2>&1
-    [ -s "$2.driver" ] && ! grep -q '^start-failed' "$2.driver" && return 0
-  done
+  TESSALY_TRANSCRIPT="$2.transcript" tess_drive 60 "$2.driver" start "$(winepath -w "$2.exe")" "" "${answers[@]}" run-to-end 20000
 }
 
 while IFS= read -r src; do

@@ -71,9 +71,9 @@ if [ $wine_too = 1 ]; then
     cp "$SYSTEM_WINMM" "$WORK/run-$n/winmm_wine.dll"
     rm -f "$WORK/$n.transcript" "$WORK/$n.driver"
     TESS_MIDI_LOG="$(winepath -w "$WORK/$n.midi")" WINEDLLOVERRIDES="$WINEDLLOVERRIDES;winmm=n" \
-    TESSALY_TRANSCRIPT="$WORK/$n.transcript" timeout 30 wine "$WIN_DIR/uidriver.exe" --out "$(winepath -w "$WORK/$n.driver")" \
-      start "$(winepath -w "$WORK/run-$n/example.exe")" "" run-to-end 1500 >/dev/null 2>&1
-    if [ ! -s "$WORK/$n.driver" ]; then fail "$n" "the driver did not run"; continue; fi
+    TESSALY_TRANSCRIPT="$WORK/$n.transcript" tess_drive 30 "$WORK/$n.driver" \
+      start "$(winepath -w "$WORK/run-$n/example.exe")" "" run-to-end 1500
+    if [ ! -s "$WORK/$n.driver" ]; then fail "$n" "the driver did not run: $(cat "$WORK/$n.driver.wine")"; continue; fi
     if LC_ALL=C grep -qF "box $ERROR_BOX" "$WORK/$n.driver" || grep -q '^runtime error' "$WORK/$n.transcript" 2>/dev/null; then
       fail "$n" "$(cat "$WORK/$n.transcript" 2>/dev/null)"; continue
     fi

@@ -16,8 +16,7 @@ run() {
   local name="$1"; shift
   "$BIN_DIR/tessc" build "$ROOT/tests/gui/console/$name.bas" -o "$WORK/$name.exe" --runtime "$RUNTIME" || return
   rm -f "$WORK/$name.txt" "$WORK/$name.bmp"
-  TESSALY_TRANSCRIPT="$WORK/$name.txt" timeout 60 wine "$WIN_DIR/uidriver.exe" --out "$(winepath -w "$WORK/$name.log")" \
-    start "$(winepath -w "$WORK/$name.exe")" "" "$@" >/dev/null 2>&1
+  TESSALY_TRANSCRIPT="$WORK/$name.txt" tess_drive 60 "$WORK/$name.log" start "$(winepath -w "$WORK/$name.exe")" "" "$@"
 }
 
 has_line() { LC_ALL=C grep -qxF "$2" "$WORK/$1.log"; }  # name, exact driver line

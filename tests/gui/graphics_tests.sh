@@ -11,9 +11,9 @@ mkdir -p "$WORK"
 
 "$BIN_DIR/tessc" build "$ROOT/tests/gui/graphics/figures.bas" -o "$WORK/figures.exe" --runtime "$RUNTIME"
 rm -f "$WORK/figures.txt"
-TESSALY_TRANSCRIPT="$WORK/figures.txt" timeout 60 wine "$WIN_DIR/uidriver.exe" --out "$(winepath -w "$WORK/figures.log")" \
+TESSALY_TRANSCRIPT="$WORK/figures.txt" tess_drive 60 "$WORK/figures.log" \
   start "$(winepath -w "$WORK/figures.exe")" "" wait-window VudEvir 10000 sleep 3000 \
-  capture VudEvir "$(winepath -w "$WORK/figures.bmp")" close VudEvir wait-exit 3000 >/dev/null 2>&1
+  capture VudEvir "$(winepath -w "$WORK/figures.bmp")" close VudEvir wait-exit 3000
 shot="$WORK/figures.bmp"
 
 # A line from (0,100) to (10,100) paints eleven pixels, both ends included.
@@ -46,8 +46,8 @@ check "Point reads back 2, 5, 3 and 0; RGB(255,0,0) is -255" $? "$(cat "$WORK/fi
 for way in stamped gdi; do
   rm -f "$WORK/ellipses-$way.txt"
   if [ "$way" = gdi ]; then export TESS_NO_STAMPS=1; else unset TESS_NO_STAMPS; fi
-  TESSALY_TRANSCRIPT="$WORK/ellipses-$way.txt" timeout 120 wine "$WIN_DIR/uidriver.exe" \
-    start "$(winepath -w "$WORK/ellipses.exe")" "" run-to-end 100000 >/dev/null 2>&1
+  TESSALY_TRANSCRIPT="$WORK/ellipses-$way.txt" tess_drive 120 "$WORK/ellipses-$way.log" \
+    start "$(winepath -w "$WORK/ellipses.exe")" "" run-to-end 100000
 done
 unset TESS_NO_STAMPS
 stamped="$(cat "$WORK/ellipses-stamped.txt" 2>/dev/null)"

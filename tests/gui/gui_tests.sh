@@ -20,7 +20,7 @@ mkexe() {
 drive() {
   local name="$1"; shift
   local exe; exe="$(winepath -w "$WORK/$name.exe")"
-  timeout 60 wine "$WIN_DIR/uidriver.exe" --out "$(winepath -w "$WORK/$name.log")" start "$exe" "" "$@" >/dev/null 2>&1
+  tess_drive 60 "$WORK/$name.log" start "$exe" "" "$@"
 }
 
 has() { LC_ALL=C grep -qxF "$2" "$WORK/$1.log"; }

@@ -22,8 +22,7 @@ run() {
     printf 'cannot build %s\n' "$name"
   rm -f "$WORK/$name.txt" "$WORK/$name.report" "$WORK/$name.log"
   (cd "$WORK" && TESSALY_TRANSCRIPT="$WORK/$name.txt" TESSALY_HANDLE_REPORT="$(winepath -w "$WORK/$name.report")" \
-    timeout 600 wine "$WIN_DIR/uidriver.exe" --out "$(winepath -w "$WORK/$name.log")" \
-    start "$(winepath -w "$WORK/$name.exe")" "" run-to-end 500000 >/dev/null 2>&1)
+    tess_drive 600 "$WORK/$name.log" start "$(winepath -w "$WORK/$name.exe")" "" run-to-end 500000)
 }
 field() { sed -n "s/^$2: //p" "$WORK/$1.report" 2>/dev/null; }
 story() { cat "$WORK/$1.log" "$WORK/$1.report" 2>/dev/null; tail -c 300 "$WORK/$1.txt" 2>/dev/null; }

@@ -34,13 +34,13 @@ run_in() {
   rm -rf "$RUN" "$out"; mkdir -p "$RUN" "$out"
   cp "$WORK/japanese.exe" "$WORK/child.exe" "$RUN/"
   local t; t="$(winepath -w "$RUN/transcript.txt")"
-  (cd "$RUN" && LC_ALL="$locale" TESSALY_TRANSCRIPT="$RUN/transcript.txt" timeout 120 wine "$WIN_DIR/uidriver.exe" \
-    --out "$(winepath -w "$RUN/driver.log")" start "$(winepath -w "$RUN/japanese.exe")" "引数 あ" \
+  (cd "$RUN" && LC_ALL="$locale" TESSALY_TRANSCRIPT="$RUN/transcript.txt" tess_drive 120 "$RUN/driver.log" \
+    start "$(winepath -w "$RUN/japanese.exe")" "引数 あ" \
     answer 日本 15000 wait-text "$t" ready 10000 \
     title "$WINDOW" controls "$PARTS" items "$PARTS" 102 \
     chars "$WINDOW" あ wait-text "$t" chars 5000 \
     wait-box 10000 wait-text "$t" child 10000 clipboard clipboard-bytes \
-    wait-text "$(winepath -w "$RUN/photographed")" yes 30000 press 1 wait-exit 10000 >/dev/null 2>&1) &
+    wait-text "$(winepath -w "$RUN/photographed")" yes 30000 press 1 wait-exit 10000) &
   local driver=$!
   for _ in $(seq 600); do
     grep -q '^clipboard-bytes' "$RUN/driver.log" 2>/dev/null && break
@@ -55,10 +55,10 @@ run_in() {
   # filedlg saving under a Japanese name with a Japanese filter; the dialog
   # itself speaks the system's language.
   local save_title="名前を付けて保存"; [ "$locale" = ja_JP.UTF-8 ] || save_title="Save As"
-  (cd "$RUN" && LC_ALL="$locale" timeout 60 wine "$WIN_DIR/uidriver.exe" --out "$(winepath -w "$out/filedlg.log")" \
+  (cd "$RUN" && LC_ALL="$locale" tess_drive 60 "$out/filedlg.log" \
     dummy "DummyWindow for FileOpenDialog" start "$(winepath -w "$WIN_DIR/filedlg.exe")" "-S -Dtxt 日本語の文書/*.txt/" \
     wait-dialog "$save_title" 10000 dialog-text 0x470 file-name "$(winepath -w "$RUN")\\日本語フォルダ\\保存" press 1 \
-    wait-exit 10000 dummy-state clipboard clipboard-bytes >/dev/null 2>&1)
+    wait-exit 10000 dummy-state clipboard clipboard-bytes)
   grep -av '^dialog \|^exit' "$out/filedlg.log" >"$out/filedlg-texts.log" 2>/dev/null
   (cd "$RUN" && find . -path './*.exe' -prune -o -type f -print | LC_ALL=C sort) >"$out/files.txt"
   cp "$RUN/$(printf '日本語フォルダ')/名前.txt" "$out/content.bin" 2>/dev/null
@@ -70,7 +70,7 @@ for locale in "${LOCALES[@]}"; do run_in "$locale"; done
 # page 932 conversion, asked under each locale.
 "$BIN_DIR/cp932dump" "$WORK/runtime-cp932.txt"
 for locale in "${LOCALES[@]}"; do
-  LC_ALL="$locale" timeout 60 wine "$WIN_DIR/uidriver.exe" cp932-dump "$(winepath -w "$WORK/$locale/system-cp932.txt")" >/dev/null 2>&1
+  LC_ALL="$locale" tess_drive 60 "$WORK/$locale/cp932-dump.log" cp932-dump "$(winepath -w "$WORK/$locale/system-cp932.txt")"
 done
 JA="$WORK/${LOCALES[0]}" C="$WORK/${LOCALES[1]}"
 both() { cat "$JA/$1" "$C/$1" 2>/dev/null; }

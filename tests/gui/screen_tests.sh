@@ -68,7 +68,7 @@ run_screen() {
       wait-text "$flag" "go$i" 60000 "${key[@]}")
   done
   cmds+=(wait-exit 10000)
-  timeout 300 wine "$WIN_DIR/uidriver.exe" --out "$(winepath -w "$dir/driver.log")" "${cmds[@]}" >/dev/null 2>&1 &
+  tess_drive 300 "$dir/driver.log" "${cmds[@]}" &
   local driver=$!
   for ((i = 1; i <= ${#classes[@]}; i++)); do
     local client="" mark dx dy dw dh

@@ -60,9 +60,8 @@ run() {
   printf '%s\n' "$2" >"$WORK/$name.bas"
   "$BIN_DIR/tessc" build "$WORK/$name.bas" -o "$WORK/$name.exe" --runtime "$WIN_DIR/runtime.exe" || return 1
   rm -f "$WORK/$name.transcript"
-  TESSALY_TRANSCRIPT="$WORK/$name.transcript" timeout 60 wine "$WIN_DIR/uidriver.exe" \
-    --out "$(winepath -w "$WORK/$name.driver")" start "$(winepath -w "$WORK/$name.exe")" "" run-to-end 20000 \
-    >/dev/null 2>&1
+  TESSALY_TRANSCRIPT="$WORK/$name.transcript" tess_drive 60 "$WORK/$name.driver" \
+    start "$(winepath -w "$WORK/$name.exe")" "" run-to-end 20000
 }
 transcript() { cat "$WORK/$1.transcript" 2>/dev/null; }
 

@@ -23,27 +23,12 @@ app() {
 # run NAME [ARGS]: runs NAME.exe (in WORK, or EXE_DIR when set) to its end (boxes answered with OK);
 # transcript in NAME.transcript, driver log in NAME.log.
 run() {
-  local attempt exe="${EXE_DIR:-$WORK}/$1.exe"
-  # A driver that leaves no log never started (a Wine hiccup, not the program's
-  # doing): try once more.
-  for attempt in 1 2; do
-    rm -f "$WORK/$1.transcript" "$WORK/$1.log"
-    TESSALY_TRANSCRIPT="$WORK/$1.transcript" timeout 60 wine "$WIN_DIR/uidriver.exe" --out "$(winepath -w "$WORK/$1.log")" \
-      start "$(winepath -w "$exe")" "${2:-}" run-to-end 20000 >/dev/null 2>&1
-    [ -s "$WORK/$1.log" ] && return 0
-  done
-  return 1
+  local exe="${EXE_DIR:-$WORK}/$1.exe"
+  rm -f "$WORK/$1.transcript"
+  TESSALY_TRANSCRIPT="$WORK/$1.transcript" tess_drive 60 "$WORK/$1.log" start "$(winepath -w "$exe")" "${2:-}" run-to-end 20000
 }
-# drive LOG DRIVER-COMMANDS...: the UI driver writing to LOG, retried once like run.
-drive() {
-  local log="$1" attempt; shift
-  for attempt in 1 2; do
-    rm -f "$log"
-    timeout 90 wine "$WIN_DIR/uidriver.exe" --out "$(winepath -w "$log")" "$@" >/dev/null 2>&1
-    [ -s "$log" ] && return 0
-  done
-  return 1
-}
+# drive LOG DRIVER-COMMANDS...: the UI driver writing to LOG.
+drive() { tess_drive 90 "$@"; }
 transcript_has() { LC_ALL=C grep -qxF "$2" "$WORK/$1.transcript" 2>/dev/null; }
 log_has() { LC_ALL=C grep -qF "$2" "$WORK/$1.log" 2>/dev/null; }
 details() { cat "$WORK/$1.log" "$WORK/$1.transcript" "$WORK/$1.tessc" 2>/dev/null; }
@@ -81,8 +66,8 @@ check "clipboard text is not read when a bitmap came first" $? "$(details clip_g
 # (TESS_CHURN_THREADS=100000 for the full count).
 "$BIN_DIR/tessc" build "$ROOT/tests/gui/system/churn.bas" -o "$WORK/churn.exe" --runtime "$WIN_DIR/runtime.exe" >"$WORK/churn.tessc" 2>&1
 churn_start=$(date +%s)
-CHURN_THREADS="${TESS_CHURN_THREADS:-10000}" TESSALY_TRANSCRIPT="$WORK/churn.transcript" timeout 300 wine "$WIN_DIR/uidriver.exe" --out "$(winepath -w "$WORK/churn.log")" \
-  start "$(winepath -w "$WORK/churn.exe")" "" run-to-end 280000 >/dev/null 2>&1
+CHURN_THREADS="${TESS_CHURN_THREADS:-10000}" TESSALY_TRANSCRIPT="$WORK/churn.transcript" tess_drive 300 "$WORK/churn.log" \
+  start "$(winepath -w "$WORK/churn.exe")" "" run-to-end 280000
 churn_seconds=$(($(date +%s) - churn_start))
 transcript_has churn "threads  ${TESS_CHURN_THREADS:-10000}" && transcript_has churn "images  70000 -1  1" && log_has churn "exit 0" &&
   ! log_has churn "$ERROR_BOX"

@@ -97,7 +97,7 @@ want='fail.bas:2:3: runtime error 6: RETURN without GOSUB
   RETURN
   ^'
 # press_box LOG: waits for the error box of whichever process, reports it, presses OK.
-press_box() { timeout 60 wine "$WIN_DIR/uidriver.exe" --out "$(win "$1")" wait-dialog "$(printf 'エラー')" 30000 dialog-text 0xFFFF press 1 >/dev/null 2>&1; }
+press_box() { tess_drive 60 "$1" wait-dialog "$(printf 'エラー')" 30000 dialog-text 0xFFFF press 1; }
 (cd "$WORK" && "$TESSC" run fail.bas >run.out 2>run.err; echo $? >run.status) &
 press_box "$WORK/box.log"
 wait
@@ -136,8 +136,8 @@ wine_tessc "$PKG" build 'examples\hello.bas' -o hello.exe
 [ -f "$PKG/hello.exe" ] && [ -f "$PKG/hello.map" ]
 check "tessc.exe from the package builds an example there" $? "$(cat "$PKG/err")"
 # It waits for a key at its end: the driver presses one once the goodbye is shown.
-TESSALY_TRANSCRIPT="$(win "$PKG/hello.transcript")" timeout 60 wine "$WIN_DIR/uidriver.exe" --out "$(win "$WORK/hello.log")" \
-  start "$(win "$PKG/hello.exe")" "" wait-window VudEvir 10000 sleep 1500 type x wait-exit 10000 >/dev/null 2>&1 </dev/null
+TESSALY_TRANSCRIPT="$(win "$PKG/hello.transcript")" tess_drive 60 "$WORK/hello.log" \
+  start "$(win "$PKG/hello.exe")" "" wait-window VudEvir 10000 sleep 1500 type x wait-exit 10000
 iconv -f CP932 -t UTF-8 "$PKG/hello.transcript" 2>/dev/null | grep -qx 'さようなら / goodbye' && grep -q '^exit 0 after' "$WORK/hello.log"
 check "and the example runs (and ends at a key)" $? "$(cat "$PKG/hello.transcript" "$WORK/hello.log" 2>/dev/null)"
 

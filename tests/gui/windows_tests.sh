@@ -26,8 +26,7 @@ win() { winepath -w "$1"; }
 drive() {
   local name="$1"; shift
   rm -f "$WORK/$name.txt" "$WORK/$name.log"
-  (cd "$BUILD" && TESSALY_TRANSCRIPT="$WORK/$name.txt" timeout 90 wine "$WIN_DIR/uidriver.exe" \
-    --out "$(win "$WORK/$name.log")" start "$(win "$WORK/$name.exe")" "" "$@" >/dev/null 2>&1)
+  (cd "$BUILD" && TESSALY_TRANSCRIPT="$WORK/$name.txt" tess_drive 90 "$WORK/$name.log" start "$(win "$WORK/$name.exe")" "" "$@")
 }
 logged() { LC_ALL=C grep -qxF "$2" "$WORK/$1.log" 2>/dev/null; }
 said() { LC_ALL=C grep -qxF "$2" "$WORK/$1.txt" 2>/dev/null; }
