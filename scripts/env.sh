@@ -142,12 +142,18 @@ tess_start_wine() {
     wineserver -w
     touch "$WINEPREFIX/.tessaly-ready"
   fi
-  wineserver -p 2>/dev/null || true  # one may run already (another run, another engineer): keep it
+  # One may run already (another run, another engineer): it is kept, and left
+  # running at the end; tess_stop_wine stops only a server started here.
+  if wineserver -p 2>/dev/null; then TESS_WINESERVER_OURS=1; fi
   # The first process of a fresh server starts services that keep its output open.
   wineboot </dev/null >/dev/null 2>&1 || true
 }
 
-tess_stop_wine() { wineserver -k 2>/dev/null || true; }
+tess_stop_wine() {
+  [ -n "${TESS_WINESERVER_OURS:-}" ] && wineserver -k 2>/dev/null
+  TESS_WINESERVER_OURS=""
+  return 0
+}
 
 # tess_drive SECONDS LOG DRIVER-COMMANDS... : the UI driver (tests/gui/driver)
 # with its lines in LOG and Wine's own words in LOG.wine. Now and then Wine

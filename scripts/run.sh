@@ -62,6 +62,9 @@ case "$program" in
   *) cat "$WIN_DIR/runtime.exe" "$program" >"$exe" ;;
 esac
 
+# Programs that ask for a file dialog start filedlg.exe from their own folder.
+cp "$WIN_DIR/filedlg.exe" "$BUILD/run/"
+
 transcript="$BUILD/run/$name.transcript"
 rm -f "$transcript"
 export TESSALY_TRANSCRIPT="$transcript"

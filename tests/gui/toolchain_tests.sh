@@ -5,7 +5,8 @@
 # program to its runtime, refuses to overwrite its inputs; `tessc run` shows a
 # failing program's diagnostic in the terminal and its box shows the source
 # line; the release zip unpacks into an empty folder and builds and runs an
-# example from there; the versions agree. Expects the Wine world of
+# example from there; `./tessaly run` gives a program its file dialog; the
+# versions agree. Expects the Wine world of
 # scripts/env.sh to be running (display, wineserver).
 set -uo pipefail
 ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)"
@@ -140,5 +141,20 @@ TESSALY_TRANSCRIPT="$(win "$PKG/hello.transcript")" tess_drive 60 "$WORK/hello.l
   start "$(win "$PKG/hello.exe")" "" wait-window VudEvir 10000 sleep 1500 type x wait-exit 10000
 iconv -f CP932 -t UTF-8 "$PKG/hello.transcript" 2>/dev/null | grep -qx 'さようなら / goodbye' && grep -q '^exit 0 after' "$WORK/hello.log"
 check "and the example runs (and ends at a key)" $? "$(cat "$PKG/hello.transcript" "$WORK/hello.log" 2>/dev/null)"
+
+# --- ./tessaly run on a display ------------------------------------------------------------
+# A person runs the example that asks for a file: the dialog opens (filedlg.exe is
+# put beside the program), Cancel ends the program, the run prints its console
+# text and leaves alone the wineserver it did not start.
+(cd "$WORK" && timeout 120 "$ROOT/tessaly" run "$ROOT/examples/tune_and_print.bas" >run-cmd.out 2>run-cmd.err
+  echo $? >run-cmd.status) &
+tess_drive 60 "$WORK/run-dialog.log" wait-dialog "開く" 30000 press 2
+wait
+pkill -f 'build/run/tune_and_print.exe' 2>/dev/null  # only if the dialog never came
+wineserver -p 2>/dev/null; server_kept=$?
+LC_ALL=C grep -qxF "dialog $(cp932 開く) owner=program" "$WORK/run-dialog.log" && [ "$(cat "$WORK/run-cmd.status")" = 0 ] &&
+  [ "$(tail -1 "$WORK/run-cmd.out")" = "キャンセルされました" ] && [ "$server_kept" = 2 ]
+check "./tessaly run opens a program's file dialog and keeps the wineserver it found" $? \
+  "$(cat "$WORK/run-dialog.log" "$WORK/run-cmd.status" "$WORK/run-cmd.out"; tail -5 "$WORK/run-cmd.err"; echo "wineserver -p: $server_kept")"
 
 finish "toolchain tests"
