@@ -5,8 +5,8 @@
 # program to its runtime, refuses to overwrite its inputs; `tessc run` shows a
 # failing program's diagnostic in the terminal and its box shows the source
 # line; the release zip unpacks into an empty folder and builds and runs an
-# example from there; `./tessaly run` gives a program its file dialog; the
-# versions agree. Expects the Wine world of
+# example from there; `./tessaly run` and `tessc run` give a program its file
+# dialog; the versions agree. Expects the Wine world of
 # scripts/env.sh to be running (display, wineserver).
 set -uo pipefail
 ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)"
@@ -156,5 +156,20 @@ LC_ALL=C grep -qF "dialog $(cp932 開く) owner=" "$WORK/run-dialog.log" && [ "$
   [ "$(tail -1 "$WORK/run-cmd.out")" = "キャンセルされました" ] && [ "$server_kept" = 2 ]
 check "./tessaly run opens a program's file dialog and keeps the wineserver it found" $? \
   "$(cat "$WORK/run-dialog.log" "$WORK/run-cmd.status" "$WORK/run-cmd.out"; tail -5 "$WORK/run-cmd.err"; echo "wineserver -p: $server_kept")"
+
+# tessc run the same: the program finds filedlg.exe in its temporary folder, and
+# the folder is gone afterwards.
+# (TMPDIR stays as it is: Wine keeps its server's socket there.)
+run_folders() { ls -d "${TMPDIR:-/tmp}"/tessc-run-* 2>/dev/null | sort; }
+folders_before="$(run_folders)"
+(cd "$WORK" && timeout 120 "$TESSC" run "$ROOT/examples/tune_and_print.bas" >tessc-run.out 2>tessc-run.err
+  echo $? >tessc-run.status) &
+tess_drive 60 "$WORK/tessc-run-dialog.log" wait-dialog "開く" 30000 press 2
+wait
+pkill -f 'tessc-run-.*/tune_and_print.exe' 2>/dev/null  # only if the dialog never came
+LC_ALL=C grep -qF "dialog $(cp932 開く) owner=" "$WORK/tessc-run-dialog.log" && [ "$(cat "$WORK/tessc-run.status")" = 0 ] &&
+  [ "$(run_folders)" = "$folders_before" ]
+check "tessc run gives the program the file dialog and leaves no folder behind" $? \
+  "$(cat "$WORK/tessc-run-dialog.log" "$WORK/tessc-run.status" "$WORK/tessc-run.err"; run_folders)"
 
 finish "toolchain tests"

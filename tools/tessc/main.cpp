@@ -83,6 +83,11 @@ std::string file_name(const std::string& path) {
   return slash == std::string::npos ? path : path.substr(slash + 1);
 }
 
+std::string folder_of(const std::string& path) {
+  const std::size_t slash = path.find_last_of("/\\");
+  return slash == std::string::npos ? std::string(".") : path.substr(0, slash);
+}
+
 std::string extension(const std::string& path) {
   const std::string name = file_name(path);
   const std::size_t dot = name.rfind('.');
@@ -221,6 +226,15 @@ int pack(const Options& o) {
   return 0;
 }
 
+// A program that asks for the file dialog starts filedlg.exe from its own
+// folder: the one beside the runtime goes into the run folder with it (unless
+// the program itself is called filedlg).
+void copy_file_dialog(const std::string& runtime, const std::string& folder) {
+  const std::string target = platform::join_path(folder, "filedlg.exe");
+  if (exists(target)) return;
+  if (auto bytes = read_file(platform::join_path(folder_of(runtime), "filedlg.exe"))) write_file(target, *bytes);
+}
+
 // Builds (when given a source) into a folder of its own, runs the program on
 // runtime.exe and prints the diagnostic it left.
 int run(Options o) {
@@ -236,6 +250,7 @@ int run(Options o) {
   const std::string diagnostics = platform::join_path(folder, "diagnostics.txt");
   int status = pack(o);
   if (status == 0) {
+    copy_file_dialog(o.runtime.empty() ? default_runtime() : o.runtime, folder);
     status = platform::launch_program(o.output, diagnostics);
     if (auto text = read_file(diagnostics); text && !text->empty()) {
       std::string shown(text->begin(), text->end());
@@ -247,7 +262,7 @@ int run(Options o) {
       status = 2;
     }
   }
-  platform::remove_run_folder(folder, stem + ".exe\n" + stem + ".map\ndiagnostics.txt");
+  platform::remove_run_folder(folder, stem + ".exe\n" + stem + ".map\ndiagnostics.txt\nfiledlg.exe");
   return status;
 }
 
