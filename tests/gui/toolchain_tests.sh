@@ -19,8 +19,14 @@ TESSC="$BIN_DIR/tessc"
 
 win() { winepath -w "$1" 2>/dev/null; }
 # wine_tessc DIR ARGS...: tessc.exe copied into DIR, run there; stdout, stderr in DIR/out, DIR/err.
+# tessc.exe never fails without saying why: a failure with nothing on stderr is
+# a start Wine never made, made once more and said (tess_driver_note).
 wine_tessc() {
-  local dir="$1"; shift
+  local dir="$1" status; shift
+  (cd "$dir" && timeout 60 wine tessc.exe "$@" >out 2>err </dev/null)
+  status=$?
+  [ "$status" = 0 ] || [ -s "$dir/err" ] && return "$status"
+  tess_driver_note "tessc.exe-started-again status $status: $*"
   (cd "$dir" && timeout 60 wine tessc.exe "$@" >out 2>err </dev/null)
 }
 # The FileVersion of a program's version resource (UTF-16 strings in the file).
