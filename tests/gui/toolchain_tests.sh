@@ -59,8 +59,10 @@ check "tessc.exe build (Japanese path, runtime.exe beside it) gives the same exe
 cmp -s "$JP/挨拶.map" "$WORK/native.map" || diff <(sed 1,3d "$JP/挨拶.map") <(sed 1,3d "$WORK/native.map") >/dev/null
 check "and the same map" $? "$(diff "$JP/挨拶.map" "$WORK/native.map" | head -5)"
 wine_tessc "$BINW" image "$(win "$JP/sjis.bas")" -o "$(win "$JP/sjis.img")" --sjis
+status=$?
 cmp -s "$JP/sjis.img" "$WORK/native.img"
-check "a Shift-JIS source with --sjis gives the same image" $? "$(cat "$BINW/err")"
+check "a Shift-JIS source with --sjis gives the same image" $? \
+  "$(cat "$BINW/err"; echo "status $status"; cmp "$JP/sjis.img" "$WORK/native.img" 2>&1)"
 wine_tessc "$BINW" dump "$(win "$JP/挨拶.exe")"
 "$TESSC" dump "$WORK/native.exe" >"$WORK/native.dump"
 cmp -s <(iconv -f CP932 -t UTF-8 "$BINW/out" | tr -d '\r') "$WORK/native.dump"
