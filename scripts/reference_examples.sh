@@ -69,7 +69,7 @@ if [ $wine_too = 1 ]; then
     cat "$WIN_DIR/runtime.exe" "$WORK/run-$n/$n.img" >"$WORK/run-$n/example.exe"
     cp "$WIN_DIR/midilog/winmm.dll" "$WORK/run-$n/winmm.dll"
     cp "$SYSTEM_WINMM" "$WORK/run-$n/winmm_wine.dll"
-    rm -f "$WORK/$n.transcript" "$WORK/$n.driver"
+    rm -f "$WORK/$n.transcript"
     TESS_MIDI_LOG="$(winepath -w "$WORK/$n.midi")" WINEDLLOVERRIDES="$WINEDLLOVERRIDES;winmm=n" \
     TESSALY_TRANSCRIPT="$WORK/$n.transcript" tess_drive 30 "$WORK/$n.driver" \
       start "$(winepath -w "$WORK/run-$n/example.exe")" "" run-to-end 1500

@@ -20,7 +20,7 @@ run() {
   local name="$1"
   "$BIN_DIR/tessc" build "$ROOT/tests/gui/handles/$name.bas" -o "$WORK/$name.exe" --runtime "$RUNTIME" ||
     printf 'cannot build %s\n' "$name"
-  rm -f "$WORK/$name.txt" "$WORK/$name.report" "$WORK/$name.log"
+  rm -f "$WORK/$name.txt" "$WORK/$name.report"
   (cd "$WORK" && TESSALY_TRANSCRIPT="$WORK/$name.txt" TESSALY_HANDLE_REPORT="$(winepath -w "$WORK/$name.report")" \
     tess_drive 600 "$WORK/$name.log" start "$(winepath -w "$WORK/$name.exe")" "" run-to-end 500000)
 }

@@ -25,7 +25,7 @@ win() { winepath -w "$1"; }
 # directory (not the program's); transcript WORK/NAME.txt, driver lines WORK/NAME.log.
 drive() {
   local name="$1"; shift
-  rm -f "$WORK/$name.txt" "$WORK/$name.log"
+  rm -f "$WORK/$name.txt"
   (cd "$BUILD" && TESSALY_TRANSCRIPT="$WORK/$name.txt" tess_drive 90 "$WORK/$name.log" start "$(win "$WORK/$name.exe")" "" "$@")
 }
 logged() { LC_ALL=C grep -qxF "$2" "$WORK/$1.log" 2>/dev/null; }
